@@ -1,0 +1,57 @@
+# The Win32 layer, QV318_Driver.exe, the Windows-side tests and the install layout.
+enable_language(RC)
+
+set(QV_WIN_DEFINES UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
+if(QV_SIMULATED)
+  list(APPEND QV_WIN_DEFINES QV_SIMULATED=1)
+endif()
+target_compile_definitions(qvcore PUBLIC ${QV_WIN_DEFINES})
+
+set(QV_WIN_LIBS gdiplus comctl32 comdlg32 setupapi hid msimg32 shlwapi shell32 user32 gdi32 ole32 uuid)
+
+file(GLOB_RECURSE QV_WIN_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/*/win32/*.cpp)
+list(FILTER QV_WIN_SOURCES EXCLUDE REGEX "/win32/main\\.cpp$")
+add_library(qvwin STATIC ${QV_WIN_SOURCES})
+target_link_libraries(qvwin PUBLIC qvcore ${QV_WIN_LIBS})
+target_compile_options(qvwin PRIVATE ${QV_WARNINGS})
+
+# Skins and the program icon are rendered from the sources in resources/skins.
+add_subdirectory(${CMAKE_SOURCE_DIR}/resources/skins ${CMAKE_BINARY_DIR}/skins)
+
+configure_file(${CMAKE_SOURCE_DIR}/resources/app.rc.in ${CMAKE_BINARY_DIR}/app.rc @ONLY)
+set_source_files_properties(${CMAKE_BINARY_DIR}/app.rc PROPERTIES OBJECT_DEPENDS "${QV_ICON_FILE};${CMAKE_SOURCE_DIR}/resources/app.manifest")
+add_executable(QV318_Driver WIN32 ${CMAKE_SOURCE_DIR}/src/app/win32/main.cpp ${CMAKE_BINARY_DIR}/app.rc)
+target_include_directories(QV318_Driver PRIVATE ${CMAKE_SOURCE_DIR}/resources)
+target_link_libraries(QV318_Driver PRIVATE qvwin)
+target_link_options(QV318_Driver PRIVATE -municode)
+target_compile_options(QV318_Driver PRIVATE ${QV_WARNINGS})
+add_dependencies(QV318_Driver skin_icon)
+
+# Windows-side tests: one executable per folder with a win32/ test folder, run under Wine.
+file(GLOB QV_WIN_TEST_DIRS LIST_DIRECTORIES true ${CMAKE_SOURCE_DIR}/tests/*/win32)
+foreach(dir ${QV_WIN_TEST_DIRS})
+  get_filename_component(parent ${dir} DIRECTORY)
+  get_filename_component(name ${parent} NAME)
+  file(GLOB sources CONFIGURE_DEPENDS ${dir}/*.cpp)
+  if(NOT sources)
+    continue()
+  endif()
+  add_executable(${name}_win_tests ${sources})
+  target_link_libraries(${name}_win_tests PRIVATE qvwin GTest::gmock_main)
+  target_include_directories(${name}_win_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests ${CMAKE_SOURCE_DIR}/resources)
+  target_compile_options(${name}_win_tests PRIVATE ${QV_WARNINGS})
+  target_compile_definitions(${name}_win_tests PRIVATE QV_SOURCE_DIR="${CMAKE_SOURCE_DIR}" QV_DIST_DIR="${QV_DIST_DIR}")
+  gtest_discover_tests(${name}_win_tests TEST_PREFIX "win.${name}." DISCOVERY_MODE PRE_TEST
+    DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 120)
+endforeach()
+
+# Build-time tools (the default files) run under the emulator.
+file(GLOB QV_TOOL_DIRS LIST_DIRECTORIES true ${CMAKE_SOURCE_DIR}/tools/*)
+foreach(dir ${QV_TOOL_DIRS})
+  if(EXISTS ${dir}/CMakeLists.txt)
+    get_filename_component(tool ${dir} NAME)
+    add_subdirectory(${dir} ${CMAKE_BINARY_DIR}/tools/${tool})
+  endif()
+endforeach()
+
+include(${CMAKE_SOURCE_DIR}/cmake/Dist.cmake)

@@ -1,0 +1,41 @@
+#pragma once
+// Process-wide state: one instance owned by the application and handed to every part
+// that needs it, instead of scattered globals.
+#include <cstdint>
+#include <string>
+
+#include "config/config_image.h"
+
+namespace qv {
+
+struct TextColour {
+  uint8_t red = 0;
+  uint8_t green = 255;
+  uint8_t blue = 0;
+};
+
+struct DisplayState {
+  uintptr_t mainWindow = 0;
+  TextColour textColour;
+  std::u16string skinDir;
+  std::u16string skinName;
+  std::u16string languageCode;
+};
+
+struct AppState {
+  ConfigImage image;
+  // True only when every transfer of the last read from the mouse succeeded; blocks that
+  // were never read completely must never be written back over the mouse's own data.
+  bool imageComplete = false;
+  UiRecord record;
+  UiRecord savedCopy;
+  int connected = 0;
+  int scrambling = 0;
+  uint8_t dpiSelector = 0;       // block-set byte 193, read by the page and Apply
+  uint8_t snipeDpiSelector = 0;  // the same byte, read by the snipe dialog
+  uint8_t firstRun = 0;          // byte 0 of config.bin as loaded
+  int cancelPending = 0;
+  DisplayState display;
+};
+
+}  // namespace qv

@@ -1,0 +1,18 @@
+#pragma once
+// Explicit little-endian access for byte layouts that go to disk or to the mouse.
+#include <cstddef>
+#include <cstdint>
+#include <span>
+
+namespace qv {
+
+inline uint16_t LoadLE16(std::span<const uint8_t> bytes, size_t offset) {
+  return static_cast<uint16_t>(bytes[offset] | (bytes[offset + 1] << 8));
+}
+
+inline void StoreLE16(std::span<uint8_t> bytes, size_t offset, uint16_t value) {
+  bytes[offset] = static_cast<uint8_t>(value & 0xFF);
+  bytes[offset + 1] = static_cast<uint8_t>(value >> 8);
+}
+
+}  // namespace qv
