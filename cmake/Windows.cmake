@@ -1,7 +1,7 @@
 # The Win32 layer, QV318_Driver.exe, the Windows-side tests and the install layout.
 enable_language(RC)
 
-set(QV_WIN_DEFINES UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
+set(QV_WIN_DEFINES UNICODE _UNICODE NOMINMAX _WIN32_WINNT=0x0601)
 if(QV_SIMULATED)
   list(APPEND QV_WIN_DEFINES QV_SIMULATED=1)
 endif()
@@ -14,6 +14,7 @@ list(FILTER QV_WIN_SOURCES EXCLUDE REGEX "/win32/main\\.cpp$")
 add_library(qvwin STATIC ${QV_WIN_SOURCES})
 target_link_libraries(qvwin PUBLIC qvcore ${QV_WIN_LIBS})
 target_compile_options(qvwin PRIVATE ${QV_WARNINGS})
+target_include_directories(qvwin PUBLIC ${CMAKE_SOURCE_DIR}/resources)
 
 # Skins and the program icon are rendered from the sources in resources/skins.
 add_subdirectory(${CMAKE_SOURCE_DIR}/resources/skins ${CMAKE_BINARY_DIR}/skins)
@@ -39,7 +40,7 @@ foreach(dir ${QV_WIN_TEST_DIRS})
   add_executable(${name}_win_tests ${sources})
   target_link_libraries(${name}_win_tests PRIVATE qvwin GTest::gmock_main)
   target_include_directories(${name}_win_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests ${CMAKE_SOURCE_DIR}/resources)
-  target_compile_options(${name}_win_tests PRIVATE ${QV_WARNINGS})
+  target_compile_options(${name}_win_tests PRIVATE ${QV_WARNINGS} -Wno-maybe-uninitialized)
   target_compile_definitions(${name}_win_tests PRIVATE QV_SOURCE_DIR="${CMAKE_SOURCE_DIR}" QV_DIST_DIR="${QV_DIST_DIR}")
   gtest_discover_tests(${name}_win_tests TEST_PREFIX "win.${name}." DISCOVERY_MODE PRE_TEST
     DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 120)
@@ -55,3 +56,9 @@ foreach(dir ${QV_TOOL_DIRS})
 endforeach()
 
 include(${CMAKE_SOURCE_DIR}/cmake/Dist.cmake)
+
+# The observer the end-to-end tests drive the program with.
+add_executable(qvprobe ${CMAKE_SOURCE_DIR}/tests/e2e/probe/probe.cpp)
+target_compile_definitions(qvprobe PRIVATE UNICODE _UNICODE)
+target_link_options(qvprobe PRIVATE -municode)
+target_compile_options(qvprobe PRIVATE ${QV_WARNINGS})

@@ -1,0 +1,121 @@
+#!/usr/bin/env python3
+"""Renders the skins and the program icon from the palettes and the art in skinart/.
+
+  render.py names                              the file names of a skin, one a line
+  render.py skin --palette P --layout H --svg-dir D --out-dir O
+  render.py icon --palette P --svg-dir D --out app.ico
+
+Each image is written as SVG into the svg directory, then rendered to PNG with
+rsvg-convert; backgrounds are flattened to opaque RGB with ImageMagick, elements keep
+their alpha. Only the Python standard library is used.
+"""
+import argparse
+import os
+import shutil
+import subprocess
+import sys
+
+sys.dont_write_bytecode = True  # keep the source tree free of __pycache__
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+
+from skinart import backgrounds, elements  # noqa: E402
+from skinart.icon import ICON_SIZES, icon  # noqa: E402
+from skinart.layoutfile import Layout  # noqa: E402
+from skinart.palette import Palette, PaletteError  # noqa: E402
+
+DEFAULT_LAYOUT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "src", "ui", "layout.h")
+
+
+def image_builders(layout):
+    out = dict(elements.builders(layout))
+    out.update(backgrounds.builders(layout))
+    return out
+
+
+def image_names():
+    # The names do not depend on the rectangles; any layout file gives them.
+    return sorted(image_builders(Layout(DEFAULT_LAYOUT)).keys())
+
+
+def tool(name, env):
+    found = os.environ.get(env) or shutil.which(name)
+    if not found:
+        sys.exit("render.py: %s not found (set %s)" % (name, env))
+    return found
+
+
+def rsvg(svg_path, png_path, size=None):
+    cmd = [tool("rsvg-convert", "QV_RSVG_CONVERT")]
+    if size:
+        cmd += ["-w", str(size), "-h", str(size)]
+    subprocess.run(cmd + ["-o", png_path, svg_path], check=True)
+
+
+def flatten(png_path):
+    """Backgrounds are opaque: store them as 24-bit RGB without dates in the file."""
+    subprocess.run([tool("convert", "QV_IM_CONVERT"), png_path, "-alpha", "off", "-define",
+                    "png:exclude-chunks=date,time", "PNG24:" + png_path], check=True)
+
+
+def render_skin(args):
+    palette = Palette(args.palette)
+    layout = Layout(args.layout)
+    builders = image_builders(layout)
+    os.makedirs(args.svg_dir, exist_ok=True)
+    os.makedirs(args.out_dir, exist_ok=True)
+    for name, build in sorted(builders.items()):
+        svg_path = os.path.join(args.svg_dir, name[:-4] + ".svg")
+        png_path = os.path.join(args.out_dir, name)
+        with open(svg_path, "w", encoding="utf-8") as f:
+            f.write(build(palette).markup())
+        rsvg(svg_path, png_path)
+        if name in backgrounds.builders(layout):
+            flatten(png_path)
+    # A renamed image must not leave its old file behind in the skin folder.
+    for stale in os.listdir(args.out_dir):
+        if stale.endswith(".png") and stale not in builders:
+            os.remove(os.path.join(args.out_dir, stale))
+
+
+def render_icon(args):
+    palette = Palette(args.palette)
+    os.makedirs(args.svg_dir, exist_ok=True)
+    pngs = []
+    for size in ICON_SIZES:
+        svg_path = os.path.join(args.svg_dir, "icon%d.svg" % size)
+        png_path = os.path.join(args.svg_dir, "icon%d.png" % size)
+        with open(svg_path, "w", encoding="utf-8") as f:
+            f.write(icon(palette, size).markup())
+        rsvg(svg_path, png_path, size)
+        pngs.append(png_path)
+    subprocess.run([tool("convert", "QV_IM_CONVERT")] + pngs + [args.out], check=True)
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
+    sub = parser.add_subparsers(dest="command", required=True)
+    sub.add_parser("names")
+    skin = sub.add_parser("skin")
+    skin.add_argument("--palette", required=True)
+    skin.add_argument("--layout", default=DEFAULT_LAYOUT)
+    skin.add_argument("--svg-dir", required=True)
+    skin.add_argument("--out-dir", required=True)
+    ico = sub.add_parser("icon")
+    ico.add_argument("--palette", required=True)
+    ico.add_argument("--svg-dir", required=True)
+    ico.add_argument("--out", required=True)
+    args = parser.parse_args()
+    try:
+        if args.command == "names":
+            print("\n".join(image_names()))
+        elif args.command == "skin":
+            render_skin(args)
+        else:
+            render_icon(args)
+    except (PaletteError, subprocess.CalledProcessError) as e:
+        sys.exit("render.py: %s" % e)
+
+
+if __name__ == "__main__":
+    main()

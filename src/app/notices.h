@@ -1,0 +1,37 @@
+#pragma once
+// The tray notices the main window shows on WM_USER+2 (kind in wParam, value in lParam).
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "ui/language.h"
+
+namespace qv {
+
+enum NoticeKind : uint64_t {
+  kNoticeReportRate = 5,
+  kNoticeDpiStage = 7,
+  kNoticeKeyMatrix = 8,
+  kNoticeMacro = 9,
+  kNoticeMouseFound = 14,
+  kNoticeMouseMissing = 15,
+};
+
+struct Notice {
+  std::u16string text;
+  std::u16string_view title;  // "Info" or "Warning"
+  uint32_t timeoutMs = 0;
+};
+
+// The DPI value text of each stage 1..4, as the caller finds it in the record and the
+// DPI table; kind 7 appends it to its slot text.
+using StageDpiTexts = std::array<std::u16string, 4>;
+
+// What to show for a notice request; nothing for kinds and values outside the table.
+// The value is the message's lParam taken as a C int, as "%d" formats it.
+std::optional<Notice> NoticeFor(uint64_t kind, int32_t value, Language language,
+                                const StageDpiTexts& stageDpiTexts);
+
+}  // namespace qv

@@ -1,0 +1,38 @@
+#pragma once
+// The one notification-area icon of the main window and its balloon notices.
+#include <windows.h>
+#include <shellapi.h>
+
+#include <cstddef>
+
+#include "app/notices.h"
+
+namespace qv::win {
+
+inline constexpr UINT kTrayCallbackMessage = WM_USER + 1;
+inline constexpr UINT kNoticeMessage = WM_USER + 2;
+
+// The record's size up to and including guidItem: the balloon fields without the
+// balloon icon, as every shell since XP accepts it.
+inline constexpr DWORD kNotifyIconDataSize = 968;
+static_assert(offsetof(NOTIFYICONDATAW, hBalloonIcon) == kNotifyIconDataSize);
+
+class TrayIcon {
+ public:
+  TrayIcon() = default;
+  ~TrayIcon() { Delete(); }
+  TrayIcon(const TrayIcon&) = delete;
+  TrayIcon& operator=(const TrayIcon&) = delete;
+
+  void Add(HWND owner, HICON icon);
+  // The shell restarted (TaskbarCreated): put the icon back if it was there.
+  void Restore();
+  void Show(const Notice& notice);
+  void Delete();
+
+ private:
+  NOTIFYICONDATAW data_{};
+  bool added_ = false;
+};
+
+}  // namespace qv::win

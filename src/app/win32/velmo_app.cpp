@@ -1,0 +1,44 @@
+#include "app/win32/velmo_app.h"
+
+#include <commctrl.h>
+#include <gdiplus.h>
+
+#include "app/win32/velmo_dlg.h"
+
+namespace qv::win {
+
+bool CVelmoApp::RegisterMainWindowClass() {
+  // A copy of the system dialog class under our own name, so that the template's CLASS
+  // names a class this program owns while DefDlgProc still drives it.
+  WNDCLASSW windowClass{};
+  if (!GetClassInfoW(nullptr, MAKEINTRESOURCEW(32770), &windowClass)) return false;
+  windowClass.lpszClassName = kMainWindowClass;
+  windowClass.hInstance = GetModuleHandleW(nullptr);
+  return RegisterClassW(&windowClass) != 0;
+}
+
+bool CVelmoApp::InitInstance() {
+  INITCOMMONCONTROLSEX controls{};
+  controls.dwSize = sizeof(controls);
+  controls.dwICC = 0xFF;
+  InitCommonControlsEx(&controls);
+
+  if (!RegisterMainWindowClass()) return false;
+
+  Gdiplus::GdiplusStartupInput input;  // version 1, no callback, no suppressions
+  gdiplusStarted_ = Gdiplus::GdiplusStartup(&gdiplusToken_, &input, nullptr) == Gdiplus::Ok;
+
+  {
+    CVelmoDlg dialog(state_);
+    dialog.DoModal(nullptr);
+  }
+  return false;
+}
+
+int CVelmoApp::ExitInstance() {
+  if (gdiplusStarted_) Gdiplus::GdiplusShutdown(gdiplusToken_);
+  gdiplusStarted_ = false;
+  return 0;
+}
+
+}  // namespace qv::win

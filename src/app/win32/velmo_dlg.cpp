@@ -1,0 +1,238 @@
+#include "app/win32/velmo_dlg.h"
+
+#include <dbt.h>
+
+#include <array>
+
+#include "app/notices.h"
+#include "app/tray_logic.h"
+#include "app/win32/wide.h"
+#include "resource.h"
+#include "ui/fonts.h"
+
+namespace qv::win {
+namespace {
+
+constexpr GUID kHidInterfaceClass = {0x4D1E55B2, 0xF16F, 0x11CF, {0x88, 0xCB, 0x00, 0x11, 0x11, 0x00, 0x00, 0x30}};
+
+UniqueFont CreateSkinFontHandle(const FontSpec& spec) {
+  const std::wstring face = Wide(spec.face);
+  return UniqueFont(CreateFontW(spec.height, 0, 0, 0, spec.weight, FALSE, FALSE, FALSE, 0, OUT_DEFAULT_PRECIS,
+                                CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, 0x20, face.c_str()));
+}
+
+}  // namespace
+
+CVelmoDlg::CVelmoDlg(AppState& state) : Dialog(IDD_MAIN), state_(state) {
+  icon_ = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_APP));
+  state_.connected = 0;
+  state_.display.textColour = TextColour{};
+}
+
+CVelmoDlg::~CVelmoDlg() = default;
+
+std::span<const MessageEntry<CVelmoDlg>> CVelmoDlg::MessageTable() {
+  using D = CVelmoDlg;
+  static constexpr MessageEntry<D> kTable[] = {
+      On<D>(WM_CLOSE, &D::OnClose),
+      On<D>(WM_QUERYDRAGICON, &D::OnQueryDragIcon),
+      On<D>(WM_PAINT, &D::OnPaint),
+      On<D>(WM_NCPAINT, &D::OnNcPaint),
+      On<D>(WM_ERASEBKGND, &D::OnEraseBackground),
+      On<D>(kTrayCallbackMessage, &D::OnTrayCallback),
+      On<D>(kNoticeMessage, &D::OnNotice),
+      OnCommand<D>(kExitCommand, kAnyCode, &D::OnExitCommand),
+      On<D>(WM_DESTROY, &D::OnDestroy),
+      On<D>(WM_DEVICECHANGE, &D::OnDeviceChange),
+  };
+  return kTable;
+}
+
+BOOL CVelmoDlg::OnInitDialog() {
+  if (!TakeSingleInstance()) ExitProcess(0);
+  messageBoxes_.SetOwner(hwnd());
+  SetWindowIcons();
+  MakeToolWindow();
+  state_.display.mainWindow = reinterpret_cast<uintptr_t>(hwnd());
+  taskbarCreatedMessage_ = RegisterWindowMessageW(L"TaskbarCreated");
+  tray_.Add(hwnd(), icon_);
+
+  SendNotice(kNoticeMouseMissing, 0);
+  state_.connected = 0;
+
+  if (!RegisterForDeviceNotifications()) {
+    messageBoxes_.Show(u"RegisterDeviceNotification failed!!!", u"");
+    return FALSE;
+  }
+
+  language_ = LanguageFromCode(state_.display.languageCode);
+  CreateFonts();
+  if (state_.connected) PaintMainPage();
+  return TRUE;
+}
+
+bool CVelmoDlg::TakeSingleInstance() {
+  SetLastError(ERROR_SUCCESS);
+  instanceMutex_.reset(CreateMutexW(nullptr, FALSE, L"QV318-207Mutex"));
+  return GetLastError() != ERROR_ALREADY_EXISTS;
+}
+
+void CVelmoDlg::SetWindowIcons() {
+  SendMessageW(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
+  SendMessageW(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_));
+}
+
+void CVelmoDlg::MakeToolWindow() {
+  // A tray program has no taskbar button.
+  LONG_PTR style = GetWindowLongPtrW(hwnd(), GWL_EXSTYLE);
+  style = (style & ~static_cast<LONG_PTR>(WS_EX_APPWINDOW)) | WS_EX_TOOLWINDOW;
+  SetWindowLongPtrW(hwnd(), GWL_EXSTYLE, style);
+}
+
+bool CVelmoDlg::RegisterForDeviceNotifications() {
+  DEV_BROADCAST_DEVICEINTERFACE_W filter{};
+  filter.dbcc_size = 32;
+  filter.dbcc_devicetype = DBT_DEVTYP_DEVICEINTERFACE;
+  filter.dbcc_classguid = kHidInterfaceClass;
+  deviceNotify_.reset(RegisterDeviceNotificationW(hwnd(), &filter, DEVICE_NOTIFY_WINDOW_HANDLE));
+  return static_cast<bool>(deviceNotify_);
+}
+
+void CVelmoDlg::CreateFonts() {
+  const DWORD version = GetVersion();
+  const auto major = static_cast<unsigned>(LOBYTE(LOWORD(version)));
+  const auto minor = static_cast<unsigned>(HIBYTE(LOWORD(version)));
+  textFont_ = CreateSkinFontHandle(SkinFont(language_, FontRole::Text, major, minor));
+  titleFont_ = CreateSkinFontHandle(SkinFont(language_, FontRole::Title, major, minor));
+}
+
+void CVelmoDlg::SendNotice(uint32_t kind, int64_t value) {
+  SendMessageW(hwnd(), kNoticeMessage, kind, static_cast<LPARAM>(value));
+}
+
+void CVelmoDlg::HideMainWindow() { ShowWindow(hwnd(), SW_HIDE); }
+
+bool CVelmoDlg::PreTranslateMessage(MSG& msg) {
+  if (msg.message == WM_KEYDOWN && (msg.wParam == VK_RETURN || msg.wParam == VK_ESCAPE)) {
+    HideMainWindow();
+    return true;
+  }
+  return false;
+}
+
+MessageResult CVelmoDlg::OnUnlistedMessage(UINT message, WPARAM, LPARAM) {
+  if (message != 0 && message == taskbarCreatedMessage_) {
+    tray_.Restore();
+    return 0;
+  }
+  return std::nullopt;
+}
+
+MessageResult CVelmoDlg::OnClose(WPARAM, LPARAM) {
+  HideMainWindow();
+  return 0;
+}
+
+MessageResult CVelmoDlg::OnQueryDragIcon(WPARAM, LPARAM) { return reinterpret_cast<LRESULT>(icon_); }
+
+MessageResult CVelmoDlg::OnPaint(WPARAM, LPARAM) {
+  if (!IsIconic(hwnd())) return std::nullopt;
+  PAINTSTRUCT paint{};
+  HDC dc = BeginPaint(hwnd(), &paint);
+  SendMessageW(hwnd(), WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+  RECT client{};
+  GetClientRect(hwnd(), &client);
+  const int x = (client.right - client.left - GetSystemMetrics(SM_CXICON) + 1) / 2;
+  const int y = (client.bottom - client.top - GetSystemMetrics(SM_CYICON) + 1) / 2;
+  DrawIcon(dc, x, y, icon_);
+  EndPaint(hwnd(), &paint);
+  return 0;
+}
+
+MessageResult CVelmoDlg::OnNcPaint(WPARAM, LPARAM) {
+  if (hidingNcPaints_ <= 0) return std::nullopt;
+  --hidingNcPaints_;
+  HideMainWindow();
+  return 0;
+}
+
+MessageResult CVelmoDlg::OnEraseBackground(WPARAM wParam, LPARAM) {
+  if (!canvas_) return std::nullopt;
+  HDC target = reinterpret_cast<HDC>(wParam);
+  RECT client{};
+  GetClientRect(hwnd(), &client);
+  UniqueMemoryDc memory(CreateCompatibleDC(target));
+  ScopedSelect select(memory.get(), canvas_.get());
+  BitBlt(target, 0, 0, client.right, client.bottom, memory.get(), 0, 0, SRCCOPY);
+  return 1;
+}
+
+MessageResult CVelmoDlg::OnTrayCallback(WPARAM, LPARAM lParam) {
+  const TrayDecision decision =
+      DecideTrayCallback(static_cast<uint32_t>(lParam), state_.connected, state_.cancelPending, pageState_);
+  switch (decision.reaction) {
+    case TrayReaction::NoticeMouseMissing:
+      SendNotice(kNoticeMouseMissing, 0);
+      break;
+    case TrayReaction::ShowWindow:
+      ShowFromTray(decision.rebuildPage, decision.paintPage);
+      break;
+    case TrayReaction::OpenMenu:
+      OpenTrayMenu();
+      break;
+    case TrayReaction::Ignore:
+      break;
+  }
+  return 0;
+}
+
+void CVelmoDlg::ShowFromTray(bool rebuildPage, bool paintPage) {
+  if (rebuildPage) {
+    pageState_ = PageState::Rebuilding;
+    pageState_ = PageState::MustPaint;
+    PaintMainPage();
+  } else if (paintPage) {
+    PaintMainPage();
+  }
+  SetForegroundWindow(hwnd());
+  ShowWindow(hwnd(), SW_SHOW);
+}
+
+void CVelmoDlg::OpenTrayMenu() {
+  POINT cursor{};
+  GetCursorPos(&cursor);
+  UniqueMenu menu(CreatePopupMenu());
+  const std::wstring exitText = Wide(Text(language_, kSlotExit));
+  AppendMenuW(menu.get(), MF_STRING, kExitCommand, exitText.c_str());
+  // Set the foreground window first, or the menu will not close on a click elsewhere.
+  SetForegroundWindow(hwnd());
+  TrackPopupMenu(menu.get(), TPM_RIGHTBUTTON | TPM_BOTTOMALIGN, cursor.x, cursor.y, 0, hwnd(), nullptr);
+}
+
+void CVelmoDlg::PaintMainPage() {
+  if (pageState_ == PageState::Shown) return;
+  pageState_ = PageState::Shown;
+  InvalidateRect(hwnd(), nullptr, TRUE);
+}
+
+MessageResult CVelmoDlg::OnNotice(WPARAM wParam, LPARAM lParam) {
+  const StageDpiTexts dpiTexts{};
+  if (auto notice = NoticeFor(wParam, static_cast<int32_t>(lParam), language_, dpiTexts)) tray_.Show(*notice);
+  return 0;
+}
+
+MessageResult CVelmoDlg::OnExitCommand(WPARAM, LPARAM) { EndProcess(); }
+
+void CVelmoDlg::EndProcess() {
+  tray_.Delete();
+  ExitProcess(0);
+}
+
+MessageResult CVelmoDlg::OnDestroy(WPARAM, LPARAM) {
+  tray_.Delete();
+  return std::nullopt;
+}
+
+MessageResult CVelmoDlg::OnDeviceChange(WPARAM, LPARAM) { return TRUE; }
+
+}  // namespace qv::win

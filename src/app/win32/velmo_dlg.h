@@ -1,0 +1,76 @@
+#pragma once
+// The main dialog: a borderless skinned window that lives in the tray.
+#include <windows.h>
+
+#include <span>
+
+#include "app/app_state.h"
+#include "app/win32/dialog.h"
+#include "app/win32/handles.h"
+#include "app/win32/message_boxes_win32.h"
+#include "app/win32/tray_icon.h"
+#include "common/platform.h"
+#include "ui/language.h"
+#include "ui/page_state.h"
+
+namespace qv::win {
+
+inline constexpr UINT kExitCommand = 1028;
+
+class CVelmoDlg : public Dialog<CVelmoDlg>, public ShellActions {
+ public:
+  explicit CVelmoDlg(AppState& state);
+  ~CVelmoDlg() override;
+
+  static std::span<const MessageEntry<CVelmoDlg>> MessageTable();
+
+  // ShellActions: what the core asks of the window.
+  void SendNotice(uint32_t kind, int64_t value) override;
+  void HideMainWindow() override;
+
+ protected:
+  BOOL OnInitDialog() override;
+  bool PreTranslateMessage(MSG& msg) override;
+  void OnOK() override {}
+  void OnCancel() override {}
+  bool ShowWhenCreated() const override { return false; }
+  MessageResult OnUnlistedMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+ private:
+  MessageResult OnClose(WPARAM, LPARAM);
+  MessageResult OnQueryDragIcon(WPARAM, LPARAM);
+  MessageResult OnPaint(WPARAM, LPARAM);
+  MessageResult OnNcPaint(WPARAM, LPARAM);
+  MessageResult OnEraseBackground(WPARAM, LPARAM);
+  MessageResult OnTrayCallback(WPARAM, LPARAM);
+  MessageResult OnNotice(WPARAM, LPARAM);
+  MessageResult OnExitCommand(WPARAM, LPARAM);
+  MessageResult OnDestroy(WPARAM, LPARAM);
+  MessageResult OnDeviceChange(WPARAM, LPARAM);
+
+  bool TakeSingleInstance();
+  void SetWindowIcons();
+  void MakeToolWindow();
+  bool RegisterForDeviceNotifications();
+  void CreateFonts();
+  void ShowFromTray(bool rebuildPage, bool paintPage);
+  void OpenTrayMenu();
+  void PaintMainPage();
+  [[noreturn]] void EndProcess();
+
+  AppState& state_;
+  HICON icon_ = nullptr;
+  UINT taskbarCreatedMessage_ = 0;
+  UniqueHandle instanceMutex_;
+  UniqueDeviceNotify deviceNotify_;
+  TrayIcon tray_;
+  Win32MessageBoxes messageBoxes_;
+  Language language_ = Language::English;
+  UniqueFont textFont_;
+  UniqueFont titleFont_;
+  UniqueBitmap canvas_;
+  PageState pageState_ = PageState::MustPaint;
+  int hidingNcPaints_ = 2;  // the first two frame paints hide the window: it starts in the tray
+};
+
+}  // namespace qv::win

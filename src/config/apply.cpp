@@ -1,0 +1,68 @@
+#include "config/apply.h"
+
+#include "config/image_fields.h"
+
+namespace qv {
+namespace {
+
+// Bytes of blocks never read must not go back over the mouse's own data: read them first.
+bool EnsureCompleteImage(AppState& state, MouseLink& mouse) {
+  if (state.imageComplete) return true;
+  state.image.Clear();
+  state.scrambling = 1;
+  if (!mouse.ReadOperation(state.image)) return false;
+  state.imageComplete = true;
+  state.dpiSelector = state.image.DpiSelector();
+  state.snipeDpiSelector = state.dpiSelector;
+  return true;
+}
+
+void BuildImage(AppState& state, MouseLink& mouse) {
+  const UiRecord& record = state.record;
+  ConfigImage& image = state.image;
+  WriteFixedTables(image);
+  mouse.GetDPIStage(image);  // status byte 1 keeps the stage the mouse is in now
+  image.StatusRate() = record[uirec::kReportRate];
+  WriteLighting(record, image);
+  PackStageColours(record, image);
+  WriteEnabledStageCount(record, image);
+  image.Field(blockset::kSnipeDpiCode) = record[uirec::kSnipeDpiCode];
+  WriteStageCodes(record, state.dpiSelector, image);
+  image.Field(blockset::kFireMakeTime) = record[uirec::kFireMakeTime];
+  image.Field(blockset::kFireBreakTime) = record[uirec::kFireBreakTime];
+  WriteKeyTables(record, image);
+}
+
+ButtonResult ApplyIfConnected(AppState& state, const LocalState& local, ApplyServices services, bool hide) {
+  if (state.connected == 0) return {};
+  ApplySettings(state, local, services);
+  state.savedCopy = state.record;
+  return {true, hide};
+}
+
+}  // namespace
+
+void ApplySettings(AppState& state, const LocalState& local, ApplyServices services) {
+  if (EnsureCompleteImage(state, services.mouse)) {
+    BuildImage(state, services.mouse);
+    services.mouse.WriteOperation(state.image);
+  }
+  SaveConfigFile(services.files, services.messages, local.paths, state.record);
+  WriteKeyNames(services.profile, local.paths.settingsFile, local.settings);
+}
+
+ButtonResult PressOk(AppState& state, const LocalState& local, ApplyServices services) {
+  return ApplyIfConnected(state, local, services, true);
+}
+
+ButtonResult PressApply(AppState& state, const LocalState& local, ApplyServices services) {
+  return ApplyIfConnected(state, local, services, false);
+}
+
+ButtonResult PressCancel(AppState& state) {
+  state.record = state.savedCopy;
+  state.cancelPending = 1;
+  return {false, true};
+}
+
+}  // namespace qv

@@ -1,0 +1,39 @@
+#pragma once
+// OK, Apply and Cancel: the edited record becomes the configuration image, goes to the
+// mouse, and is saved with the key names; the saved copy is what Cancel returns to.
+#include "app/app_state.h"
+#include "common/platform.h"
+#include "config/local_files.h"
+#include "config/settings.h"
+#include "config/startup.h"
+#include "device/mouse_link.h"
+
+namespace qv {
+
+struct ApplyServices {
+  MouseLink& mouse;
+  FileSystem& files;
+  ProfileStore& profile;
+  MessageBoxes& messages;
+};
+
+// The whole pipeline: the image from the record, the write to the mouse, config.bin and the
+// key names. An image never read completely is read again first; if that read fails
+// nothing goes to the mouse, but the local files are still saved.
+void ApplySettings(AppState& state, const LocalState& local, ApplyServices services);
+
+// What a button leaves for the window to do.
+struct ButtonResult {
+  bool applied = false;     // the pipeline ran
+  bool hideWindow = false;  // SW_HIDE the main window
+};
+
+// Only while connected: apply, then keep the record as the saved copy; OK also hides.
+ButtonResult PressOk(AppState& state, const LocalState& local, ApplyServices services);
+ButtonResult PressApply(AppState& state, const LocalState& local, ApplyServices services);
+
+// Always: back to the saved copy, cancel pending (the tray re-reads the settings at the
+// next show), hide.
+ButtonResult PressCancel(AppState& state);
+
+}  // namespace qv

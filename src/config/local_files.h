@@ -1,0 +1,65 @@
+#pragma once
+// The files beside the executable: their paths and config.bin (a first-run byte and the
+// UI state record). config.bin is installed with the program and never created here.
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "app/app_state.h"
+#include "common/platform.h"
+#include "config/config_image.h"
+
+namespace qv {
+
+inline constexpr std::u16string_view kExeName = u"QV318_Driver.exe";
+inline constexpr size_t kConfigFileSize = 1 + kRecordSize;  // 200
+inline constexpr std::u16string_view kConfigMissingText = u"Config file is not exist.";
+inline constexpr std::u16string_view kConfigWriteCaption = u"NULL ==fp ";
+
+// Replaces every "QV318_Driver.exe" in path (exact, left to right) and answers the count.
+int ReplaceExeName(std::u16string& path, std::u16string_view replacement);
+
+struct LocalPaths {
+  std::u16string module;
+  // Both empty when the module is not named "QV318_Driver.exe": the derived path would
+  // name the executable itself, so the files count as missing.
+  std::u16string configFile;
+  std::u16string settingsFile;
+  // The module path with the name removed (unchanged when it is not there).
+  std::u16string skinBase;
+};
+
+LocalPaths DeriveLocalPaths(std::u16string_view modulePath);
+
+// The few file operations config.bin needs.
+class FileSystem {
+ public:
+  virtual ~FileSystem() = default;
+  virtual bool Exists(std::u16string_view path) = 0;
+  // The whole content when the file opens for reading and is at most maxSize bytes long.
+  virtual std::optional<std::vector<uint8_t>> Read(std::u16string_view path, size_t maxSize) = 0;
+  // Writes content to a new file beside path and puts it in path's place in one step.
+  // False when path is not writable or a step failed (LastError tells why); path is then
+  // left as it was.
+  virtual bool Replace(std::u16string_view path, std::span<const uint8_t> content) = 0;
+  // The system error code of the last failed operation.
+  virtual uint32_t LastError() = 0;
+};
+
+// The 200 bytes of config.bin.
+std::array<uint8_t, kConfigFileSize> ConfigFileContent(uint8_t firstRun, const UiRecord& record);
+
+enum class ConfigLoad { Loaded, Missing, Ignored };
+// Loads config.bin into state.record and state.firstRun. Missing: the message has been
+// shown. Ignored: unreadable or not 200 bytes, nothing loaded and nothing said.
+ConfigLoad LoadConfigFile(FileSystem& files, MessageBoxes& messages, const LocalPaths& paths, AppState& state);
+
+enum class ConfigSave { Saved, Missing, NotWritable };
+// Saves first-run byte 1 and the record. Missing and NotWritable show their message.
+ConfigSave SaveConfigFile(FileSystem& files, MessageBoxes& messages, const LocalPaths& paths, const UiRecord& record);
+
+}  // namespace qv

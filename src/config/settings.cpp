@@ -1,0 +1,96 @@
+#include "config/settings.h"
+
+#include "common/text.h"
+
+namespace qv {
+namespace {
+
+constexpr std::u16string_view kLanguageKey = u"Lan";
+constexpr std::u16string_view kPathKey = u"Path";
+constexpr std::u16string_view kRedKey = u"RColor";
+constexpr std::u16string_view kGreenKey = u"GColor";
+constexpr std::u16string_view kBlueKey = u"BColor";
+
+// An empty path stands for a settings file that must not be touched.
+std::u16string Get(ProfileStore& store, std::u16string_view file, std::u16string_view section,
+                   std::u16string_view key) {
+  return file.empty() ? std::u16string() : store.Get(file, section, key);
+}
+
+void Put(ProfileStore& store, std::u16string_view file, std::u16string_view section, std::u16string_view key,
+         std::u16string_view value) {
+  if (!file.empty()) store.Put(file, section, key, value);
+}
+
+}  // namespace
+
+std::u16string ItemKey(KeyMode mode, int key) {
+  std::u16string name = u"Item" + DecimalText(key);
+  if (mode == KeyMode::B) name += u"3";
+  return name;
+}
+
+std::u16string ReadLanguageCode(ProfileStore& store, std::u16string_view settingsFile) {
+  return Get(store, settingsFile, kSkinsSection, kLanguageKey);
+}
+
+std::u16string KeyNameSection(std::u16string_view languageCode) {
+  return std::u16string(Text(LanguageFromCode(languageCode), kSlotKeyNameSection));
+}
+
+void ReadSettings(ProfileStore& store, std::u16string_view settingsFile, Settings& settings) {
+  for (KeyMode mode : {KeyMode::A, KeyMode::B}) {
+    for (int key = 1; key <= kKeysPerMode; ++key) {
+      settings.KeyName(mode, key) = Get(store, settingsFile, settings.section, ItemKey(mode, key));
+    }
+  }
+  settings.red = Get(store, settingsFile, kSkinsSection, kRedKey);
+  settings.green = Get(store, settingsFile, kSkinsSection, kGreenKey);
+  settings.blue = Get(store, settingsFile, kSkinsSection, kBlueKey);
+  settings.skinName = Get(store, settingsFile, kSkinsSection, kPathKey);
+}
+
+void WriteKeyNames(ProfileStore& store, std::u16string_view settingsFile, const Settings& settings) {
+  for (KeyMode mode : {KeyMode::A, KeyMode::B}) {
+    for (int key = 1; key <= kKeysPerMode; ++key) {
+      Put(store, settingsFile, settings.section, ItemKey(mode, key), settings.KeyName(mode, key));
+    }
+  }
+}
+
+uint8_t ColourByte(std::u16string_view text) {
+  return static_cast<uint8_t>(static_cast<uint64_t>(ParseDecimalPrefix(text)) & 0xFF);
+}
+
+TextColour TextColourOf(const Settings& settings) {
+  return {ColourByte(settings.red), ColourByte(settings.green), ColourByte(settings.blue)};
+}
+
+void SetDefaultKeyNames(Settings& settings, Language language) {
+  const std::u16string_view names[kKeysPerMode] = {
+      Text(language, kSlotLeftClick), Text(language, kSlotRightClick), Text(language, kSlotMidClick), u"DPI Loop",
+      Text(language, kSlotKeyOff),    Text(language, kSlotKeyOff),     Text(language, kSlotKeyOff),   Text(language, kSlotKeyOff),
+  };
+  for (KeyMode mode : {KeyMode::A, KeyMode::B}) {
+    for (int key = 1; key <= kKeysPerMode; ++key) {
+      settings.KeyName(mode, key) = names[key - 1];
+    }
+  }
+}
+
+void ApplySkinChoice(ProfileStore& store, std::u16string_view settingsFile, const SkinChoice& choice,
+                     Settings& settings, DisplayState& display) {
+  display.skinDir = choice.skinDir;
+  display.textColour = choice.colour;
+  display.skinName = choice.skinName;
+  settings.skinName = choice.skinName;
+  settings.red = DecimalText(choice.colour.red);
+  settings.green = DecimalText(choice.colour.green);
+  settings.blue = DecimalText(choice.colour.blue);
+  Put(store, settingsFile, kSkinsSection, kRedKey, settings.red);
+  Put(store, settingsFile, kSkinsSection, kGreenKey, settings.green);
+  Put(store, settingsFile, kSkinsSection, kBlueKey, settings.blue);
+  Put(store, settingsFile, kSkinsSection, kPathKey, settings.skinName);
+}
+
+}  // namespace qv

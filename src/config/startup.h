@@ -1,0 +1,37 @@
+#pragma once
+// The start-up steps that come from the local files: paths, config.bin and the saved copy,
+// the language code and its key-name section, str.ini, and the skin and text colour that
+// the painters read.
+#include <string>
+#include <string_view>
+
+#include "app/app_state.h"
+#include "common/platform.h"
+#include "config/local_files.h"
+#include "config/settings.h"
+
+namespace qv {
+
+// Owned by the main dialog for the life of the process.
+struct LocalState {
+  LocalPaths paths;
+  Settings settings;
+};
+
+struct StartupFiles {
+  FileSystem& files;
+  ProfileStore& profile;
+  MessageBoxes& messages;
+};
+
+// Fills local, state.record, state.savedCopy, state.firstRun and state.display (language
+// code, skin directory and name, text colour). Runs after the mouse has been read.
+void LoadLocalState(std::u16string_view modulePath, StartupFiles services, AppState& state, LocalState& local);
+
+// The skin directory: skin base, "/Skins/", skin name.
+std::u16string SkinDirectory(const LocalPaths& paths, std::u16string_view skinName);
+
+// The background image that sizes the main window.
+std::u16string MainImagePath(const DisplayState& display);
+
+}  // namespace qv

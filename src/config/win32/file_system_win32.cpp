@@ -1,0 +1,86 @@
+#include "config/win32/file_system_win32.h"
+
+#include <shlwapi.h>
+
+#include "app/win32/handles.h"
+#include "app/win32/wide.h"
+
+namespace qv::win {
+namespace {
+
+constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
+
+UniqueFileHandle Open(std::u16string_view path, DWORD access, DWORD disposition) {
+  return UniqueFileHandle(CreateFileW(Wide(path).c_str(), access, kShareAll, nullptr, disposition,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr));
+}
+
+// Windows refuses to open a read-only file for writing; Wine run as root would not, so the
+// attribute is checked first.
+bool Writable(std::u16string_view path) {
+  const DWORD attributes = GetFileAttributesW(Wide(path).c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES) return false;
+  if (attributes & FILE_ATTRIBUTE_READONLY) {
+    SetLastError(ERROR_ACCESS_DENIED);
+    return false;
+  }
+  return static_cast<bool>(Open(path, GENERIC_WRITE, OPEN_EXISTING));
+}
+
+bool WriteAll(HANDLE file, std::span<const uint8_t> content) {
+  DWORD written = 0;
+  const auto size = static_cast<DWORD>(content.size());
+  return WriteFile(file, content.data(), size, &written, nullptr) && written == size && FlushFileBuffers(file);
+}
+
+}  // namespace
+
+std::u16string ReplacementPath(std::u16string_view path) { return std::u16string(path) + u".new"; }
+
+bool Win32FileSystem::Fail() {
+  lastError_ = GetLastError();
+  return false;
+}
+
+bool Win32FileSystem::Exists(std::u16string_view path) { return PathFileExistsW(Wide(path).c_str()) != FALSE; }
+
+std::optional<std::vector<uint8_t>> Win32FileSystem::Read(std::u16string_view path, size_t maxSize) {
+  const UniqueFileHandle file = Open(path, GENERIC_READ, OPEN_EXISTING);
+  LARGE_INTEGER size{};
+  if (!file || !GetFileSizeEx(file.get(), &size)) {
+    Fail();
+    return std::nullopt;
+  }
+  if (size.QuadPart < 0 || static_cast<uint64_t>(size.QuadPart) > maxSize) return std::nullopt;
+  std::vector<uint8_t> content(static_cast<size_t>(size.QuadPart));
+  DWORD read = 0;
+  if (!ReadFile(file.get(), content.data(), static_cast<DWORD>(content.size()), &read, nullptr)) {
+    Fail();
+    return std::nullopt;
+  }
+  content.resize(read);
+  return content;
+}
+
+bool Win32FileSystem::Replace(std::u16string_view path, std::span<const uint8_t> content) {
+  // A file we may not write (read-only, locked) keeps its content and reports why.
+  if (!Writable(path)) return Fail();
+  const std::u16string fresh = ReplacementPath(path);
+  {
+    const UniqueFileHandle file = Open(fresh, GENERIC_WRITE, CREATE_ALWAYS);
+    if (!file) return Fail();
+    if (!WriteAll(file.get(), content)) {
+      Fail();
+      DeleteFileW(Wide(fresh).c_str());
+      return false;
+    }
+  }
+  if (!MoveFileExW(Wide(fresh).c_str(), Wide(path).c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    Fail();
+    DeleteFileW(Wide(fresh).c_str());
+    return false;
+  }
+  return true;
+}
+
+}  // namespace qv::win

@@ -1,0 +1,22 @@
+#pragma once
+// config.bin on a real disk.
+#include "config/local_files.h"
+
+namespace qv::win {
+
+class Win32FileSystem final : public FileSystem {
+ public:
+  bool Exists(std::u16string_view path) override;
+  std::optional<std::vector<uint8_t>> Read(std::u16string_view path, size_t maxSize) override;
+  bool Replace(std::u16string_view path, std::span<const uint8_t> content) override;
+  uint32_t LastError() override { return lastError_; }
+
+ private:
+  bool Fail();
+  uint32_t lastError_ = 0;
+};
+
+// The file written beside path before it takes path's place.
+std::u16string ReplacementPath(std::u16string_view path);
+
+}  // namespace qv::win

@@ -1,0 +1,19 @@
+#pragma once
+// str.ini through GetPrivateProfileStringW and WritePrivateProfileStringW.
+#include "config/settings.h"
+
+namespace qv::win {
+
+class Win32ProfileStore final : public ProfileStore {
+ public:
+  std::u16string Get(std::u16string_view file, std::u16string_view section, std::u16string_view key) override;
+  // A missing file is first created as UTF-16LE with a byte-order mark: the profile
+  // functions would otherwise create it in the ANSI code page and lose Chinese names.
+  void Put(std::u16string_view file, std::u16string_view section, std::u16string_view key,
+           std::u16string_view value) override;
+};
+
+// Creates an empty UTF-16LE file (just the byte-order mark) unless the file exists.
+void CreateUnicodeFileIfMissing(std::u16string_view file);
+
+}  // namespace qv::win

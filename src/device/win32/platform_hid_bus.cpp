@@ -1,0 +1,42 @@
+#include "device/win32/platform_hid_bus.h"
+
+#include <dbt.h>
+
+#include <cwchar>
+
+#include "device/sim_mouse.h"
+#include "device/win32/setupapi_hid_bus.h"
+#include "device/win32/sim_file_store.h"
+
+namespace qv::win {
+
+std::unique_ptr<HidBus> CreatePlatformHidBus() {
+#if defined(QV_SIMULATED) && QV_SIMULATED
+  return CreateSimulatedHidBus(ProgramDirectory());
+#else
+  return std::make_unique<SetupApiHidBus>();
+#endif
+}
+
+std::unique_ptr<HidBus> CreateSimulatedHidBus(const std::u16string& directory) {
+  return std::make_unique<SimMouse>(std::make_unique<SimFileStore>(directory), std::make_unique<ProcessClock>());
+}
+
+DeviceChange ReadDeviceChange(WPARAM wParam, LPARAM lParam) {
+  DeviceChange change;
+  change.event = static_cast<uint32_t>(wParam);
+  const auto* header = reinterpret_cast<const DEV_BROADCAST_HDR*>(lParam);
+  if (header == nullptr) return change;
+  change.deviceType = header->dbch_devicetype;
+  if (change.deviceType != DBT_DEVTYP_DEVICEINTERFACE) return change;
+  const auto* broadcast = reinterpret_cast<const DEV_BROADCAST_DEVICEINTERFACE_W*>(header);
+  const size_t nameOffset = offsetof(DEV_BROADCAST_DEVICEINTERFACE_W, dbcc_name);
+  if (broadcast->dbcc_size <= nameOffset) return change;
+  // The name ends at its terminator or at the end of the broadcast, whichever comes first.
+  const size_t room = (broadcast->dbcc_size - nameOffset) / sizeof(wchar_t);
+  const wchar_t* name = broadcast->dbcc_name;
+  change.interfaceName = std::u16string_view(reinterpret_cast<const char16_t*>(name), wcsnlen(name, room));
+  return change;
+}
+
+}  // namespace qv::win

@@ -1,0 +1,25 @@
+#pragma once
+// Which HID bus the program talks through, and the unpacking of WM_DEVICECHANGE for the
+// core's device-change decisions.
+#include <windows.h>
+
+#include <memory>
+#include <string>
+
+#include "device/device_events.h"
+#include "device/hid_bus.h"
+
+namespace qv::win {
+
+// The SetupAPI/HID bus; in a build with QV_SIMULATED=1 the simulated mouse, keeping its
+// files (simmouse.bin, simmouse.log) in the program directory.
+std::unique_ptr<HidBus> CreatePlatformHidBus();
+
+// The simulated mouse with its memory and log in `directory` (no trailing separator).
+std::unique_ptr<HidBus> CreateSimulatedHidBus(const std::u16string& directory);
+
+// Unpacks WM_DEVICECHANGE's wParam and broadcast header. The interface name points into
+// the broadcast, so the result is only good while the message is being handled.
+DeviceChange ReadDeviceChange(WPARAM wParam, LPARAM lParam);
+
+}  // namespace qv::win

@@ -1,0 +1,101 @@
+#include "device/win32/setupapi_hid_bus.h"
+
+// MinGW's HID headers declare the HID.DLL functions without C linkage.
+extern "C" {
+#include <hidsdi.h>
+}
+
+#include <vector>
+
+#include "app/win32/wide.h"
+
+namespace qv::win {
+namespace {
+
+HANDLE AsHandle(HidHandle handle) { return reinterpret_cast<HANDLE>(handle); }
+PHIDP_PREPARSED_DATA AsPreparsed(HidPreparsed preparsed) { return reinterpret_cast<PHIDP_PREPARSED_DATA>(preparsed); }
+
+}  // namespace
+
+bool SetupApiHidBus::BeginEnumeration() {
+  list_ = UniqueDeviceInfoList(
+      SetupDiGetClassDevsW(&kHidInterfaceClass, nullptr, nullptr, DIGCF_PRESENT | DIGCF_DEVICEINTERFACE));
+  interfaceData_ = {};
+  interfaceData_.cbSize = sizeof(interfaceData_);
+  return list_.Valid();
+}
+
+HidInterface SetupApiHidBus::EnumerateInterface(uint32_t memberIndex) {
+  HidInterface entry;
+  if (SetupDiEnumDeviceInterfaces(list_.Get(), nullptr, &kHidInterfaceClass, memberIndex, &interfaceData_)) {
+    entry.status = HidEnumStatus::Found;
+  } else {
+    if (GetLastError() == ERROR_NO_MORE_ITEMS) return entry;
+    entry.status = HidEnumStatus::OtherError;
+  }
+  entry.path = DetailPath();
+  return entry;
+}
+
+std::optional<std::u16string> SetupApiHidBus::DetailPath() {
+  DWORD needed = 0;
+  SetupDiGetDeviceInterfaceDetailW(list_.Get(), &interfaceData_, nullptr, 0, &needed, nullptr);
+  if (needed < sizeof(SP_DEVICE_INTERFACE_DETAIL_DATA_W)) return std::nullopt;
+  // DWORD elements keep the record aligned for its cbSize field.
+  std::vector<DWORD> buffer((needed + sizeof(DWORD) - 1) / sizeof(DWORD));
+  auto* detail = reinterpret_cast<SP_DEVICE_INTERFACE_DETAIL_DATA_W*>(buffer.data());
+  detail->cbSize = sizeof(SP_DEVICE_INTERFACE_DETAIL_DATA_W);
+  if (!SetupDiGetDeviceInterfaceDetailW(list_.Get(), &interfaceData_, detail, needed, nullptr, nullptr)) {
+    return std::nullopt;
+  }
+  const wchar_t* path = detail->DevicePath;
+  return U16(path);
+}
+
+void SetupApiHidBus::EndEnumeration() { list_.Reset(); }
+
+HidOpenResult SetupApiHidBus::Open(const std::u16string& path, uint32_t access, uint32_t attributes) {
+  const HANDLE handle = CreateFileW(W(path), access, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                                    attributes, nullptr);
+  if (handle == INVALID_HANDLE_VALUE) return {kInvalidHidHandle, GetLastError()};
+  return {reinterpret_cast<HidHandle>(handle), 0};
+}
+
+void SetupApiHidBus::Close(HidHandle handle) { CloseHandle(AsHandle(handle)); }
+
+bool SetupApiHidBus::GetAttributes(HidHandle handle, HidAttributes& attributes) {
+  HIDD_ATTRIBUTES found{};
+  found.Size = sizeof(found);
+  if (!HidD_GetAttributes(AsHandle(handle), &found)) return false;
+  attributes = {found.VendorID, found.ProductID, found.VersionNumber};
+  return true;
+}
+
+HidPreparsed SetupApiHidBus::GetPreparsedData(HidHandle handle) {
+  PHIDP_PREPARSED_DATA preparsed = nullptr;
+  if (!HidD_GetPreparsedData(AsHandle(handle), &preparsed)) return kNoPreparsed;
+  return reinterpret_cast<HidPreparsed>(preparsed);
+}
+
+HidCapsStatus SetupApiHidBus::GetCaps(HidPreparsed preparsed, HidCaps& caps) {
+  HIDP_CAPS found{};
+  if (HidP_GetCaps(AsPreparsed(preparsed), &found) == HIDP_STATUS_INVALID_PREPARSED_DATA) {
+    return HidCapsStatus::InvalidPreparsedData;
+  }
+  caps = {found.Usage, found.UsagePage, found.InputReportByteLength, found.OutputReportByteLength,
+          found.FeatureReportByteLength};
+  return HidCapsStatus::Success;
+}
+
+void SetupApiHidBus::FreePreparsedData(HidPreparsed preparsed) { HidD_FreePreparsedData(AsPreparsed(preparsed)); }
+
+bool SetupApiHidBus::SetFeature(HidHandle handle, std::span<const uint8_t> report) {
+  std::vector<uint8_t> copy(report.begin(), report.end());  // the call takes a writable buffer
+  return HidD_SetFeature(AsHandle(handle), copy.data(), static_cast<ULONG>(copy.size())) != FALSE;
+}
+
+bool SetupApiHidBus::GetFeature(HidHandle handle, std::span<uint8_t> report) {
+  return HidD_GetFeature(AsHandle(handle), report.data(), static_cast<ULONG>(report.size())) != FALSE;
+}
+
+}  // namespace qv::win

@@ -1,0 +1,81 @@
+#include "device/win32/sim_file_store.h"
+
+#include <windows.h>
+
+#include "app/win32/wide.h"
+#include "config/config_image.h"
+#include "device/win32/win_handles.h"
+
+namespace qv::win {
+namespace {
+
+// A stored memory of another length is of no use, so reading stops one byte past it.
+constexpr DWORD kReadLimit = static_cast<DWORD>(kImageSize + 1);
+
+uint64_t FileTimeValue(const FILETIME& time) {
+  return (uint64_t{time.dwHighDateTime} << 32) | time.dwLowDateTime;
+}
+
+uint64_t NowFileTime() {
+  FILETIME now;
+  GetSystemTimeAsFileTime(&now);
+  return FileTimeValue(now);
+}
+
+bool WriteAll(HANDLE file, const void* data, size_t size) {
+  DWORD written = 0;
+  return WriteFile(file, data, static_cast<DWORD>(size), &written, nullptr) && written == size;
+}
+
+}  // namespace
+
+SimFileStore::SimFileStore(std::u16string directory)
+    : memoryPath_(directory + u"\\" + std::u16string(kSimMemoryFile)),
+      logPath_(directory + u"\\" + std::u16string(kSimLogFile)) {}
+
+std::optional<std::vector<uint8_t>> SimFileStore::LoadMemory() {
+  const UniqueHandle file(CreateFileW(W(memoryPath_), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file.Valid()) return std::nullopt;
+  std::vector<uint8_t> bytes(kReadLimit);
+  DWORD total = 0;
+  DWORD read = 0;
+  while (total < kReadLimit && ReadFile(file.Get(), bytes.data() + total, kReadLimit - total, &read, nullptr) &&
+         read != 0) {
+    total += read;
+  }
+  bytes.resize(total);
+  return bytes;
+}
+
+void SimFileStore::SaveMemory(std::span<const uint8_t> memory) {
+  const UniqueHandle file(CreateFileW(W(memoryPath_), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (file.Valid()) WriteAll(file.Get(), memory.data(), memory.size());
+}
+
+void SimFileStore::AppendLog(std::string_view line) {
+  const UniqueHandle file(CreateFileW(W(logPath_), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                      OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file.Valid()) return;
+  const std::string text = std::string(line) + "\n";
+  WriteAll(file.Get(), text.data(), text.size());
+}
+
+uint64_t ProcessClock::MillisecondsSinceStart() {
+  static const uint64_t start = [] {
+    FILETIME created, exited, kernel, user;
+    if (GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user)) return FileTimeValue(created);
+    return NowFileTime();
+  }();
+  const uint64_t now = NowFileTime();
+  return now > start ? (now - start) / 10000 : 0;  // 100 ns units
+}
+
+std::u16string ProgramDirectory() {
+  const std::u16string path = ModulePath();
+  const size_t separator = path.find_last_of(u"\\/");
+  return separator == std::u16string::npos ? std::u16string() : path.substr(0, separator);
+}
+
+}  // namespace qv::win

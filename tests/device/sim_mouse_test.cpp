@@ -1,0 +1,144 @@
+#include "device/sim_mouse.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <regex>
+
+#include "device/device_link.h"
+#include "device/protocol.h"
+#include "device/sim_log.h"
+#include "device_fakes.h"
+
+namespace qv {
+namespace {
+
+using ::testing::ElementsAre;
+
+struct FakeStore : SimMouseStore {
+  std::optional<std::vector<uint8_t>> stored;
+  std::vector<std::vector<uint8_t>> saves;
+  std::vector<std::string> log;
+  std::optional<std::vector<uint8_t>> LoadMemory() override { return stored; }
+  void SaveMemory(std::span<const uint8_t> memory) override { saves.emplace_back(memory.begin(), memory.end()); }
+  void AppendLog(std::string_view line) override { log.emplace_back(line); }
+};
+
+struct FakeClock : MillisecondClock {
+  uint64_t now = 0;
+  uint64_t MillisecondsSinceStart() override { return now += 7; }
+};
+
+TEST(SimLog, LineIsTimeDirectionChannelAndLowerCaseHex) {
+  const uint8_t wire[] = {0x01, 0xAB, 0x0F, 0x00};
+  EXPECT_EQ(FormatSimLogLine(1234, SimDirection::Set, SimChannel::Command, wire), "1234 set cmd 01 ab 0f 00");
+  EXPECT_EQ(FormatSimLogLine(0, SimDirection::Get, SimChannel::Data, std::span<const uint8_t>(wire, 1)),
+            "0 get data 01");
+}
+
+class SimStoreTest : public ::testing::Test {
+ protected:
+  SimStoreTest() {
+    auto ownedStore = std::make_unique<FakeStore>();
+    auto ownedClock = std::make_unique<FakeClock>();
+    store = ownedStore.get();
+    clock = ownedClock.get();
+    sim = std::make_unique<SimMouse>(std::move(ownedStore), std::move(ownedClock));
+  }
+  void Connect() {
+    link = std::make_unique<DeviceLink>(*sim, state, boxes);
+    protocol = std::make_unique<MouseProtocol>(*link, state, boxes, pause);
+    ASSERT_TRUE(link->OpenDevice());
+    state.scrambling = 1;
+  }
+
+  FakeStore* store;
+  FakeClock* clock;
+  std::unique_ptr<SimMouse> sim;
+  AppState state;
+  test::FakeMessageBoxes boxes;
+  test::FakePause pause;
+  std::unique_ptr<DeviceLink> link;
+  std::unique_ptr<MouseProtocol> protocol;
+};
+
+TEST_F(SimStoreTest, LogsEveryTransferAsItCrossedTheWire) {
+  Connect();
+  ConfigImage image;
+  ASSERT_TRUE(protocol->GetDPIStage(image));
+  const std::vector<SimTransfer>& transfers = sim->Transfers();
+  ASSERT_EQ(store->log.size(), 2u);
+  ASSERT_EQ(transfers.size(), 2u);
+  EXPECT_EQ(store->log[0], FormatSimLogLine(7, SimDirection::Set, SimChannel::Command, transfers[0].wire));
+  EXPECT_EQ(store->log[1], FormatSimLogLine(14, SimDirection::Get, SimChannel::Command, transfers[1].wire));
+  const std::regex line(R"(\d+ (set|get) (cmd|data)( [0-9a-f]{2}){8})");
+  EXPECT_TRUE(std::regex_match(store->log[0], line)) << store->log[0];
+  EXPECT_NE(store->log[0].find(" set cmd 01 "), std::string::npos);
+  ASSERT_TRUE(protocol->ReadOperation(image));
+  EXPECT_TRUE(std::regex_match(store->log.back(), std::regex(R"(\d+ get data 00( [0-9a-f]{2}){64})")));
+}
+
+TEST_F(SimStoreTest, MemoryComesFromTheStoreOnlyWhenItIsExactlyOneMemoryLong) {
+  SimMemory stored;
+  for (size_t i = 0; i < stored.size(); ++i) stored[i] = static_cast<uint8_t>(255 - i);
+  store->stored = std::vector<uint8_t>(stored.begin(), stored.end());
+  Connect();
+  EXPECT_EQ(sim->Memory(), stored);
+
+  for (size_t length : {size_t{0}, kImageSize - 1, kImageSize + 1}) {
+    link->CloseChannels();
+    store->stored = std::vector<uint8_t>(length, 0x11);
+    ASSERT_TRUE(link->OpenDevice());
+    EXPECT_EQ(sim->Memory(), DefaultSimMemory()) << "length " << length;
+  }
+  EXPECT_TRUE(store->saves.empty());
+}
+
+TEST_F(SimStoreTest, AWriteThatChangesTheMemorySavesIt) {
+  Connect();
+  ConfigImage image;
+  image.bytes = sim->Memory();
+  ASSERT_TRUE(protocol->WriteOperation(image));
+  EXPECT_TRUE(store->saves.empty());  // nothing changed
+
+  image.bytes[0] = 8;
+  image.Block(4)[10] ^= 0xFF;
+  ASSERT_TRUE(protocol->WriteOperation(image));
+  ASSERT_EQ(store->saves.size(), 2u);  // the status write and block 4
+  EXPECT_EQ(store->saves.back(), std::vector<uint8_t>(image.bytes.begin(), image.bytes.end()));
+}
+
+TEST(SimMouse, DefaultMemoryLooksLikeAFreshMouse) {
+  const SimMemory memory = DefaultSimMemory();
+  const uint8_t* set = memory.data() + kStatusSize;
+  EXPECT_EQ(memory[0], 1);     // 1000 Hz
+  EXPECT_EQ(set[193], 0);      // DPI table 0
+  EXPECT_EQ(set[198], 4);      // four enabled stages
+  EXPECT_THAT(std::vector<uint8_t>(set + 216, set + 220), ElementsAre(0x02, 0x04, 0x08, 0x26));
+  EXPECT_THAT(std::vector<uint8_t>(set + 128, set + 134), ElementsAre(0xF0, 0x00, 0xF1, 0x00, 0xF2, 0x00));
+  EXPECT_EQ(set[224], 0xB5);   // consumer table, little-endian
+  EXPECT_EQ(set[225], 0x00);
+}
+
+TEST(SimMouse, AForeignCollectionIsProbedAndClosedAndNothingLeaks) {
+  SimMouse sim;
+  sim.SetForeignCollection(true);
+  AppState state;
+  test::FakeMessageBoxes boxes;
+  {
+    DeviceLink link(sim, state, boxes);
+    ASSERT_TRUE(link.OpenDevice());
+    EXPECT_EQ(sim.OpenHandleCount(), 2u);
+    EXPECT_EQ(sim.LivePreparsedCount(), 0u);
+    EXPECT_FALSE(sim.Enumerating());
+    sim.Unplug();
+    EXPECT_FALSE(link.OpenDevice());
+    EXPECT_EQ(sim.OpenHandleCount(), 0u);
+    sim.Plug();
+    ASSERT_TRUE(link.OpenDevice());
+  }
+  EXPECT_EQ(sim.OpenHandleCount(), 0u);  // the link closes its channels when it goes
+}
+
+}  // namespace
+}  // namespace qv

@@ -1,0 +1,169 @@
+"""Drives QV318_Driver.exe under Wine as a person would: real clicks and keys through
+xdotool on the X display, and a small Win32 observer (qvprobe.exe) that reports what is
+on the screen. Each App runs from its own copy of an install layout."""
+
+import os
+import shutil
+import subprocess
+import tempfile
+import time
+from pathlib import Path
+
+ROOT = Path(__file__).resolve().parents[2]
+DIST = Path(os.environ.get("QV_DIST", ROOT / "build/dist/QV318_Driver"))
+DIST_SIM = Path(os.environ.get("QV_DIST_SIM", ROOT / "build/dist-sim/QV318_Driver"))
+PROBE = Path(os.environ.get("QV_PROBE", ROOT / "build/win/qvprobe.exe"))
+EXE = "QV318_Driver.exe"
+
+
+def wait_until(predicate, timeout=20.0, interval=0.2):
+    """Polls predicate until it answers something true; returns that or None."""
+    deadline = time.monotonic() + timeout
+    while True:
+        value = predicate()
+        if value:
+            return value
+        if time.monotonic() > deadline:
+            return None
+        time.sleep(interval)
+
+
+def probe(*args, timeout=30):
+    result = subprocess.run(["wine", str(PROBE), *map(str, args)], capture_output=True,
+                            timeout=timeout)
+    return result.returncode, result.stdout.decode("utf-8", "replace")
+
+
+def xdotool(*args):
+    result = subprocess.run(["xdotool", *map(str, args)], capture_output=True, text=True,
+                            timeout=30)
+    return result.stdout.strip()
+
+
+def main_window_count():
+    _, out = probe("count")
+    return int(out.strip() or 0)
+
+
+def main_window_state():
+    """'visible WxH', 'hidden WxH' or 'none'."""
+    return probe("main")[1].strip()
+
+
+def balloon_texts():
+    rc, out = probe("balloon")
+    return out.splitlines() if rc == 0 else []
+
+
+def tray_window():
+    return wait_until(lambda: xdotool("search", "--onlyvisible", "--name", "Wine System Tray"))
+
+
+def tray_click(button=1, slot=0, repeat=1):
+    """Clicks the icon in the given slot of Wine's tray window."""
+    window = tray_window()
+    if not window:
+        raise AssertionError("the tray window is not shown")
+    xdotool("mousemove", "--window", window.split()[0], 10 + 20 * slot, 10,
+            "click", "--repeat", repeat, button)
+
+
+def click_menu_item(index=0, item_height=None):
+    """Clicks an item of the open popup menu with the pointer."""
+    rc, out = probe("menu-rect")
+    if rc != 0:
+        raise AssertionError("no menu is open")
+    left, top, right, bottom = map(int, out.split())
+    height = item_height or (bottom - top)
+    xdotool("mousemove", (left + right) // 2, top + height * index + height // 2, "click", 1)
+
+
+def screenshot(path, crop=None):
+    args = ["import", "-window", "root"]
+    if crop:
+        args += ["-crop", crop]
+    subprocess.run(args + [str(path)], check=True, timeout=30)
+    return path
+
+
+def tray_slot_is_empty(slot):
+    """True when the tray shows no icon in that slot: the slot looks like the tray's empty
+    right end, or the tray window is gone because it holds no icon at all."""
+    window = xdotool("search", "--onlyvisible", "--name", "Wine System Tray")
+    if not window:
+        return True
+    geometry = xdotool("getwindowgeometry", window.split()[0])
+    pos = geometry.split("Position: ")[1].split()[0].split(",")
+    x, y = int(pos[0]) + 2 + 20 * slot, int(pos[1]) + 2
+    with tempfile.TemporaryDirectory() as tmp:
+        icon = screenshot(Path(tmp) / "slot.png", f"16x16+{x}+{y}")
+        empty = screenshot(Path(tmp) / "empty.png", f"16x16+{int(pos[0]) + 140}+{y}")
+        diff = subprocess.run(["compare", "-metric", "AE", str(icon), str(empty), "null:"],
+                              capture_output=True, text=True)
+    return diff.stderr.strip().split()[0] == "0"
+
+
+def write_ini(path, text):
+    """str.ini as the program ships it: UTF-16LE with a byte-order mark."""
+    Path(path).write_bytes(b"\xff\xfe" + text.replace("\n", "\r\n").encode("utf-16-le"))
+
+
+def read_ini(path):
+    data = Path(path).read_bytes()
+    if data.startswith(b"\xff\xfe"):
+        return data[2:].decode("utf-16-le")
+    return data.decode("latin-1")
+
+
+class App:
+    """One copy of the program in a temporary install folder."""
+
+    def __init__(self, dist=DIST, ini=None):
+        self.dir = Path(tempfile.mkdtemp(prefix="qv318-e2e-"))
+        shutil.copytree(dist, self.dir, dirs_exist_ok=True)
+        if ini is not None:
+            write_ini(self.dir / "str.ini", ini)
+        self.process = None
+
+    def path(self, name):
+        return self.dir / name
+
+    def launch(self):
+        """Starts another process of the program from this folder."""
+        return subprocess.Popen(["wine", EXE], cwd=self.dir, stdout=subprocess.DEVNULL,
+                                stderr=subprocess.DEVNULL)
+
+    def start(self, timeout=30):
+        self.process = self.launch()
+        if not wait_until(lambda: main_window_count() >= 1 or self.process.poll() is not None,
+                          timeout):
+            raise AssertionError("the main window did not appear")
+        if self.process.poll() is not None:
+            raise AssertionError(f"the program ended at start with {self.process.returncode}")
+        # The window shows itself once created and hides on its first frame paints.
+        wait_until(lambda: main_window_state().startswith("hidden"), 5)
+        return self
+
+    def exit_code(self, timeout=15):
+        try:
+            return self.process.wait(timeout)
+        except subprocess.TimeoutExpired:
+            return None
+
+    def stop(self):
+        if self.process and self.process.poll() is None:
+            xdotool("key", "Escape")  # a menu left open would keep its loop running
+            probe("exit")
+            if self.exit_code(10) is None:
+                self.process.kill()
+                self.process.wait(10)
+        subprocess.run(["pkill", "-f", EXE], capture_output=True)
+        # Let the tray drop the icon before the next program adds one.
+        wait_until(lambda: main_window_count() == 0, 10)
+        shutil.rmtree(self.dir, ignore_errors=True)
+
+    def __enter__(self):
+        return self.start()
+
+    def __exit__(self, *exc):
+        self.stop()

@@ -1,0 +1,206 @@
+// A small observer for the end-to-end tests: finds the program's main window and reads
+// what a person would see of it (visible or not, balloon texts, list boxes), or sends it
+// a message. Prints UTF-8 lines; exit code 0 on success, 1 when there is nothing to find.
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <cwchar>
+#include <string>
+#include <vector>
+
+namespace {
+
+std::string Utf8(const std::wstring& text) {
+  if (text.empty()) return {};
+  const int size = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
+  std::string out(static_cast<size_t>(size), '\0');
+  WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), out.data(), size, nullptr, nullptr);
+  return out;
+}
+
+std::wstring WindowText(HWND window) {
+  wchar_t buffer[1024] = {};
+  SendMessageTimeoutW(window, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(buffer), SMTO_ABORTIFHUNG, 2000, nullptr);
+  return buffer;
+}
+
+HWND MainWindow() { return FindWindowW(L"QV318-207GMClass", nullptr); }
+
+BOOL CALLBACK CollectBalloon(HWND window, LPARAM lParam) {
+  wchar_t className[64] = {};
+  GetClassNameW(window, className, 64);
+  if (wcscmp(className, L"tooltips_class32") == 0 && IsWindowVisible(window)) {
+    reinterpret_cast<std::vector<std::wstring>*>(lParam)->push_back(WindowText(window));
+  }
+  return TRUE;
+}
+
+BOOL CALLBACK CollectListBox(HWND window, LPARAM lParam) {
+  wchar_t className[64] = {};
+  GetClassNameW(window, className, 64);
+  if (_wcsicmp(className, L"ListBox") == 0 && IsWindowVisible(window)) {
+    reinterpret_cast<std::vector<HWND>*>(lParam)->push_back(window);
+  }
+  return TRUE;
+}
+
+BOOL CALLBACK CountMain(HWND window, LPARAM lParam) {
+  wchar_t className[64] = {};
+  GetClassNameW(window, className, 64);
+  if (wcscmp(className, L"QV318-207GMClass") == 0) ++*reinterpret_cast<int*>(lParam);
+  return TRUE;
+}
+
+struct Pixels {
+  int width = 0;
+  int height = 0;
+  std::vector<DWORD> data;
+  DWORD At(int x, int y) const { return data[static_cast<size_t>(y * width + x)] & 0xFFFFFF; }
+};
+
+// Runs draw() on a top-down 32-bit bitmap of the given size and answers its pixels.
+template <typename Draw>
+Pixels Capture(int width, int height, Draw draw) {
+  Pixels pixels;
+  pixels.width = width;
+  pixels.height = height;
+  pixels.data.resize(static_cast<size_t>(width * height));
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  void* bits = nullptr;
+  HDC screen = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screen);
+  HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ old = SelectObject(memory, bitmap);
+  draw(memory, screen);
+  GdiFlush();
+  std::memcpy(pixels.data.data(), bits, pixels.data.size() * sizeof(DWORD));
+  SelectObject(memory, old);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+  return pixels;
+}
+
+// Whether the open popup menu shows the text. Another process cannot read a menu's items
+// under Wine, so the text is drawn the way a menu draws it and looked for on the screen.
+int MenuShows(const std::wstring& text) {
+  HWND menuWindow = FindWindowW(L"#32768", nullptr);
+  if (!menuWindow || !IsWindowVisible(menuWindow)) return 1;
+  RECT rect{};
+  GetWindowRect(menuWindow, &rect);
+  const int width = rect.right - rect.left;
+  const int height = rect.bottom - rect.top;
+  const Pixels shown = Capture(width, height, [&](HDC memory, HDC screen) {
+    BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
+  });
+  NONCLIENTMETRICSW metrics{};
+  metrics.cbSize = sizeof(metrics);
+  SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0);
+  const DWORD background = shown.At(1, height / 2);
+  const Pixels expected = Capture(width, height, [&](HDC memory, HDC) {
+    HBRUSH brush = CreateSolidBrush(RGB(GetBValue(background), GetGValue(background), GetRValue(background)));
+    RECT all{0, 0, width, height};
+    FillRect(memory, &all, brush);
+    DeleteObject(brush);
+    HFONT font = CreateFontIndirectW(&metrics.lfMenuFont);
+    HGDIOBJ oldFont = SelectObject(memory, font);
+    SetBkMode(memory, TRANSPARENT);
+    SetTextColor(memory, GetSysColor(COLOR_MENUTEXT));
+    TextOutW(memory, 2, 2, text.c_str(), static_cast<int>(text.size()));
+    SelectObject(memory, oldFont);
+    DeleteObject(font);
+  });
+  int left = width, top = height, right = -1, bottom = -1;
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x) {
+      if (expected.At(x, y) == expected.At(0, 0)) continue;
+      left = std::min(left, x), right = std::max(right, x);
+      top = std::min(top, y), bottom = std::max(bottom, y);
+    }
+  }
+  if (right < 0) return 1;
+  for (int dy = -top; dy + bottom < height; ++dy) {
+    for (int dx = -left; dx + right < width; ++dx) {
+      bool same = true;
+      for (int y = top; y <= bottom && same; ++y) {
+        for (int x = left; x <= right && same; ++x) same = expected.At(x, y) == shown.At(x + dx, y + dy);
+      }
+      if (same) return 0;
+    }
+  }
+  return 1;
+}
+
+int Main(int argc, wchar_t** argv) {
+  const std::wstring command = argc > 1 ? argv[1] : L"";
+  if (command == L"count") {
+    int count = 0;
+    EnumWindows(CountMain, reinterpret_cast<LPARAM>(&count));
+    std::printf("%d\n", count);
+    return 0;
+  }
+  if (command == L"menu-shows" && argc > 2) return MenuShows(argv[2]);
+  if (command == L"menu-rect") {
+    HWND menuWindow = FindWindowW(L"#32768", nullptr);
+    if (!menuWindow || !IsWindowVisible(menuWindow)) return 1;
+    RECT rect{};
+    GetWindowRect(menuWindow, &rect);
+    std::printf("%ld %ld %ld %ld\n", rect.left, rect.top, rect.right, rect.bottom);
+    return 0;
+  }
+  if (command == L"balloon") {
+    std::vector<std::wstring> texts;
+    EnumWindows(CollectBalloon, reinterpret_cast<LPARAM>(&texts));
+    for (const auto& text : texts) std::printf("%s\n", Utf8(text).c_str());
+    return texts.empty() ? 1 : 0;
+  }
+  HWND main = MainWindow();
+  if (!main) {
+    std::printf("none\n");
+    return 1;
+  }
+  if (command == L"main") {
+    RECT client{};
+    GetClientRect(main, &client);
+    std::printf("%s %ldx%ld\n", IsWindowVisible(main) ? "visible" : "hidden", client.right, client.bottom);
+    return 0;
+  }
+  if (command == L"notice" && argc > 3) {
+    SendMessageW(main, WM_USER + 2, static_cast<WPARAM>(_wtoi64(argv[2])), static_cast<LPARAM>(_wtoi64(argv[3])));
+    return 0;
+  }
+  if (command == L"exit") {
+    PostMessageW(main, WM_COMMAND, 1028, 0);
+    return 0;
+  }
+  if (command == L"close") {
+    PostMessageW(main, WM_CLOSE, 0, 0);
+    return 0;
+  }
+  if (command == L"lists") {
+    std::vector<HWND> lists;
+    EnumChildWindows(main, CollectListBox, reinterpret_cast<LPARAM>(&lists));
+    for (HWND list : lists) {
+      const auto count = SendMessageW(list, LB_GETCOUNT, 0, 0);
+      for (LRESULT i = 0; i < count; ++i) {
+        wchar_t item[256] = {};
+        SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(item));
+        std::printf("%d\t%s\n", GetDlgCtrlID(list), Utf8(item).c_str());
+      }
+    }
+    return 0;
+  }
+  std::fprintf(stderr, "usage: qvprobe main|count|balloon|menu-shows TEXT|menu-rect|notice KIND VALUE|close|exit|lists\n");
+  return 2;
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) { return Main(argc, argv); }
