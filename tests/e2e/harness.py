@@ -28,10 +28,18 @@ def wait_until(predicate, timeout=20.0, interval=0.2):
         time.sleep(interval)
 
 
-def probe(*args, timeout=30):
-    result = subprocess.run(["wine", str(PROBE), *map(str, args)], capture_output=True,
-                            timeout=timeout)
-    return result.returncode, result.stdout.decode("utf-8", "replace")
+def probe(*args, timeout=10, attempts=3):
+    # A Wine process started in the same instant as the program's first one can hang while
+    # Wine's desktop comes up; a fresh attempt does not.
+    for attempt in range(attempts):
+        try:
+            result = subprocess.run(["wine", str(PROBE), *map(str, args)], capture_output=True,
+                                    timeout=timeout)
+            return result.returncode, result.stdout.decode("utf-8", "replace")
+        except subprocess.TimeoutExpired:
+            if attempt + 1 == attempts:
+                raise
+    raise AssertionError("unreachable")
 
 
 def xdotool(*args):

@@ -7,13 +7,16 @@
 #include "app/notices.h"
 #include "app/tray_logic.h"
 #include "app/win32/wide.h"
+#include "config/dpi_tables.h"
+#include "config/settings.h"
+#include "device/win32/platform_hid_bus.h"
+#include "device/win32/setupapi_hid_bus.h"
 #include "resource.h"
 #include "ui/fonts.h"
+#include "ui/win32/skin_image.h"
 
 namespace qv::win {
 namespace {
-
-constexpr GUID kHidInterfaceClass = {0x4D1E55B2, 0xF16F, 0x11CF, {0x88, 0xCB, 0x00, 0x11, 0x11, 0x00, 0x00, 0x30}};
 
 UniqueFont CreateSkinFontHandle(const FontSpec& spec) {
   const std::wstring face = Wide(spec.face);
@@ -23,11 +26,18 @@ UniqueFont CreateSkinFontHandle(const FontSpec& spec) {
 
 }  // namespace
 
-CVelmoDlg::CVelmoDlg(AppState& state) : Dialog(IDD_MAIN), state_(state) {
+CVelmoDlg::CVelmoDlg(AppState& state)
+    : Dialog(IDD_MAIN),
+      state_(state),
+      bus_(CreatePlatformHidBus()),
+      link_(std::make_unique<DeviceLink>(*bus_, state_, messageBoxes_, &trace_)),
+      mouse_(std::make_unique<MouseProtocol>(*link_, state_, messageBoxes_, pause_, &trace_)) {
   icon_ = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_APP));
   state_.connected = 0;
   state_.display.textColour = TextColour{};
 }
+
+DeviceContext CVelmoDlg::Devices() { return DeviceContext{*link_, *mouse_, state_, *this}; }
 
 CVelmoDlg::~CVelmoDlg() = default;
 
@@ -57,18 +67,31 @@ BOOL CVelmoDlg::OnInitDialog() {
   taskbarCreatedMessage_ = RegisterWindowMessageW(L"TaskbarCreated");
   tray_.Add(hwnd(), icon_);
 
-  SendNotice(kNoticeMouseMissing, 0);
-  state_.connected = 0;
+  // The notices of the device read speak the user's language, which is only read with the
+  // other settings below: look it up first.
+  const std::u16string modulePath = ModulePath();
+  state_.display.languageCode = ReadLanguageCode(profile_, DeriveLocalPaths(modulePath).settingsFile);
+  language_ = LanguageFromCode(state_.display.languageCode);
+  ConnectAtStartup(Devices());
 
   if (!RegisterForDeviceNotifications()) {
     messageBoxes_.Show(u"RegisterDeviceNotification failed!!!", u"");
     return FALSE;
   }
 
+  LoadLocalState(modulePath, StartupFiles{files_, profile_, messageBoxes_}, state_, local_);
   language_ = LanguageFromCode(state_.display.languageCode);
+  LoadCanvas();
   CreateFonts();
   if (state_.connected) PaintMainPage();
   return TRUE;
+}
+
+void CVelmoDlg::LoadCanvas() {
+  DecodedImage image = DecodeSkinImage(MainImagePath(state_.display));
+  if (!image.bitmap) return;
+  SetWindowPos(hwnd(), nullptr, 0, 0, image.width, image.height, SWP_NOMOVE | SWP_NOZORDER);
+  canvas_ = std::move(image.bitmap);
 }
 
 bool CVelmoDlg::TakeSingleInstance() {
@@ -189,11 +212,15 @@ MessageResult CVelmoDlg::OnTrayCallback(WPARAM, LPARAM lParam) {
 void CVelmoDlg::ShowFromTray(bool rebuildPage, bool paintPage) {
   if (rebuildPage) {
     pageState_ = PageState::Rebuilding;
+    ReadSettings(profile_, local_.paths.settingsFile, local_.settings);
     pageState_ = PageState::MustPaint;
     PaintMainPage();
   } else if (paintPage) {
     PaintMainPage();
   }
+  // How many frame paints start-up brings differs between systems; once the user asks for
+  // the window, none may hide it again.
+  hidingNcPaints_ = 0;
   SetForegroundWindow(hwnd());
   ShowWindow(hwnd(), SW_SHOW);
 }
@@ -216,23 +243,31 @@ void CVelmoDlg::PaintMainPage() {
 }
 
 MessageResult CVelmoDlg::OnNotice(WPARAM wParam, LPARAM lParam) {
-  const StageDpiTexts dpiTexts{};
+  const StageDpiTexts dpiTexts = StageDpiNoticeTexts(state_.record, state_.dpiSelector);
   if (auto notice = NoticeFor(wParam, static_cast<int32_t>(lParam), language_, dpiTexts)) tray_.Show(*notice);
   return 0;
 }
 
 MessageResult CVelmoDlg::OnExitCommand(WPARAM, LPARAM) { EndProcess(); }
 
-void CVelmoDlg::EndProcess() {
+void CVelmoDlg::ReleaseShellResources() {
+  link_->CloseChannels();
   tray_.Delete();
+}
+
+void CVelmoDlg::EndProcess() {
+  ReleaseShellResources();
   ExitProcess(0);
 }
 
 MessageResult CVelmoDlg::OnDestroy(WPARAM, LPARAM) {
-  tray_.Delete();
+  ReleaseShellResources();
   return std::nullopt;
 }
 
-MessageResult CVelmoDlg::OnDeviceChange(WPARAM, LPARAM) { return TRUE; }
+MessageResult CVelmoDlg::OnDeviceChange(WPARAM wParam, LPARAM lParam) {
+  HandleDeviceChange(Devices(), ReadDeviceChange(wParam, lParam));
+  return TRUE;
+}
 
 }  // namespace qv::win

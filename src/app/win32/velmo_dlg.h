@@ -2,6 +2,7 @@
 // The main dialog: a borderless skinned window that lives in the tray.
 #include <windows.h>
 
+#include <memory>
 #include <span>
 
 #include "app/app_state.h"
@@ -10,6 +11,14 @@
 #include "app/win32/message_boxes_win32.h"
 #include "app/win32/tray_icon.h"
 #include "common/platform.h"
+#include "config/startup.h"
+#include "config/win32/file_system_win32.h"
+#include "config/win32/profile_store_win32.h"
+#include "device/device_events.h"
+#include "device/device_link.h"
+#include "device/hid_bus.h"
+#include "device/protocol.h"
+#include "device/win32/win32_services.h"
 #include "ui/language.h"
 #include "ui/page_state.h"
 
@@ -48,7 +57,9 @@ class CVelmoDlg : public Dialog<CVelmoDlg>, public ShellActions {
   MessageResult OnDestroy(WPARAM, LPARAM);
   MessageResult OnDeviceChange(WPARAM, LPARAM);
 
+  DeviceContext Devices();
   bool TakeSingleInstance();
+  void LoadCanvas();
   void SetWindowIcons();
   void MakeToolWindow();
   bool RegisterForDeviceNotifications();
@@ -57,6 +68,7 @@ class CVelmoDlg : public Dialog<CVelmoDlg>, public ShellActions {
   void OpenTrayMenu();
   void PaintMainPage();
   [[noreturn]] void EndProcess();
+  void ReleaseShellResources();
 
   AppState& state_;
   HICON icon_ = nullptr;
@@ -65,6 +77,14 @@ class CVelmoDlg : public Dialog<CVelmoDlg>, public ShellActions {
   UniqueDeviceNotify deviceNotify_;
   TrayIcon tray_;
   Win32MessageBoxes messageBoxes_;
+  SleepPause pause_;
+  OutputDebugTrace trace_;
+  std::unique_ptr<HidBus> bus_;
+  std::unique_ptr<DeviceLink> link_;
+  std::unique_ptr<MouseProtocol> mouse_;
+  Win32FileSystem files_;
+  Win32ProfileStore profile_;
+  LocalState local_;
   Language language_ = Language::English;
   UniqueFont textFont_;
   UniqueFont titleFont_;

@@ -22,12 +22,12 @@ bool SetupApiHidBus::BeginEnumeration() {
       SetupDiGetClassDevsW(&kHidInterfaceClass, nullptr, nullptr, DIGCF_PRESENT | DIGCF_DEVICEINTERFACE));
   interfaceData_ = {};
   interfaceData_.cbSize = sizeof(interfaceData_);
-  return list_.Valid();
+  return static_cast<bool>(list_);
 }
 
 HidInterface SetupApiHidBus::EnumerateInterface(uint32_t memberIndex) {
   HidInterface entry;
-  if (SetupDiEnumDeviceInterfaces(list_.Get(), nullptr, &kHidInterfaceClass, memberIndex, &interfaceData_)) {
+  if (SetupDiEnumDeviceInterfaces(list_.get(), nullptr, &kHidInterfaceClass, memberIndex, &interfaceData_)) {
     entry.status = HidEnumStatus::Found;
   } else {
     if (GetLastError() == ERROR_NO_MORE_ITEMS) return entry;
@@ -39,20 +39,20 @@ HidInterface SetupApiHidBus::EnumerateInterface(uint32_t memberIndex) {
 
 std::optional<std::u16string> SetupApiHidBus::DetailPath() {
   DWORD needed = 0;
-  SetupDiGetDeviceInterfaceDetailW(list_.Get(), &interfaceData_, nullptr, 0, &needed, nullptr);
+  SetupDiGetDeviceInterfaceDetailW(list_.get(), &interfaceData_, nullptr, 0, &needed, nullptr);
   if (needed < sizeof(SP_DEVICE_INTERFACE_DETAIL_DATA_W)) return std::nullopt;
   // DWORD elements keep the record aligned for its cbSize field.
   std::vector<DWORD> buffer((needed + sizeof(DWORD) - 1) / sizeof(DWORD));
   auto* detail = reinterpret_cast<SP_DEVICE_INTERFACE_DETAIL_DATA_W*>(buffer.data());
   detail->cbSize = sizeof(SP_DEVICE_INTERFACE_DETAIL_DATA_W);
-  if (!SetupDiGetDeviceInterfaceDetailW(list_.Get(), &interfaceData_, detail, needed, nullptr, nullptr)) {
+  if (!SetupDiGetDeviceInterfaceDetailW(list_.get(), &interfaceData_, detail, needed, nullptr, nullptr)) {
     return std::nullopt;
   }
   const wchar_t* path = detail->DevicePath;
   return U16(path);
 }
 
-void SetupApiHidBus::EndEnumeration() { list_.Reset(); }
+void SetupApiHidBus::EndEnumeration() { list_.reset(); }
 
 HidOpenResult SetupApiHidBus::Open(const std::u16string& path, uint32_t access, uint32_t attributes) {
   const HANDLE handle = CreateFileW(W(path), access, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,

@@ -7,7 +7,7 @@
 #include <setupapi.h>
 
 #include "device/hid_bus.h"
-#include "device/win32/win_handles.h"
+#include "app/win32/handles.h"
 
 namespace qv::win {
 

@@ -4,7 +4,7 @@
 
 #include "app/win32/wide.h"
 #include "config/config_image.h"
-#include "device/win32/win_handles.h"
+#include "app/win32/handles.h"
 
 namespace qv::win {
 namespace {
@@ -34,13 +34,13 @@ SimFileStore::SimFileStore(std::u16string directory)
       logPath_(directory + u"\\" + std::u16string(kSimLogFile)) {}
 
 std::optional<std::vector<uint8_t>> SimFileStore::LoadMemory() {
-  const UniqueHandle file(CreateFileW(W(memoryPath_), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+  const UniqueFileHandle file(CreateFileW(W(memoryPath_), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                                       FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!file.Valid()) return std::nullopt;
+  if (!file) return std::nullopt;
   std::vector<uint8_t> bytes(kReadLimit);
   DWORD total = 0;
   DWORD read = 0;
-  while (total < kReadLimit && ReadFile(file.Get(), bytes.data() + total, kReadLimit - total, &read, nullptr) &&
+  while (total < kReadLimit && ReadFile(file.get(), bytes.data() + total, kReadLimit - total, &read, nullptr) &&
          read != 0) {
     total += read;
   }
@@ -49,17 +49,17 @@ std::optional<std::vector<uint8_t>> SimFileStore::LoadMemory() {
 }
 
 void SimFileStore::SaveMemory(std::span<const uint8_t> memory) {
-  const UniqueHandle file(CreateFileW(W(memoryPath_), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
+  const UniqueFileHandle file(CreateFileW(W(memoryPath_), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
                                       FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (file.Valid()) WriteAll(file.Get(), memory.data(), memory.size());
+  if (file) WriteAll(file.get(), memory.data(), memory.size());
 }
 
 void SimFileStore::AppendLog(std::string_view line) {
-  const UniqueHandle file(CreateFileW(W(logPath_), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+  const UniqueFileHandle file(CreateFileW(W(logPath_), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                       OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!file.Valid()) return;
+  if (!file) return;
   const std::string text = std::string(line) + "\n";
-  WriteAll(file.Get(), text.data(), text.size());
+  WriteAll(file.get(), text.data(), text.size());
 }
 
 uint64_t ProcessClock::MillisecondsSinceStart() {

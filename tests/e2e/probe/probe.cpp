@@ -176,6 +176,12 @@ int Main(int argc, wchar_t** argv) {
     SendMessageW(main, WM_USER + 2, static_cast<WPARAM>(_wtoi64(argv[2])), static_cast<LPARAM>(_wtoi64(argv[3])));
     return 0;
   }
+  if (command == L"send" && argc > 4) {
+    const LRESULT result = SendMessageW(main, static_cast<UINT>(_wtoi64(argv[2])), static_cast<WPARAM>(_wtoi64(argv[3])),
+                                        static_cast<LPARAM>(_wtoi64(argv[4])));
+    std::printf("%lld\n", static_cast<long long>(result));
+    return 0;
+  }
   if (command == L"exit") {
     PostMessageW(main, WM_COMMAND, 1028, 0);
     return 0;
@@ -197,7 +203,7 @@ int Main(int argc, wchar_t** argv) {
     }
     return 0;
   }
-  std::fprintf(stderr, "usage: qvprobe main|count|balloon|menu-shows TEXT|menu-rect|notice KIND VALUE|close|exit|lists\n");
+  std::fprintf(stderr, "usage: qvprobe main|count|balloon|menu-shows TEXT|menu-rect|notice KIND VALUE|send MSG WPARAM LPARAM|close|exit|lists\n");
   return 2;
 }
 

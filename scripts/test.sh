@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# Runs every test: the native core under the sanitizers, the Win32 layer under Wine, and
+# the end-to-end tests that drive both install layouts on a virtual display.
+set -euo pipefail
+source "$(dirname "$0")/env.sh"
+cd "$QV_ROOT"
+bash scripts/setup.sh
+bash scripts/build.sh all
+
+# Tests click on Wine's tray: keep them on a display of their own.
+display=""
+for n in $(seq 71 99); do
+  if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then display=":$n"; break; fi
+done
+Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb_pid=$!
+export DISPLAY="$display"
+cleanup() {
+  wineserver -k 2>/dev/null || true
+  kill "$xvfb_pid" 2>/dev/null || true
+}
+trap cleanup EXIT
+sleep 1
+# A fresh wineserver on this display; the persistent one makes each Wine start fast.
+wineserver -k 2>/dev/null || true
+wineserver -w 2>/dev/null || true
+wineserver -p
+
+status=0
+echo "== native tests (AddressSanitizer, UndefinedBehaviorSanitizer)"
+(cd build/native && ctest --output-on-failure -j "$(nproc)") || status=1
+echo "== Windows-side tests under Wine"
+(cd build/win && ctest --output-on-failure) || status=1
+echo "== end-to-end tests under Wine"
+python3 tests/e2e/run.py || status=1
+exit $status
