@@ -7,3 +7,12 @@ export WINEDEBUG="${WINEDEBUG:--all}"
 export WINEDLLOVERRIDES="mscoree,mshtml=;winedbg.exe=d"
 QV_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 export QV_ROOT
+
+# The first Wine processes on a fresh wineserver can stall while Wine's desktop and services
+# come up; start them once here so that tests and the program start on a settled server.
+qv_warm_up_wine() {
+  for _ in 1 2 3 4 5; do
+    if timeout 30 wine cmd /c exit >/dev/null 2>&1; then return 0; fi
+  done
+  return 0
+}

@@ -32,6 +32,7 @@ export DISPLAY="$display"
 trap 'kill "$xvfb_pid" 2>/dev/null || true' EXIT
 sleep 1
 wineserver -p 2>/dev/null || true
+qv_warm_up_wine
 
 (cd "$run_dir" && wine QV318_Driver.exe >/dev/null 2>&1 &)
 probe="$QV_ROOT/build/win-sim/qvprobe.exe"

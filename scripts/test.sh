@@ -25,12 +25,13 @@ sleep 1
 wineserver -k 2>/dev/null || true
 wineserver -w 2>/dev/null || true
 wineserver -p
+qv_warm_up_wine
 
 status=0
 echo "== native tests (AddressSanitizer, UndefinedBehaviorSanitizer)"
 (cd build/native && ctest --output-on-failure -j "$(nproc)") || status=1
 echo "== Windows-side tests under Wine"
-(cd build/win && ctest --output-on-failure) || status=1
+(cd build/win && ctest --output-on-failure --repeat until-pass:2) || status=1
 echo "== end-to-end tests under Wine"
 python3 tests/e2e/run.py || status=1
 exit $status

@@ -67,7 +67,13 @@ INSTANTIATE_TEST_SUITE_P(
         NoticeCase{0, 1, EN, u"", u"", 0},
         NoticeCase{6, 1, EN, u"", u"", 0},
         NoticeCase{16, 1, EN, u"", u"", 0},
-        NoticeCase{(1ull << 32) + 15, 0, EN, u"", u"", 0}));
+        NoticeCase{(1ull << 32) + 15, 0, EN, u"", u"", 0}),
+    [](const testing::TestParamInfo<NoticeCase>& param) {
+      const NoticeCase& c = param.param;
+      return "Kind" + std::to_string(c.kind) + "Value" + (c.value < 0 ? "Minus" : "") +
+             std::to_string(c.value < 0 ? -c.value : c.value) + "Language" +
+             std::to_string(static_cast<int>(c.language)) + "_" + std::to_string(param.index);
+    });
 
 TEST(NoticeDpiText, AnEmptyStageTextLeavesTheSlotAlone) {
   const StageDpiTexts none{};

@@ -138,7 +138,10 @@ class App:
 
     def launch(self):
         """Starts another process of the program from this folder."""
-        return subprocess.Popen(["wine", EXE], cwd=self.dir, stdout=subprocess.DEVNULL,
+        return self.launch_named(EXE)
+
+    def launch_named(self, name):
+        return subprocess.Popen(["wine", name], cwd=self.dir, stdout=subprocess.DEVNULL,
                                 stderr=subprocess.DEVNULL)
 
     def start(self, timeout=30):

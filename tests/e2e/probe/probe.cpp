@@ -138,6 +138,36 @@ int MenuShows(const std::wstring& text) {
   return 1;
 }
 
+BOOL CALLBACK CollectDialogs(HWND window, LPARAM lParam) {
+  wchar_t className[64] = {};
+  GetClassNameW(window, className, 64);
+  if (wcscmp(className, L"#32770") == 0 && IsWindowVisible(window)) {
+    reinterpret_cast<std::vector<HWND>*>(lParam)->push_back(window);
+  }
+  return TRUE;
+}
+
+std::vector<HWND> MessageBoxWindows() {
+  std::vector<HWND> boxes;
+  EnumWindows(CollectDialogs, reinterpret_cast<LPARAM>(&boxes));
+  return boxes;
+}
+
+// Caption and text of each open message box: its static child that is not the icon.
+int PrintMessageBoxes() {
+  const auto boxes = MessageBoxWindows();
+  for (HWND box : boxes) {
+    std::wstring text;
+    for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+      wchar_t className[64] = {};
+      GetClassNameW(child, className, 64);
+      if (_wcsicmp(className, L"Static") == 0 && !WindowText(child).empty()) text = WindowText(child);
+    }
+    std::printf("%s\t%s\n", Utf8(WindowText(box)).c_str(), Utf8(text).c_str());
+  }
+  return boxes.empty() ? 1 : 0;
+}
+
 int Main(int argc, wchar_t** argv) {
   const std::wstring command = argc > 1 ? argv[1] : L"";
   if (command == L"count") {
@@ -145,6 +175,12 @@ int Main(int argc, wchar_t** argv) {
     EnumWindows(CountMain, reinterpret_cast<LPARAM>(&count));
     std::printf("%d\n", count);
     return 0;
+  }
+  if (command == L"msgbox") return PrintMessageBoxes();
+  if (command == L"msgbox-ok") {
+    const auto boxes = MessageBoxWindows();
+    for (HWND box : boxes) PostMessageW(box, WM_COMMAND, IDOK, 0);
+    return boxes.empty() ? 1 : 0;
   }
   if (command == L"menu-shows" && argc > 2) return MenuShows(argv[2]);
   if (command == L"menu-rect") {
@@ -203,7 +239,7 @@ int Main(int argc, wchar_t** argv) {
     }
     return 0;
   }
-  std::fprintf(stderr, "usage: qvprobe main|count|balloon|menu-shows TEXT|menu-rect|notice KIND VALUE|send MSG WPARAM LPARAM|close|exit|lists\n");
+  std::fprintf(stderr, "usage: qvprobe main|count|balloon|msgbox|msgbox-ok|menu-shows TEXT|menu-rect|notice KIND VALUE|send MSG WPARAM LPARAM|close|exit|lists\n");
   return 2;
 }
 

@@ -1,0 +1,82 @@
+"""The device link seen from outside: what crosses the wire to the simulated mouse."""
+
+import os
+import unittest
+
+from harness import (App, DIST, DIST_SIM, balloon_texts, main_window_state, tray_click,
+                     wait_until)
+
+KEY = int.from_bytes(bytes.fromhex("5c1e93d42768e1"), "big")
+MASK = (1 << 56) - 1
+SIGNATURE = bytes.fromhex("aaccee dd".replace(" ", ""))
+
+
+def rotl(value, bits):
+    return ((value << bits) | (value >> (56 - bits))) & MASK
+
+
+def unscramble(unit):
+    """The mouse's side of the 8-byte unit scrambling, written from the wire format."""
+    value = rotl(int.from_bytes(unit[1:8], "big"), 3) ^ KEY
+    value = rotl(value, 56 - 2)
+    return unit[:1] + value.to_bytes(7, "big")
+
+
+def read_log(path):
+    entries = []
+    for line in path.read_text().splitlines():
+        ms, direction, channel, *hexbytes = line.split(" ")
+        entries.append((int(ms), direction, channel, bytes(int(h, 16) for h in hexbytes)))
+    return entries
+
+
+class StartupRead(unittest.TestCase):
+    def test_simulated_build_reads_status_and_five_blocks_in_order_with_pauses(self):
+        memory = os.urandom(322)
+        app = App(DIST_SIM)
+        app.path("simmouse.bin").write_bytes(memory)
+        with app:
+            log = wait_until(lambda: app.path("simmouse.log").exists() and
+                             len(read_log(app.path("simmouse.log"))) >= 17 and
+                             read_log(app.path("simmouse.log")), 15)
+            self.assertTrue(log, "the read did not reach the mouse")
+            self.assertEqual(len(log), 17)
+            expected = [("set", "cmd"), ("get", "cmd")] + [("set", "cmd"), ("get", "cmd"),
+                                                             ("get", "data")] * 5
+            self.assertEqual([(d, c) for _, d, c, _ in log], expected)
+
+            commands = [unscramble(r) for _, _, c, r in log if c == "cmd"]
+            for report in commands:
+                self.assertEqual(len(report), 8)
+                self.assertEqual(report[0], 1)
+                self.assertEqual(report[1:5], SIGNATURE)
+            sent = [r[5] for (_, d, c, _), r in zip([e for e in log if e[2] == "cmd"], commands)
+                    if d == "set"]
+            self.assertEqual(sent, [0x80, 0x81, 0x82, 0x83, 0x84, 0x85])
+            status = commands[1]
+            self.assertEqual(status[6:8], memory[0:2])
+
+            blocks = [r for _, _, c, r in log if c == "data"]
+            for n, report in enumerate(blocks, start=1):
+                self.assertEqual(len(report), 65)
+                self.assertEqual(report[0], 0)
+                clear = b"".join(unscramble(report[i:i + 8]) for i in range(1, 65, 8))
+                self.assertEqual(clear, memory[2 + 64 * (n - 1):2 + 64 * n], f"block {n}")
+
+            # 100 ms after every data report before the next block is announced.
+            for i, (ms, _, channel, _) in enumerate(log[:-1]):
+                if channel == "data":
+                    self.assertGreaterEqual(log[i + 1][0] - ms, 99)
+
+            tray_click(1)
+            self.assertTrue(wait_until(lambda: main_window_state().startswith("visible"), 15))
+
+    def test_real_build_without_a_mouse_starts_with_notice_15_and_writes_no_log(self):
+        with App(DIST) as app:
+            self.assertTrue(wait_until(
+                lambda: "The system did not detect the gaming mouse!" in balloon_texts(), 10))
+            self.assertFalse(app.path("simmouse.log").exists())
+
+
+if __name__ == "__main__":
+    unittest.main()
