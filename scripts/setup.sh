@@ -4,7 +4,7 @@ set -euo pipefail
 source "$(dirname "$0")/env.sh"
 
 PACKAGES=(cmake g++ googletest python3 g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev
-  wine wine64 xvfb xdotool x11-utils imagemagick librsvg2-bin fonts-wqy-microhei
+  procps wine wine64 xvfb xdotool x11-utils imagemagick librsvg2-bin fonts-wqy-microhei
   fonts-noto-cjk fonts-liberation2 fonts-wine)
 
 missing=()

@@ -69,6 +69,16 @@ class Notices(unittest.TestCase):
             self.assertTrue(balloon_shows("Switch to macro key3"), balloon_texts())
 
 
+class DpiNotice(unittest.TestCase):
+    def test_stage_notice_appends_the_stage_dpi_from_config_bin_and_the_mouse_table(self):
+        # The shipped config.bin puts stage 2 at level index 3; the simulated mouse reports
+        # table 0, whose fourth value is 1000.
+        with App(DIST_SIM):
+            probe("notice", 7, 2)
+            self.assertTrue(balloon_shows("Switch DPI into the second stage 1000"),
+                            balloon_texts())
+
+
 class ClosingHides(unittest.TestCase):
     def test_close_hides_the_shown_window_and_the_process_stays(self):
         with App(DIST_SIM) as app:

@@ -2,6 +2,7 @@
 
 #include <dbt.h>
 
+#include <algorithm>
 #include <array>
 
 #include "app/notices.h"
@@ -92,6 +93,19 @@ void CVelmoDlg::LoadCanvas() {
   if (!image.bitmap) return;
   SetWindowPos(hwnd(), nullptr, 0, 0, image.width, image.height, SWP_NOMOVE | SWP_NOZORDER);
   canvas_ = std::move(image.bitmap);
+  CentreOnWorkArea();
+}
+
+void CVelmoDlg::CentreOnWorkArea() {
+  // The template was centred at its own size; centre the skin's size instead.
+  RECT work{};
+  SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+  RECT window{};
+  GetWindowRect(hwnd(), &window);
+  const int x = work.left + ((work.right - work.left) - (window.right - window.left)) / 2;
+  const int y = work.top + ((work.bottom - work.top) - (window.bottom - window.top)) / 2;
+  SetWindowPos(hwnd(), nullptr, std::max<int>(x, work.left), std::max<int>(y, work.top), 0, 0,
+               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 bool CVelmoDlg::TakeSingleInstance() {

@@ -60,6 +60,7 @@ class CVelmoDlg : public Dialog<CVelmoDlg>, public ShellActions {
   DeviceContext Devices();
   bool TakeSingleInstance();
   void LoadCanvas();
+  void CentreOnWorkArea();
   void SetWindowIcons();
   void MakeToolWindow();
   bool RegisterForDeviceNotifications();
