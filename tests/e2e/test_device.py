@@ -3,8 +3,8 @@
 import os
 import unittest
 
-from harness import (App, DIST, DIST_SIM, balloon_texts, main_window_state, tray_click,
-                     wait_until)
+from harness import (App, DIST, DIST_SIM, balloon_texts, main_window_state, probe,
+                     tray_click, wait_until)
 
 KEY = int.from_bytes(bytes.fromhex("5c1e93d42768e1"), "big")
 MASK = (1 << 56) - 1
@@ -76,6 +76,37 @@ class StartupRead(unittest.TestCase):
             self.assertTrue(wait_until(
                 lambda: "The system did not detect the gaming mouse!" in balloon_texts(), 10))
             self.assertFalse(app.path("simmouse.log").exists())
+
+
+MOUSE_INTERFACE = (r"\\?\HID#VID_04D9&PID_A09E&MI_01#7&2a1c&0&0000#"
+                   r"{4d1e55b2-f16f-11cf-88cb-001111000030}")
+OTHER_INTERFACE = (r"\\?\HID#VID_046D&PID_C077#7&1f2e&0&0000#"
+                   r"{4d1e55b2-f16f-11cf-88cb-001111000030}")
+ARRIVAL, REMOVAL = 0x8000, 0x8004
+
+
+class PlugEvents(unittest.TestCase):
+    def test_every_fourth_notice_naming_the_mouse_reopens_it_and_an_arrival_reads_it_again(self):
+        app = App(DIST_SIM)
+        with app:
+            lines = lambda: len(app.path("simmouse.log").read_text().splitlines())
+            self.assertTrue(wait_until(lambda: app.path("simmouse.log").exists() and lines() == 17))
+            # Arrivals and removals share one count; other devices do not count at all.
+            for event, name in ((ARRIVAL, MOUSE_INTERFACE), (REMOVAL, MOUSE_INTERFACE),
+                                (ARRIVAL, OTHER_INTERFACE), (ARRIVAL, MOUSE_INTERFACE)):
+                self.assertEqual(probe("devchange", event, name)[1].strip(), "1")
+            self.assertEqual(lines(), 17)
+            probe("devchange", ARRIVAL, MOUSE_INTERFACE)
+            self.assertEqual(lines(), 34, "the fourth arrival must read the mouse again")
+            self.assertTrue(wait_until(
+                lambda: "The system detect the gaming mouse." in balloon_texts(), 15),
+                balloon_texts())
+            # A fourth removal while the mouse still answers re-opens it without reading.
+            for _ in range(4):
+                probe("devchange", REMOVAL, MOUSE_INTERFACE)
+            self.assertEqual(lines(), 34)
+            tray_click(1)
+            self.assertTrue(wait_until(lambda: main_window_state().startswith("visible"), 15))
 
 
 if __name__ == "__main__":

@@ -2,6 +2,7 @@
 // what a person would see of it (visible or not, balloon texts, list boxes), or sends it
 // a message. Prints UTF-8 lines; exit code 0 on success, 1 when there is nothing to find.
 #include <windows.h>
+#include <dbt.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -218,6 +219,19 @@ int Main(int argc, wchar_t** argv) {
     std::printf("%lld\n", static_cast<long long>(result));
     return 0;
   }
+  if (command == L"devchange" && argc > 3) {
+    // A device-interface broadcast, as the system sends it when a HID interface comes or goes.
+    const std::wstring name = argv[3];
+    std::vector<BYTE> buffer(sizeof(DEV_BROADCAST_DEVICEINTERFACE_W) + name.size() * sizeof(wchar_t));
+    auto* broadcast = reinterpret_cast<DEV_BROADCAST_DEVICEINTERFACE_W*>(buffer.data());
+    broadcast->dbcc_size = static_cast<DWORD>(buffer.size());
+    broadcast->dbcc_devicetype = DBT_DEVTYP_DEVICEINTERFACE;
+    std::memcpy(broadcast->dbcc_name, name.c_str(), (name.size() + 1) * sizeof(wchar_t));
+    const LRESULT result = SendMessageW(main, WM_DEVICECHANGE, static_cast<WPARAM>(_wtoi64(argv[2])),
+                                        reinterpret_cast<LPARAM>(broadcast));
+    std::printf("%lld\n", static_cast<long long>(result));
+    return 0;
+  }
   if (command == L"exit") {
     PostMessageW(main, WM_COMMAND, 1028, 0);
     return 0;
@@ -239,7 +253,7 @@ int Main(int argc, wchar_t** argv) {
     }
     return 0;
   }
-  std::fprintf(stderr, "usage: qvprobe main|count|balloon|msgbox|msgbox-ok|menu-shows TEXT|menu-rect|notice KIND VALUE|send MSG WPARAM LPARAM|close|exit|lists\n");
+  std::fprintf(stderr, "usage: qvprobe main|count|balloon|msgbox|msgbox-ok|menu-shows TEXT|menu-rect|notice KIND VALUE|send MSG WPARAM LPARAM|devchange EVENT NAME|close|exit|lists\n");
   return 2;
 }
 
