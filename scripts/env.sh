@@ -16,3 +16,19 @@ qv_warm_up_wine() {
   done
   return 0
 }
+
+# Starts Xvfb on the first free display from $1 on, exports DISPLAY and sets QV_XVFB_PID.
+qv_start_xvfb() {
+  local n
+  for n in $(seq "${1:-60}" 99); do
+    if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then
+      Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+      QV_XVFB_PID=$!
+      export DISPLAY=":$n"
+      sleep 1
+      return 0
+    fi
+  done
+  echo "no free X display" >&2
+  return 1
+}

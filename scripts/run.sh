@@ -22,15 +22,8 @@ if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
   cd "$run_dir" && exec wine QV318_Driver.exe
 fi
 
-display=""
-for n in $(seq 60 99); do
-  if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then display=":$n"; break; fi
-done
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
-export DISPLAY="$display"
-trap 'kill "$xvfb_pid" 2>/dev/null || true' EXIT
-sleep 1
+qv_start_xvfb 60
+trap 'kill "$QV_XVFB_PID" 2>/dev/null || true' EXIT
 wineserver -p 2>/dev/null || true
 qv_warm_up_wine
 

@@ -8,19 +8,12 @@ bash scripts/setup.sh
 bash scripts/build.sh all
 
 # Tests click on Wine's tray: keep them on a display of their own.
-display=""
-for n in $(seq 71 99); do
-  if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then display=":$n"; break; fi
-done
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
-export DISPLAY="$display"
+qv_start_xvfb 71
 cleanup() {
   wineserver -k 2>/dev/null || true
-  kill "$xvfb_pid" 2>/dev/null || true
+  kill "$QV_XVFB_PID" 2>/dev/null || true
 }
 trap cleanup EXIT
-sleep 1
 # A fresh wineserver on this display; the persistent one makes each Wine start fast.
 wineserver -k 2>/dev/null || true
 wineserver -w 2>/dev/null || true
