@@ -15,7 +15,7 @@ if ((${#missing[@]})); then
   echo "setup: installing ${missing[*]}"
   SUDO=""; [ "$(id -u)" = 0 ] || SUDO=sudo
   $SUDO apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq "${missing[@]}" >/dev/null
 fi
 
 STAMP="$WINEPREFIX/.qv318-prefix-v1"
