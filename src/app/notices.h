@@ -6,18 +6,10 @@
 #include <string>
 #include <string_view>
 
+#include "model/notice_kinds.h"
 #include "ui/language.h"
 
 namespace qv {
-
-enum NoticeKind : uint64_t {
-  kNoticeReportRate = 5,
-  kNoticeDpiStage = 7,
-  kNoticeKeyMatrix = 8,
-  kNoticeMacro = 9,
-  kNoticeMouseFound = 14,
-  kNoticeMouseMissing = 15,
-};
 
 struct Notice {
   std::u16string text;

@@ -2,7 +2,7 @@
 // What a tray icon callback asks of the main window.
 #include <cstdint>
 
-#include "ui/page_state.h"
+#include "model/page_state.h"
 
 namespace qv {
 

@@ -46,6 +46,8 @@ void ApplySettings(AppState& state, const LocalState& local, ApplyServices servi
   if (EnsureCompleteImage(state, services.mouse)) {
     BuildImage(state, services.mouse);
     services.mouse.WriteOperation(state.image);
+  } else {
+    services.messages.Show(services.missingMouseText, u"WriteOperation");
   }
   SaveConfigFile(services.files, services.messages, local.paths, state.record);
   WriteKeyNames(services.profile, local.paths.settingsFile, local.settings);

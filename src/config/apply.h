@@ -1,12 +1,14 @@
 #pragma once
 // OK, Apply and Cancel: the edited record becomes the configuration image, goes to the
 // mouse, and is saved with the key names; the saved copy is what Cancel returns to.
-#include "app/app_state.h"
+#include "model/app_state.h"
+#include <string_view>
+
 #include "common/platform.h"
 #include "config/local_files.h"
+#include "config/mouse_link.h"
 #include "config/settings.h"
 #include "config/startup.h"
-#include "device/mouse_link.h"
 
 namespace qv {
 
@@ -15,11 +17,13 @@ struct ApplyServices {
   FileSystem& files;
   ProfileStore& profile;
   MessageBoxes& messages;
+  std::u16string_view missingMouseText;  // in the user's language
 };
 
 // The whole pipeline: the image from the record, the write to the mouse, config.bin and the
 // key names. An image never read completely is read again first; if that read fails
-// nothing goes to the mouse, but the local files are still saved.
+// nothing goes to the mouse and the user is told so, as for a failed write, but the local
+// files are still saved.
 void ApplySettings(AppState& state, const LocalState& local, ApplyServices services);
 
 // What a button leaves for the window to do.

@@ -1,7 +1,7 @@
 #pragma once
 // The state a fresh installation starts from, and the key defaults the Default button
 // restores.
-#include "config/config_image.h"
+#include "model/config_image.h"
 
 namespace qv {
 

@@ -3,7 +3,7 @@
 // touches only its own fields; every other byte keeps what the mouse sent.
 #include <cstdint>
 
-#include "config/config_image.h"
+#include "model/config_image.h"
 
 namespace qv {
 

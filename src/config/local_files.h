@@ -9,9 +9,9 @@
 #include <string_view>
 #include <vector>
 
-#include "app/app_state.h"
 #include "common/platform.h"
-#include "config/config_image.h"
+#include "model/app_state.h"
+#include "model/config_image.h"
 
 namespace qv {
 

@@ -6,8 +6,8 @@
 #include <string>
 #include <string_view>
 
-#include "app/app_state.h"
-#include "config/config_image.h"
+#include "model/app_state.h"
+#include "model/config_image.h"
 #include "ui/language.h"
 
 namespace qv {

@@ -5,10 +5,10 @@
 #include <string>
 #include <string_view>
 
-#include "app/app_state.h"
 #include "common/platform.h"
 #include "config/local_files.h"
 #include "config/settings.h"
+#include "model/app_state.h"
 
 namespace qv {
 

@@ -1,7 +1,9 @@
 #include "device/device_events.h"
 
-#include "app/notices.h"
+#include <utility>
+
 #include "device/mouse_identity.h"
+#include "model/notice_kinds.h"
 
 namespace qv {
 namespace {
@@ -55,6 +57,26 @@ DeviceChangeResult HandleDeviceChange(const DeviceContext& c, const DeviceChange
   }
   c.state.connected = 1;
   return DeviceChangeResult::Connected;
+}
+
+DeviceChangeResult DeviceChangeGate::Handle(const DeviceContext& context, const DeviceChange& change) {
+  if (busy_) {
+    held_.push_back({change.event, change.deviceType, std::u16string(change.interfaceName)});
+    return DeviceChangeResult::Deferred;
+  }
+  DeviceChangeResult result = DeviceChangeResult::Ignored;
+  Run(context, [&] { result = HandleDeviceChange(context, change); });
+  return result;
+}
+
+void DeviceChangeGate::HandleHeldBack(const DeviceContext& context) {
+  while (!held_.empty()) {
+    const HeldChange next = std::move(held_.front());
+    held_.pop_front();
+    busy_ = true;
+    HandleDeviceChange(context, DeviceChange{next.event, next.deviceType, next.interfaceName});
+    busy_ = false;
+  }
 }
 
 }  // namespace qv

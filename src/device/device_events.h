@@ -3,24 +3,17 @@
 // core. The Win32 handler unpacks the broadcast into a DeviceChange, calls
 // HandleDeviceChange and answers TRUE whatever the result.
 #include <cstdint>
+#include <deque>
+#include <string>
 #include <string_view>
 
-#include "app/app_state.h"
 #include "common/platform.h"
+#include "config/mouse_link.h"
+#include "device/device_change.h"
 #include "device/device_link.h"
-#include "device/mouse_link.h"
+#include "model/app_state.h"
 
 namespace qv {
-
-inline constexpr uint32_t kDeviceArrival = 0x8000;         // DBT_DEVICEARRIVAL
-inline constexpr uint32_t kDeviceRemoveComplete = 0x8004;  // DBT_DEVICEREMOVECOMPLETE
-inline constexpr uint32_t kDeviceTypeInterface = 5;        // DBT_DEVTYP_DEVICEINTERFACE
-
-struct DeviceChange {
-  uint32_t event = 0;               // wParam
-  uint32_t deviceType = 0;          // dbch_devicetype of the broadcast header
-  std::u16string_view interfaceName;  // dbcc_name, only for interface broadcasts
-};
 
 // Everything the connection decisions act on.
 struct DeviceContext {
@@ -35,6 +28,7 @@ enum class DeviceChangeResult {
   Counted,       // counted, not yet the fourth
   Connected,     // acted: the mouse is open (read as well after an arrival)
   Disconnected,  // acted: the mouse could not be opened; notice 15 sent, window hidden
+  Deferred,      // arrived during another operation on the link; handled when it ends
 };
 
 // True when the interface name contains "Vid_04d9&Pid_a09e" or "VID_04D9&PID_A09E".
@@ -45,5 +39,40 @@ bool NamesTheMouse(std::u16string_view interfaceName);
 bool ConnectAtStartup(const DeviceContext& context);
 
 DeviceChangeResult HandleDeviceChange(const DeviceContext& context, const DeviceChange& change);
+
+// A message box of the open or of a transfer runs its own message loop, where the next
+// WM_DEVICECHANGE is dispatched; re-opening the mouse there would close the channels under
+// the operation in progress. The gate keeps such changes and handles them, in their order,
+// when the operation ends.
+class DeviceChangeGate {
+ public:
+  DeviceChangeResult Handle(const DeviceContext& context, const DeviceChange& change);
+
+  // Runs one operation on the link (the start-up read, Apply) with changes held back.
+  template <typename Operation>
+  void Run(const DeviceContext& context, Operation&& operation) {
+    if (busy_) {  // nested: the outermost run handles what was held back
+      operation();
+      return;
+    }
+    busy_ = true;
+    operation();
+    busy_ = false;
+    HandleHeldBack(context);
+  }
+
+  bool Busy() const { return busy_; }
+
+ private:
+  struct HeldChange {
+    uint32_t event;
+    uint32_t deviceType;
+    std::u16string interfaceName;  // the broadcast's own memory is gone by then
+  };
+  void HandleHeldBack(const DeviceContext& context);
+
+  bool busy_ = false;
+  std::deque<HeldChange> held_;
+};
 
 }  // namespace qv

@@ -5,10 +5,10 @@
 #include <cstdint>
 #include <string>
 
-#include "app/app_state.h"
 #include "common/platform.h"
 #include "device/hid_bus.h"
 #include "device/hid_owners.h"
+#include "model/app_state.h"
 
 namespace qv {
 

@@ -4,7 +4,6 @@
 #include <span>
 
 #include "device/diagnostics.h"
-#include "ui/language.h"
 
 namespace qv {
 namespace {
@@ -63,7 +62,7 @@ MouseProtocol::Status MouseProtocol::ExchangeStatus(IdCheck idCheck, std::u16str
   const bool idOk = idCheck == IdCheck::Ignored || answer[kReportIdOffset] == kCommandReportId;
   status.valid = idOk && HasSignature(answer);
   if (!status.valid) {
-    boxes_.Show(Text(LanguageFromCode(state_.display.languageCode), kSlotMouseMissing), caption);
+    boxes_.Show(missingMouseText_, caption);
     return status;
   }
   status.transfersOk = sent && answered;

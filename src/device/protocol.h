@@ -1,16 +1,17 @@
 #pragma once
 // The three transfer sequences with the mouse over the link's two channels. The scrambling
-// flag and the language of the failure message are read from the application state at the
-// moment they are needed.
+// flag is read from the application state at the moment it is needed.
 #include <cstdint>
+#include <utility>
+#include <string>
 #include <string_view>
 
-#include "app/app_state.h"
 #include "common/platform.h"
+#include "config/mouse_link.h"
 #include "device/device_link.h"
-#include "device/mouse_link.h"
 #include "device/reports.h"
 #include "device/scramble.h"
+#include "model/app_state.h"
 
 namespace qv {
 
@@ -29,6 +30,10 @@ class MouseProtocol final : public MouseLink {
   bool GetDPIStage(ConfigImage& image) override;
   bool ReadOperation(ConfigImage& image) override;
   bool WriteOperation(const ConfigImage& image) override;
+
+  // The text shown when the mouse does not answer, in the user's language; the window
+  // sets it whenever the language is read.
+  void SetMissingMouseText(std::u16string text) { missingMouseText_ = std::move(text); }
 
  private:
   struct Status {
@@ -52,6 +57,7 @@ class MouseProtocol final : public MouseLink {
   MessageBoxes& boxes_;
   Pause& pause_;
   DebugTrace* trace_;
+  std::u16string missingMouseText_;
 };
 
 }  // namespace qv

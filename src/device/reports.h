@@ -10,8 +10,8 @@
 #include <cstdint>
 #include <span>
 
-#include "config/config_image.h"
 #include "device/scramble.h"
+#include "model/config_image.h"
 
 namespace qv {
 

@@ -6,7 +6,7 @@ std::string FormatSimLogLine(uint64_t milliseconds, SimDirection direction, SimC
                              std::span<const uint8_t> wire) {
   static constexpr char kDigits[] = "0123456789abcdef";
   std::string line = std::to_string(milliseconds);
-  line += direction == SimDirection::Set ? " set" : " get";
+  line += direction == SimDirection::Set ? " set" : direction == SimDirection::Get ? " get" : " ask";
   line += channel == SimChannel::Command ? " cmd" : " data";
   for (uint8_t byte : wire) {
     line += ' ';

@@ -6,7 +6,7 @@
 #include <optional>
 #include <span>
 
-#include "config/config_image.h"
+#include "model/config_image.h"
 
 namespace qv {
 

@@ -122,6 +122,12 @@ const SimCollection* SimMouse::FeatureChannel(HidHandle handle, size_t length) {
   return c;
 }
 
+// Each channel carries one report id; a request for another fails on the device, as
+// HidD_SetFeature and HidD_GetFeature do on Windows.
+static uint8_t ReportIdOf(const SimCollection& c) {
+  return c.role == SimRole::Command ? kCommandReportId : kDataReportId;
+}
+
 bool SimMouse::SetFeature(HidHandle handle, std::span<const uint8_t> report) {
   const SimCollection* c = FeatureChannel(handle, report.size());
   if (c == nullptr) return false;
@@ -130,12 +136,15 @@ bool SimMouse::SetFeature(HidHandle handle, std::span<const uint8_t> report) {
   } else {
     ReceiveBlock(report);
   }
-  return true;
+  return report[kReportIdOffset] == ReportIdOf(*c);
 }
 
 bool SimMouse::GetFeature(HidHandle handle, std::span<uint8_t> report) {
   const SimCollection* c = FeatureChannel(handle, report.size());
   if (c == nullptr) return false;
+  const SimChannel channel = c->role == SimRole::Data ? SimChannel::Data : SimChannel::Command;
+  LogRequest(channel, report[kReportIdOffset]);
+  if (report[kReportIdOffset] != ReportIdOf(*c)) return false;
   if (c->role == SimRole::Data) return AnswerBlock(report);
   AnswerCommand(report);
   return true;
@@ -167,7 +176,7 @@ void SimMouse::ReceiveBlock(std::span<const uint8_t> wire) {
   std::vector<uint8_t> plain(wire.begin(), wire.end());
   if (scrambles_) UnscrambleDataReport(plain);
   Record(SimDirection::Set, SimChannel::Data, wire, plain);
-  if (writeBlock_ == 0) return;  // a block nobody announced is dropped
+  if (writeBlock_ == 0 || plain[kReportIdOffset] != kDataReportId) return;  // not for us: dropped
   const SimMemory before = memory_;
   std::copy_n(plain.begin() + kBlockOffset, kBlockSize, memory_.begin() + kStatusSize + kBlockSize * (writeBlock_ - 1u));
   writeBlock_ = 0;
@@ -207,6 +216,12 @@ void SimMouse::Record(SimDirection direction, SimChannel channel, std::span<cons
     const uint64_t ms = clock_ ? clock_->MillisecondsSinceStart() : 0;
     store_->AppendLog(FormatSimLogLine(ms, direction, channel, wire));
   }
+}
+
+void SimMouse::LogRequest(SimChannel channel, uint8_t reportId) {
+  if (!store_) return;
+  const uint64_t ms = clock_ ? clock_->MillisecondsSinceStart() : 0;
+  store_->AppendLog(FormatSimLogLine(ms, SimDirection::Ask, channel, std::span<const uint8_t>(&reportId, 1)));
 }
 
 void SimMouse::LoadMemory() {

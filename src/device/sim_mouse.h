@@ -81,6 +81,7 @@ class SimMouse final : public HidBus {
   const SimCollection* CollectionOf(HidHandle handle) const;
   const SimCollection* FeatureChannel(HidHandle handle, size_t length);
   void LoadMemory();
+  void LogRequest(SimChannel channel, uint8_t reportId);
   void ReceiveCommand(std::span<const uint8_t> wire);
   void ReceiveBlock(std::span<const uint8_t> wire);
   void AnswerCommand(std::span<uint8_t> report);

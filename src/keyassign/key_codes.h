@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "config/config_image.h"
+#include "model/config_image.h"
 
 namespace qv {
 

@@ -32,7 +32,7 @@ class ApplySimTest : public ::testing::Test {
     state.dpiSelector = state.snipeDpiSelector = state.image.DpiSelector();
     return true;
   }
-  ApplyServices Services() { return {protocol, files, profile, messages}; }
+  ApplyServices Services() { return {protocol, files, profile, messages, u"no mouse"}; }
 
   SimMouse sim;
   AppState state;

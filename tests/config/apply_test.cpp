@@ -56,7 +56,7 @@ class ApplyTest : public ::testing::Test {
     }
   }
 
-  ApplyServices Services() { return {mouse, files, profile, messages}; }
+  ApplyServices Services() { return {mouse, files, profile, messages, u"no mouse"}; }
   const ConfigImage& Sent() const { return mouse.written.back(); }
   uint8_t SentField(size_t offset) const { return Sent().Field(offset); }
   std::vector<uint8_t> SentRange(size_t from, size_t count) const {
@@ -285,8 +285,10 @@ TEST_F(ApplyTest, IncompleteImageThatCannotBeReadSendsNothingButSavesTheFiles) {
   state.imageComplete = false;
   mouse.readOk = false;
   Apply();
-  EXPECT_THAT(std::vector<std::string>(log.begin(), log.begin() + 2),
-              ElementsAre("ReadOperation", "Replace C:\\Mouse\\config.bin"));
+  // The user must not believe the settings reached the mouse.
+  EXPECT_THAT(std::vector<std::string>(log.begin(), log.begin() + 3),
+              ElementsAre("ReadOperation", "message no mouse", "Replace C:\\Mouse\\config.bin"));
+  EXPECT_THAT(messages.shown, ElementsAre(fakes::Message{u"no mouse", u"WriteOperation"}));
   EXPECT_TRUE(mouse.written.empty());
   EXPECT_FALSE(state.imageComplete);
   EXPECT_EQ(profile.puts.size(), 16u);

@@ -11,8 +11,8 @@
 #include "common/platform.h"
 #include "common/text.h"
 #include "config/local_files.h"
+#include "config/mouse_link.h"
 #include "config/settings.h"
-#include "device/mouse_link.h"
 
 namespace qv::fakes {
 

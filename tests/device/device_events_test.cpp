@@ -3,6 +3,9 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <utility>
+
 #include "device/protocol.h"
 #include "device/sim_mouse.h"
 #include "device_fakes.h"
@@ -137,6 +140,41 @@ TEST_F(DeviceEventsTest, AnArrivalWhoseReadFailsLeavesAZeroImage) {
   EXPECT_FALSE(state.imageComplete);
   EXPECT_EQ(state.dpiSelector, 0);
   EXPECT_EQ(boxes.shown.size(), 1u);
+}
+
+// A message box runs its own message loop: device changes are dispatched while it is up.
+struct BoxWithMessageLoop : MessageBoxes {
+  std::function<void()> whileShown;
+  void Show(std::u16string_view, std::u16string_view) override {
+    if (auto loop = std::exchange(whileShown, nullptr)) loop();
+  }
+};
+
+TEST(DeviceChangeGateTest, ChangesDuringAMessageBoxWaitUntilTheReadEnds) {
+  SimMouse sim;
+  AppState state;
+  BoxWithMessageLoop boxes;
+  test::FakePause pause;
+  test::FakeShell shell;
+  DeviceLink link{sim, state, boxes};
+  MouseProtocol protocol{link, state, boxes, pause};
+  const DeviceContext context{link, protocol, state, shell};
+  DeviceChangeGate gate;
+
+  sim.Faults().wrongSignature = true;  // the start-up read shows its message box
+  std::vector<DeviceChangeResult> whileShown;
+  size_t handlesWhileShown = 0;
+  boxes.whileShown = [&] {
+    for (int i = 0; i < 4; ++i) whileShown.push_back(gate.Handle(context, kArrival));
+    handlesWhileShown = sim.OpenHandleCount();
+  };
+  gate.Run(context, [&] { ConnectAtStartup(context); });
+
+  EXPECT_THAT(whileShown, Each(DeviceChangeResult::Deferred));
+  EXPECT_EQ(handlesWhileShown, 2u);  // the read's own channels, not re-opened under it
+  EXPECT_THAT(shell.notices, ElementsAre(Notice{14, 0}));  // the fourth arrival, afterwards
+  EXPECT_EQ(link.ArrivalCounter(), 0);
+  EXPECT_FALSE(gate.Busy());
 }
 
 }  // namespace

@@ -6,7 +6,6 @@
 #include "device/sim_mouse.h"
 #include "device_fakes.h"
 #include "reference_scramble.h"
-#include "ui/language.h"
 
 namespace qv {
 namespace {
@@ -81,6 +80,8 @@ class ProtocolTest : public ::testing::Test {
     EXPECT_EQ(boxes.shown[0].text, u"The system did not detect the gaming mouse!");
     EXPECT_EQ(boxes.shown[0].caption, caption);
   }
+
+  ProtocolTest() { protocol.SetMissingMouseText(u"The system did not detect the gaming mouse!"); }
 
   SimMemory memory = Pattern(kRate, kStage, 5);
   SimMouse sim;
@@ -188,13 +189,15 @@ TEST_F(ProtocolTest, OnlyWriteOperationAcceptsAnotherReportIdInTheStatusAnswer) 
   EXPECT_EQ(boxes.shown.size(), 2u);
 }
 
-TEST_F(ProtocolTest, TheMessageFollowsTheLanguage) {
-  state.display.languageCode = u"CHT";
+TEST_F(ProtocolTest, TheMessageIsTheTextTheWindowGave) {
+  protocol.SetMissingMouseText(u"first");
+  protocol.SetMissingMouseText(u"\u7cfb\u7d71");
   sim.Faults().wrongSignature = true;
   ConfigImage image;
   protocol.GetDPIStage(image);
   ASSERT_EQ(boxes.shown.size(), 1u);
-  EXPECT_EQ(boxes.shown[0].text, Text(Language::TraditionalChinese, kSlotMouseMissing));
+  EXPECT_EQ(boxes.shown[0].text, u"\u7cfb\u7d71");
+  EXPECT_EQ(boxes.shown[0].caption, u"GetDPIStage");
 }
 
 TEST_F(ProtocolTest, WithoutAnOpenLinkNothingReachesTheBus) {

@@ -67,15 +67,34 @@ TEST_F(SimStoreTest, LogsEveryTransferAsItCrossedTheWire) {
   ConfigImage image;
   ASSERT_TRUE(protocol->GetDPIStage(image));
   const std::vector<SimTransfer>& transfers = sim->Transfers();
-  ASSERT_EQ(store->log.size(), 2u);
+  ASSERT_EQ(store->log.size(), 3u);
   ASSERT_EQ(transfers.size(), 2u);
   EXPECT_EQ(store->log[0], FormatSimLogLine(7, SimDirection::Set, SimChannel::Command, transfers[0].wire));
-  EXPECT_EQ(store->log[1], FormatSimLogLine(14, SimDirection::Get, SimChannel::Command, transfers[1].wire));
+  EXPECT_EQ(store->log[1], "14 ask cmd 01");
+  EXPECT_EQ(store->log[2], FormatSimLogLine(21, SimDirection::Get, SimChannel::Command, transfers[1].wire));
   const std::regex line(R"(\d+ (set|get) (cmd|data)( [0-9a-f]{2}){8})");
   EXPECT_TRUE(std::regex_match(store->log[0], line)) << store->log[0];
   EXPECT_NE(store->log[0].find(" set cmd 01 "), std::string::npos);
   ASSERT_TRUE(protocol->ReadOperation(image));
   EXPECT_TRUE(std::regex_match(store->log.back(), std::regex(R"(\d+ get data 00( [0-9a-f]{2}){64})")));
+}
+
+// A read that asks the wrong channel for its report id must fail here as on a real device.
+TEST_F(SimStoreTest, EachChannelServesOnlyItsOwnReportId) {
+  Connect();
+  ConfigImage image;
+  ASSERT_TRUE(protocol->ReadOperation(image));  // block 5 stays announced
+  std::vector<uint8_t> command(link->CommandLength()), data(link->DataLength());
+  const auto get = [&](std::vector<uint8_t>& r, uint8_t id, HidHandle h) { r.assign(r.size(), 0); r[0] = id; return sim->GetFeature(h, r); };
+  const auto set = [&](std::vector<uint8_t>& r, uint8_t id, HidHandle h) { r.assign(r.size(), 0); r[0] = id; return sim->SetFeature(h, r); };
+  EXPECT_TRUE(get(data, 0, link->DataChannel()));
+  EXPECT_FALSE(get(data, 1, link->DataChannel()));
+  EXPECT_EQ(store->log.back(), FormatSimLogLine(clock->now, SimDirection::Ask, SimChannel::Data, std::vector<uint8_t>{1}));
+  EXPECT_TRUE(get(command, 1, link->CommandChannel()));
+  EXPECT_FALSE(get(command, 0, link->CommandChannel()));
+  EXPECT_FALSE(set(command, 0, link->CommandChannel()));
+  EXPECT_FALSE(set(data, 1, link->DataChannel()));
+  EXPECT_EQ(sim->Memory(), image.bytes);  // the refused block wrote nothing
 }
 
 TEST_F(SimStoreTest, MemoryComesFromTheStoreOnlyWhenItIsExactlyOneMemoryLong) {

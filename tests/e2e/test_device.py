@@ -22,11 +22,13 @@ def unscramble(unit):
     return unit[:1] + value.to_bytes(7, "big")
 
 
-def read_log(path):
+def read_log(path, requests=False):
+    """The transfers of simmouse.log; with requests, the get requests ("ask") as well."""
     entries = []
     for line in path.read_text().splitlines():
         ms, direction, channel, *hexbytes = line.split(" ")
-        entries.append((int(ms), direction, channel, bytes(int(h, 16) for h in hexbytes)))
+        if direction != "ask" or requests:
+            entries.append((int(ms), direction, channel, bytes(int(h, 16) for h in hexbytes)))
     return entries
 
 
@@ -44,6 +46,11 @@ class StartupRead(unittest.TestCase):
             expected = [("set", "cmd"), ("get", "cmd")] + [("set", "cmd"), ("get", "cmd"),
                                                              ("get", "data")] * 5
             self.assertEqual([(d, c) for _, d, c, _ in log], expected)
+            # Each get asks its channel for that channel's own report id.
+            entries = read_log(app.path("simmouse.log"), requests=True)
+            asks = [(c, r) for (_, d, c, r), (_, after, _, _) in zip(entries, entries[1:])
+                    if d == "ask" and after == "get"]
+            self.assertEqual(asks, [("cmd", b"\x01")] + [("cmd", b"\x01"), ("data", b"\x00")] * 5)
 
             commands = [unscramble(r) for _, _, c, r in log if c == "cmd"]
             for report in commands:
@@ -89,7 +96,7 @@ class PlugEvents(unittest.TestCase):
     def test_every_fourth_notice_naming_the_mouse_reopens_it_and_an_arrival_reads_it_again(self):
         app = App(DIST_SIM)
         with app:
-            lines = lambda: len(app.path("simmouse.log").read_text().splitlines())
+            lines = lambda: len(read_log(app.path("simmouse.log")))
             self.assertTrue(wait_until(lambda: app.path("simmouse.log").exists() and lines() == 17))
             # Arrivals and removals share one count; other devices do not count at all.
             for event, name in ((ARRIVAL, MOUSE_INTERFACE), (REMOVAL, MOUSE_INTERFACE),

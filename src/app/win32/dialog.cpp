@@ -28,6 +28,7 @@ bool ReturnsDirectly(UINT message) {
 }  // namespace
 
 DialogWindow::~DialogWindow() {
+  // The derived object is already gone here: unbind first so no handler runs.
   if (hwnd_ && IsWindow(hwnd_)) {
     SetWindowLongPtrW(hwnd_, DWLP_USER, 0);
     DestroyWindow(hwnd_);
@@ -59,8 +60,8 @@ INT_PTR DialogWindow::DoModal(HWND owner) {
   // Re-enable the owner before the window goes, or activation jumps to another program.
   if (disableOwner) EnableWindow(owner, TRUE);
   if (owner && GetActiveWindow() == window) SetActiveWindow(owner);
-  SetWindowLongPtrW(window, DWLP_USER, 0);
-  DestroyWindow(window);
+  // Still bound: WM_DESTROY and WM_NCDESTROY reach the handlers, which free hooks and brushes.
+  if (IsWindow(window)) DestroyWindow(window);
   hwnd_ = nullptr;
   if (quit) PostQuitMessage(static_cast<int>(msg.wParam));
   return result_;
@@ -85,7 +86,14 @@ INT_PTR CALLBACK DialogWindow::DialogProc(HWND hwnd, UINT message, WPARAM wParam
     return self->OnInitDialog();
   }
   auto* self = reinterpret_cast<DialogWindow*>(GetWindowLongPtrW(hwnd, DWLP_USER));
-  return self ? self->Route(message, wParam, lParam) : FALSE;
+  if (!self) return FALSE;
+  const INT_PTR result = self->Route(message, wParam, lParam);
+  if (message == WM_NCDESTROY) {  // the last message: unbind, and end a loop nobody ended
+    SetWindowLongPtrW(hwnd, DWLP_USER, 0);
+    self->hwnd_ = nullptr;
+    self->ended_ = true;
+  }
+  return result;
 }
 
 INT_PTR DialogWindow::Route(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cwchar>
 
-#include "app/win32/wide.h"
+#include "common/win32/wide.h"
 
 namespace qv::win {
 namespace {

@@ -1,7 +1,6 @@
 #include "app/win32/velmo_app.h"
 
 #include <commctrl.h>
-#include <gdiplus.h>
 
 #include "app/win32/velmo_dlg.h"
 
@@ -25,8 +24,7 @@ bool CVelmoApp::InitInstance() {
 
   if (!RegisterMainWindowClass()) return false;
 
-  Gdiplus::GdiplusStartupInput input;  // version 1, no callback, no suppressions
-  gdiplusStarted_ = Gdiplus::GdiplusStartup(&gdiplusToken_, &input, nullptr) == Gdiplus::Ok;
+  gdiplus_.emplace();
 
   {
     CVelmoDlg dialog(state_);
@@ -36,8 +34,7 @@ bool CVelmoApp::InitInstance() {
 }
 
 int CVelmoApp::ExitInstance() {
-  if (gdiplusStarted_) Gdiplus::GdiplusShutdown(gdiplusToken_);
-  gdiplusStarted_ = false;
+  gdiplus_.reset();
   return 0;
 }
 

@@ -3,7 +3,10 @@
 // dialog's modal run.
 #include <windows.h>
 
-#include "app/app_state.h"
+#include <optional>
+
+#include "model/app_state.h"
+#include "ui/win32/gdiplus_session.h"
 
 namespace qv::win {
 
@@ -19,8 +22,7 @@ class CVelmoApp {
   static bool RegisterMainWindowClass();
 
   AppState state_;
-  ULONG_PTR gdiplusToken_ = 0;
-  bool gdiplusStarted_ = false;
+  std::optional<GdiplusSession> gdiplus_;
 };
 
 }  // namespace qv::win

@@ -7,7 +7,7 @@
 
 #include "app/notices.h"
 #include "app/tray_logic.h"
-#include "app/win32/wide.h"
+#include "common/win32/wide.h"
 #include "config/dpi_tables.h"
 #include "config/settings.h"
 #include "device/win32/platform_hid_bus.h"
@@ -66,14 +66,16 @@ BOOL CVelmoDlg::OnInitDialog() {
   MakeToolWindow();
   state_.display.mainWindow = reinterpret_cast<uintptr_t>(hwnd());
   taskbarCreatedMessage_ = RegisterWindowMessageW(L"TaskbarCreated");
+  AllowMessagesFromOtherPrograms();
   tray_.Add(hwnd(), icon_);
 
   // The notices of the device read speak the user's language, which is only read with the
   // other settings below: look it up first.
   const std::u16string modulePath = ModulePath();
   state_.display.languageCode = ReadLanguageCode(profile_, DeriveLocalPaths(modulePath).settingsFile);
-  language_ = LanguageFromCode(state_.display.languageCode);
-  ConnectAtStartup(Devices());
+  TakeLanguage();
+  const DeviceContext devices = Devices();
+  deviceChanges_.Run(devices, [&] { ConnectAtStartup(devices); });
 
   if (!RegisterForDeviceNotifications()) {
     messageBoxes_.Show(u"RegisterDeviceNotification failed!!!", u"");
@@ -81,11 +83,23 @@ BOOL CVelmoDlg::OnInitDialog() {
   }
 
   LoadLocalState(modulePath, StartupFiles{files_, profile_, messageBoxes_}, state_, local_);
-  language_ = LanguageFromCode(state_.display.languageCode);
+  TakeLanguage();
   LoadCanvas();
   CreateFonts();
   if (state_.connected) PaintMainPage();
   return TRUE;
+}
+
+void CVelmoDlg::TakeLanguage() {
+  language_ = LanguageFromCode(state_.display.languageCode);
+  mouse_->SetMissingMouseText(std::u16string(Text(language_, kSlotMouseMissing)));
+}
+
+void CVelmoDlg::AllowMessagesFromOtherPrograms() {
+  // Elevated, the window would never hear of a restarted shell or of another program's
+  // notice request: Windows drops those messages from programs of lower integrity.
+  ChangeWindowMessageFilterEx(hwnd(), taskbarCreatedMessage_, MSGFLT_ALLOW, nullptr);
+  ChangeWindowMessageFilterEx(hwnd(), kNoticeMessage, MSGFLT_ALLOW, nullptr);
 }
 
 void CVelmoDlg::LoadCanvas() {
@@ -248,6 +262,8 @@ void CVelmoDlg::OpenTrayMenu() {
   // Set the foreground window first, or the menu will not close on a click elsewhere.
   SetForegroundWindow(hwnd());
   TrackPopupMenu(menu.get(), TPM_RIGHTBUTTON | TPM_BOTTOMALIGN, cursor.x, cursor.y, 0, hwnd(), nullptr);
+  // A message after the menu, or it fails to close on the next click outside it.
+  PostMessageW(hwnd(), WM_NULL, 0, 0);
 }
 
 void CVelmoDlg::PaintMainPage() {
@@ -280,7 +296,7 @@ MessageResult CVelmoDlg::OnDestroy(WPARAM, LPARAM) {
 }
 
 MessageResult CVelmoDlg::OnDeviceChange(WPARAM wParam, LPARAM lParam) {
-  HandleDeviceChange(Devices(), ReadDeviceChange(wParam, lParam));
+  deviceChanges_.Handle(Devices(), ReadDeviceChange(wParam, lParam));
   return TRUE;
 }
 

@@ -5,12 +5,12 @@
 #include <memory>
 #include <span>
 
-#include "app/app_state.h"
 #include "app/win32/dialog.h"
-#include "app/win32/handles.h"
-#include "app/win32/message_boxes_win32.h"
 #include "app/win32/tray_icon.h"
 #include "common/platform.h"
+#include "common/win32/handles.h"
+#include "common/win32/message_boxes_win32.h"
+#include "common/win32/win32_services.h"
 #include "config/startup.h"
 #include "config/win32/file_system_win32.h"
 #include "config/win32/profile_store_win32.h"
@@ -18,9 +18,9 @@
 #include "device/device_link.h"
 #include "device/hid_bus.h"
 #include "device/protocol.h"
-#include "device/win32/win32_services.h"
+#include "model/app_state.h"
+#include "model/page_state.h"
 #include "ui/language.h"
-#include "ui/page_state.h"
 
 namespace qv::win {
 
@@ -59,6 +59,8 @@ class CVelmoDlg : public Dialog<CVelmoDlg>, public ShellActions {
 
   DeviceContext Devices();
   bool TakeSingleInstance();
+  void TakeLanguage();
+  void AllowMessagesFromOtherPrograms();
   void LoadCanvas();
   void CentreOnWorkArea();
   void SetWindowIcons();
@@ -83,6 +85,7 @@ class CVelmoDlg : public Dialog<CVelmoDlg>, public ShellActions {
   std::unique_ptr<HidBus> bus_;
   std::unique_ptr<DeviceLink> link_;
   std::unique_ptr<MouseProtocol> mouse_;
+  DeviceChangeGate deviceChanges_;
   Win32FileSystem files_;
   Win32ProfileStore profile_;
   LocalState local_;

@@ -2,8 +2,8 @@
 
 #include <shlwapi.h>
 
-#include "app/win32/handles.h"
-#include "app/win32/wide.h"
+#include "common/win32/handles.h"
+#include "common/win32/wide.h"
 
 namespace qv::win {
 

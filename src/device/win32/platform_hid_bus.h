@@ -6,7 +6,7 @@
 #include <memory>
 #include <string>
 
-#include "device/device_events.h"
+#include "device/device_change.h"
 #include "device/hid_bus.h"
 
 namespace qv::win {

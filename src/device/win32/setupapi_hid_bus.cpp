@@ -7,7 +7,7 @@ extern "C" {
 
 #include <vector>
 
-#include "app/win32/wide.h"
+#include "common/win32/wide.h"
 
 namespace qv::win {
 namespace {

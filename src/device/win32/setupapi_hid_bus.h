@@ -6,10 +6,17 @@
 
 #include <setupapi.h>
 
+#include "common/win32/handles.h"
 #include "device/hid_bus.h"
-#include "app/win32/handles.h"
 
 namespace qv::win {
+
+struct DeviceInfoListTraits {
+  static HDEVINFO Invalid() { return INVALID_HANDLE_VALUE; }
+  static void Close(HDEVINFO h) { SetupDiDestroyDeviceInfoList(h); }
+};
+
+using UniqueDeviceInfoList = UniqueResource<HDEVINFO, DeviceInfoListTraits>;
 
 // {4D1E55B2-F16F-11CF-88CB-001111000030}, the HID device interface class.
 inline constexpr GUID kHidInterfaceClass = {0x4D1E55B2, 0xF16F, 0x11CF, {0x88, 0xCB, 0x00, 0x11, 0x11, 0x00, 0x00, 0x30}};

@@ -2,9 +2,10 @@
 
 #include <windows.h>
 
-#include "app/win32/wide.h"
-#include "config/config_image.h"
-#include "app/win32/handles.h"
+#include "common/paths.h"
+#include "common/win32/handles.h"
+#include "common/win32/wide.h"
+#include "model/config_image.h"
 
 namespace qv::win {
 namespace {
@@ -72,10 +73,6 @@ uint64_t ProcessClock::MillisecondsSinceStart() {
   return now > start ? (now - start) / 10000 : 0;  // 100 ns units
 }
 
-std::u16string ProgramDirectory() {
-  const std::u16string path = ModulePath();
-  const size_t separator = path.find_last_of(u"\\/");
-  return separator == std::u16string::npos ? std::u16string() : path.substr(0, separator);
-}
+std::u16string ProgramDirectory() { return std::u16string(DirectoryOf(ModulePath())); }
 
 }  // namespace qv::win

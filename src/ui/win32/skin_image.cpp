@@ -5,12 +5,14 @@
 #include <cstring>
 #include <memory>
 
-#include "app/win32/wide.h"
+#include "common/win32/wide.h"
+#include "ui/win32/gdiplus_session.h"
 
 namespace qv::win {
 
 DecodedImage DecodeSkinImage(const std::u16string& path) {
   DecodedImage result;
+  if (!GdiplusRunning()) return result;
   auto source = std::make_unique<Gdiplus::Bitmap>(W(path));
   if (source->GetLastStatus() != Gdiplus::Ok) return result;
   const int width = static_cast<int>(source->GetWidth());

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "app/win32/handles.h"
+#include "common/win32/handles.h"
 
 namespace qv::win {
 
@@ -14,7 +14,7 @@ struct DecodedImage {
   int height = 0;
 };
 
-// Needs GDI+ started. An empty bitmap when the file is missing or not an image.
+// An empty bitmap when the file is missing or not an image, or GDI+ is not running.
 DecodedImage DecodeSkinImage(const std::u16string& path);
 
 }  // namespace qv::win

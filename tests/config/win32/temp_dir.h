@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/win32/wide.h"
+#include "common/win32/wide.h"
 
 namespace qv::win {
 

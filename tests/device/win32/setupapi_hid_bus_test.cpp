@@ -8,10 +8,10 @@
 #include <cstring>
 #include <vector>
 
-#include "app/app_state.h"
 #include "device/device_link.h"
 #include "device/mouse_identity.h"
 #include "device/win32/platform_hid_bus.h"
+#include "model/app_state.h"
 
 namespace qv::win {
 namespace {

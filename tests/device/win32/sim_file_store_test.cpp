@@ -7,7 +7,8 @@
 #include <regex>
 #include <sstream>
 
-#include "app/win32/wide.h"
+#include "common/paths.h"
+#include "common/win32/wide.h"
 #include "device/device_events.h"
 #include "device/protocol.h"
 #include "device/win32/platform_hid_bus.h"
@@ -48,7 +49,7 @@ class SimFileStoreTest : public ::testing::Test {
 
 TEST_F(SimFileStoreTest, FilesLieBesideTheExecutable) {
   const std::u16string exe = ModulePath();
-  EXPECT_EQ(store.MemoryPath(), exe.substr(0, exe.find_last_of(u'\\')) + u"\\simmouse.bin");
+  EXPECT_EQ(store.MemoryPath(), std::u16string(DirectoryOf(exe)) + u"\\simmouse.bin");
   EXPECT_EQ(store.LogPath().substr(store.LogPath().size() - 13), u"\\simmouse.log");
 }
 
@@ -76,11 +77,13 @@ TEST_F(SimFileStoreTest, SimulatedBuildKeepsMemoryAndLogInTheProgramDirectory) {
   std::istringstream log(ReadAll(store.LogPath()));
   const std::regex command(R"(\d+ (set|get) cmd( [0-9a-f]{2}){8})");
   const std::regex data(R"(\d+ (set|get) data( [0-9a-f]{2}){65})");
+  const std::regex ask(R"(\d+ ask (cmd 01|data 00))");  // every get request names its report id
   int lines = 0;
   for (std::string line; std::getline(log, line); ++lines) {
-    EXPECT_TRUE(std::regex_match(line, command) || std::regex_match(line, data)) << line;
+    EXPECT_TRUE(std::regex_match(line, command) || std::regex_match(line, data) || std::regex_match(line, ask))
+        << line;
   }
-  EXPECT_EQ(lines, 17 + 18);  // one read and one write
+  EXPECT_EQ(lines, (17 + 11) + (18 + 6));  // one read and one write, with their get requests
 
   // A new mouse in the same place starts from the stored memory.
   AppState again;

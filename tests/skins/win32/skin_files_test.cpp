@@ -15,8 +15,8 @@ using std::min;
 #include <string>
 #include <vector>
 
-#include "app/win32/wide.h"
 #include "common/text.h"
+#include "common/win32/wide.h"
 #include "skins/skin_image_set.h"
 
 namespace qv::skins {

@@ -1,10 +1,10 @@
-#include "device/win32/win32_services.h"
+#include "common/win32/win32_services.h"
 
 #include <windows.h>
 
 #include <string>
 
-#include "app/win32/wide.h"
+#include "common/win32/wide.h"
 
 namespace qv::win {
 

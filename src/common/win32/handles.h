@@ -1,7 +1,6 @@
 #pragma once
 // One owner for every Win32 handle: small move-only RAII types.
 #include <windows.h>
-#include <setupapi.h>
 
 #include <utility>
 
@@ -63,11 +62,6 @@ struct DeviceNotifyTraits {
   static void Close(HDEVNOTIFY h) { UnregisterDeviceNotification(h); }
 };
 
-struct DeviceInfoListTraits {
-  static HDEVINFO Invalid() { return INVALID_HANDLE_VALUE; }
-  static void Close(HDEVINFO h) { SetupDiDestroyDeviceInfoList(h); }
-};
-
 using UniqueFileHandle = UniqueResource<HANDLE, KernelHandleTraits>;
 using UniqueHandle = UniqueResource<HANDLE, NullHandleTraits>;
 using UniqueFont = UniqueResource<HFONT, GdiObjectTraits<HFONT>>;
@@ -77,7 +71,6 @@ using UniqueMenu = UniqueResource<HMENU, MenuTraits>;
 using UniqueHook = UniqueResource<HHOOK, HookTraits>;
 using UniqueMemoryDc = UniqueResource<HDC, MemoryDcTraits>;
 using UniqueDeviceNotify = UniqueResource<HDEVNOTIFY, DeviceNotifyTraits>;
-using UniqueDeviceInfoList = UniqueResource<HDEVINFO, DeviceInfoListTraits>;
 
 // A window's device context from GetDC, released to its window.
 class UniqueWindowDc {

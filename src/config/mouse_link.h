@@ -1,6 +1,6 @@
 #pragma once
 // The three transfer sequences with the mouse, as the Apply pipeline and start-up see them.
-#include "config/config_image.h"
+#include "model/config_image.h"
 
 namespace qv {
 

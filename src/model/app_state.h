@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "config/config_image.h"
+#include "model/config_image.h"
 
 namespace qv {
 

@@ -1,4 +1,4 @@
-#include "app/win32/wide.h"
+#include "common/win32/wide.h"
 
 namespace qv::win {
 

@@ -1,0 +1,25 @@
+#include "common/paths.h"
+
+namespace qv {
+namespace {
+
+constexpr std::u16string_view kSeparators = u"\\/";
+
+}  // namespace
+
+std::u16string_view DirectoryOf(std::u16string_view path) {
+  const size_t separator = path.find_last_of(kSeparators);
+  return separator == std::u16string_view::npos ? std::u16string_view() : path.substr(0, separator);
+}
+
+std::u16string_view FileNameOf(std::u16string_view path) {
+  const size_t separator = path.find_last_of(kSeparators);
+  return separator == std::u16string_view::npos ? path : path.substr(separator + 1);
+}
+
+std::u16string_view StemOf(std::u16string_view fileName) {
+  const size_t dot = fileName.find_last_of(u'.');
+  return dot == std::u16string_view::npos ? fileName : fileName.substr(0, dot);
+}
+
+}  // namespace qv

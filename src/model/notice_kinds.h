@@ -1,0 +1,16 @@
+#pragma once
+// The kinds of tray notice a part may ask the main window for (WM_USER+2, kind in wParam).
+#include <cstdint>
+
+namespace qv {
+
+enum NoticeKind : uint64_t {
+  kNoticeReportRate = 5,
+  kNoticeDpiStage = 7,
+  kNoticeKeyMatrix = 8,
+  kNoticeMacro = 9,
+  kNoticeMouseFound = 14,
+  kNoticeMouseMissing = 15,
+};
+
+}  // namespace qv

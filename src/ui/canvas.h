@@ -1,0 +1,35 @@
+#pragma once
+// What the page painters draw on: the window's canvas bitmap, behind a memory device
+// context, in the Win32 layer; a recording fake in tests. One paint is one Canvas: the
+// Win32 side opens it over the client area and copies it to the screen when it ends.
+#include <cstdint>
+#include <string_view>
+
+#include "ui/fonts.h"
+#include "ui/layout.h"
+
+namespace qv {
+
+// DT_CENTER|DT_VCENTER|DT_SINGLELINE, DT_VCENTER|DT_SINGLELINE (left),
+// DT_RIGHT|DT_VCENTER|DT_SINGLELINE and DT_CENTER|DT_SINGLELINE.
+enum class TextFormat { Centred, Left, Right, TopCentred };
+
+struct Rgb {
+  uint8_t red = 0;
+  uint8_t green = 0;
+  uint8_t blue = 0;
+  friend constexpr bool operator==(const Rgb&, const Rgb&) = default;
+};
+
+class Canvas {
+ public:
+  virtual ~Canvas() = default;
+  // A skin image by its name ("/main.png"), top-left corner at (x, y), natural size, with
+  // its alpha. False when it could not be drawn (missing file, no canvas bitmap).
+  virtual bool DrawImage(std::u16string_view imageName, int x, int y) = 0;
+  // Text with a transparent background in the window's font of that role.
+  virtual void DrawText(std::u16string_view text, const layout::Rect& rect, TextFormat format, FontRole font,
+                        Rgb colour) = 0;
+};
+
+}  // namespace qv
