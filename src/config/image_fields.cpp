@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "common/bytes.h"
-#include "config/dpi_tables.h"
+#include "model/dpi_tables.h"
 #include "keyassign/key_codes.h"
 
 namespace qv {

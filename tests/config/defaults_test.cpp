@@ -4,7 +4,7 @@
 
 #include <set>
 
-#include "config/dpi_tables.h"
+#include "model/dpi_tables.h"
 #include "config/settings.h"
 #include "keyassign/key_codes.h"
 

@@ -8,7 +8,7 @@
 #include "app/notices.h"
 #include "app/tray_logic.h"
 #include "common/win32/wide.h"
-#include "config/dpi_tables.h"
+#include "model/dpi_tables.h"
 #include "config/settings.h"
 #include "device/win32/platform_hid_bus.h"
 #include "device/win32/setupapi_hid_bus.h"

@@ -1,4 +1,4 @@
-#include "config/dpi_tables.h"
+#include "model/dpi_tables.h"
 
 #include <gtest/gtest.h>
 
