@@ -8,3 +8,19 @@ add_dependencies(dist skins)
 if(TARGET default_files)
   add_dependencies(dist default_files)
 endif()
+
+# The user's guide: one page per language, with the reviewed screenshots of the page that
+# the end-to-end tests compare against as its pictures.
+file(GLOB QV_GUIDE_PAGES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/help/*.html)
+set(QV_GUIDE_COMMANDS
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${QV_DIST_DIR}/Help/images
+  COMMAND ${CMAKE_COMMAND} -E copy_if_different ${QV_GUIDE_PAGES} ${QV_DIST_DIR}/Help/)
+foreach(lang EN CHS CHT)
+  set(picture ${CMAKE_SOURCE_DIR}/tests/e2e/reference/page-Carbon-${lang}.png)
+  if(EXISTS ${picture})
+    list(APPEND QV_GUIDE_COMMANDS COMMAND ${CMAKE_COMMAND} -E copy_if_different ${picture}
+         ${QV_DIST_DIR}/Help/images/page-${lang}.png)
+  endif()
+endforeach()
+add_custom_target(guide ALL ${QV_GUIDE_COMMANDS} COMMENT "User's guide into ${QV_DIST_DIR}/Help")
+add_dependencies(dist guide)

@@ -47,7 +47,7 @@ constexpr std::array<SlotTexts, kTextSlotCount> kSlots = {{
     {u"Non-Disolay", u"关闭", u"關閉"},  // 31
     {u"RGB Effect", u"RGB效果", u"RGB效果"},  // 32
     {u"RGB Flash", u"RGB闪烁", u"RGB閃爍"},  // 33
-    {u"www.velmo.example", u"www.velmo.example", u"www.velmo.example"},  // 34
+    {u"User's Guide", u"使用指南", u"使用指南"},  // 34: opens the guide beside the program
     {u"Switch report rate into 1000HZ", u"报告率切换到1000HZ", u"報告率切換到1000HZ"},  // 35
     {u"Switch report rate into 500HZ", u"报告率切换到500HZ", u"報告率切換到500HZ"},  // 36
     {u"Switch report rate into 250HZ", u"报告率切换到250HZ", u"報告率切換到250HZ"},  // 37
