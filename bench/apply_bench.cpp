@@ -1,0 +1,76 @@
+// Times Apply against the simulated mouse with the real pauses, as a ratio to the pauses
+// the protocol cannot avoid: 20 ms after the status write and 100 ms after each block.
+#include <windows.h>
+
+#include <chrono>
+#include <cstdio>
+#include <memory>
+#include <string>
+
+#include "common/win32/message_boxes_win32.h"
+#include "common/win32/wide.h"
+#include "common/win32/win32_services.h"
+#include "config/apply.h"
+#include "config/local_files.h"
+#include "config/settings.h"
+#include "config/startup.h"
+#include "config/win32/file_system_win32.h"
+#include "config/win32/profile_store_win32.h"
+#include "device/device_events.h"
+#include "device/device_link.h"
+#include "device/protocol.h"
+#include "device/sim_mouse.h"
+
+namespace {
+
+struct NoShell : qv::ShellActions {
+  void SendNotice(uint32_t, int64_t) override {}
+  void HideMainWindow() override {}
+};
+
+std::u16string TempFolder() {
+  wchar_t base[MAX_PATH] = {};
+  GetTempPathW(MAX_PATH, base);
+  std::wstring folder = std::wstring(base) + L"qv318-bench-" + std::to_wstring(GetCurrentProcessId()) + L"\\";
+  CreateDirectoryW(folder.c_str(), nullptr);
+  return qv::win::U16(folder);
+}
+
+}  // namespace
+
+int wmain() {
+  using Clock = std::chrono::steady_clock;
+  const std::u16string folder = TempFolder();
+  const qv::LocalPaths paths = qv::DeriveLocalPaths(folder + u"QV318_Driver.exe");
+  qv::win::Win32FileSystem files;
+  const std::array<uint8_t, qv::kConfigFileSize> empty{};
+  files.Replace(paths.configFile, empty);
+
+  qv::AppState state;
+  qv::SimMouse mouse;
+  qv::win::Win32MessageBoxes boxes;
+  qv::win::SleepPause pause;
+  NoShell shell;
+  qv::DeviceLink link(mouse, state, boxes);
+  qv::MouseProtocol protocol(link, state, boxes, pause);
+  if (!qv::ConnectAtStartup({link, protocol, state, shell})) return 1;
+
+  qv::win::Win32ProfileStore profile;
+  qv::LocalState local;
+  local.paths = paths;
+  constexpr int kRuns = 5;
+  constexpr double kFloorMs = 20 + 5 * 100;
+  double total = 0;
+  for (int run = 0; run < kRuns; ++run) {
+    state.record[qv::uirec::kReportRate] = static_cast<uint8_t>(run % 2 ? 1 : 8);
+    const auto start = Clock::now();
+    qv::ApplySettings(state, local, {protocol, files, profile, boxes, u"no mouse"});
+    total += std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+  }
+  const double mean = total / kRuns;
+  std::printf("apply       %8.1f ms  floor %6.1f ms  ratio %.2f\n", mean, kFloorMs, mean / kFloorMs);
+  DeleteFileW(qv::win::W(paths.configFile));
+  DeleteFileW(qv::win::W(paths.settingsFile));
+  RemoveDirectoryW(qv::win::W(folder));
+  return 0;
+}
