@@ -1,0 +1,39 @@
+#pragma once
+// The page's child windows as the core sees them: statics now, list boxes later. The Win32
+// layer implements it on the main window; tests record the calls.
+#include <string_view>
+
+#include "ui/layout.h"
+
+namespace qv {
+
+// Control ids of the page's child windows.
+inline constexpr int kDpiSubListId = 40;
+inline constexpr int kFirstKeyListId = 41;  // key list i = 1..8 is 40 + i
+inline constexpr int kFirstSwatchId = 71;   // colour swatch of stage s = 1..4 is 70 + s
+inline constexpr int kLedModeStaticId = 80;
+inline constexpr int kLedParameterStaticId = 81;
+inline constexpr int kLedEffectStaticId = 82;
+inline constexpr int kFirstLedListId = 60;  // mode 60, parameter 61, effect 62
+
+constexpr int KeyListId(int key) { return kDpiSubListId + key; }
+constexpr int SwatchId(int stage) { return kFirstSwatchId + stage - 1; }
+constexpr int LedStaticId(int box) { return kLedModeStaticId + box; }  // box 0..2
+constexpr int LedListId(int box) { return kFirstLedListId + box; }     // box 0..2
+
+// WS_CHILD | WS_VISIBLE | SS_CENTER, plus SS_CENTERIMAGE (Value) or SS_SUNKEN (Sunken).
+enum class StaticStyle { Swatch, Value, Sunken };
+
+class PageControls {
+ public:
+  virtual ~PageControls() = default;
+  virtual void CreateStatic(int id, const layout::Rect& rect, StaticStyle style, std::u16string_view text) = 0;
+  // SetDlgItemText, then invalidate the control so it repaints.
+  virtual void SetText(int id, std::u16string_view text) = 0;
+  // Repaint through WM_CTLCOLOR, as a swatch needs after its colour changed.
+  virtual void Invalidate(int id) = 0;
+  virtual void Destroy(int id) = 0;
+  virtual bool Exists(int id) const = 0;
+};
+
+}  // namespace qv

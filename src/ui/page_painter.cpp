@@ -1,0 +1,153 @@
+#include "ui/page_painter.h"
+
+#include <span>
+#include <string_view>
+
+#include "model/dpi_tables.h"
+#include "ui/key_names.h"
+#include "ui/led_texts.h"
+#include "ui/page_elements.h"
+#include "ui/page_images.h"
+
+namespace qv {
+namespace {
+
+using layout::Rect;
+
+struct PageLabel {
+  int slot;  // a language text, or 0 for the fixed text
+  std::u16string_view fixed;
+  Rect rect;
+  TextFormat format;
+};
+
+constexpr PageLabel kLabelsBeforeKeys[] = {
+    {kSlotKeySetting, {}, layout::kKeyAreaLabel, TextFormat::Centred},
+    {kSlotReportRateSetting, {}, layout::kRateLabel, TextFormat::Centred},
+    {kSlotDpiSetting, {}, layout::kDpiLabel, TextFormat::Centred},
+    {kSlotDpiEffect, {}, layout::kLedAreaLabel, TextFormat::Centred},
+    {kSlotWebAddress, {}, layout::kWebAddress, TextFormat::Centred},
+    {kSlotOk, {}, layout::kOkButton, TextFormat::Centred},
+    {kSlotApply, {}, layout::kApplyButton, TextFormat::Centred},
+    {kSlotCancel, {}, layout::kCancelButton, TextFormat::Centred},
+    {kSlotDefault, {}, layout::kDefaultButton, TextFormat::Centred},
+};
+
+constexpr PageLabel kLabelsAfterModes[] = {
+    {0, u"125", layout::RateValueText(0), TextFormat::TopCentred},
+    {0, u"250", layout::RateValueText(1), TextFormat::TopCentred},
+    {0, u"500", layout::RateValueText(2), TextFormat::TopCentred},
+    {0, u"1000", layout::RateValueText(3), TextFormat::TopCentred},
+    {0, u"Color", layout::kDpiColorLabel, TextFormat::Right},
+    {0, u"Select", layout::kDpiSelectLabel, TextFormat::Right},
+    {kSlotMode, {}, layout::kLedLabels[0], TextFormat::Right},
+    {kSlotParameter, {}, layout::kLedLabels[1], TextFormat::Right},
+    {kSlotEffect, {}, layout::kLedLabels[2], TextFormat::Right},
+    {0, u"1", layout::StageDigitText(0), TextFormat::TopCentred},
+    {0, u"2", layout::StageDigitText(1), TextFormat::TopCentred},
+    {0, u"3", layout::StageDigitText(2), TextFormat::TopCentred},
+    {0, u"4", layout::StageDigitText(3), TextFormat::TopCentred},
+};
+
+constexpr Rgb kTitleColour{66, 66, 66};
+
+// Drawn at step 4 in this order; then the key boxes and the dark rate segments.
+constexpr HoverItem kButtonsInPaintOrder[] = {kHoverSkins, kHoverHide,    kHoverClose, kHoverOk,
+                                              kHoverApply, kHoverCancel, kHoverDefault, kHoverBack};
+
+void DrawLabels(Canvas& canvas, const Page& page, std::span<const PageLabel> labels) {
+  for (const PageLabel& label : labels) {
+    const std::u16string_view text = label.slot != 0 ? Text(page.language, label.slot) : label.fixed;
+    DrawPageText(canvas, page, text, label.rect, label.format);
+  }
+}
+
+void DrawPageImages(Canvas& canvas) {
+  canvas.DrawImage(image::kPage, 0, 0);
+  for (HoverItem button : kButtonsInPaintOrder) {
+    DrawButtonImage(canvas, button, false);  // the texts come with the page's texts
+  }
+  for (int key = 1; key <= layout::kShownKeyCount; ++key) {
+    const Rect& box = layout::kKeyBoxes[key - 1];
+    canvas.DrawImage(image::kKeyBoxNormal, box.left, box.top);
+  }
+  for (int segment = 1; segment <= layout::kRateSegmentCount; ++segment) DrawRateSegment(canvas, segment, false);
+}
+
+void DrawPageTexts(Canvas& canvas, const Page& page) {
+  canvas.DrawText(Text(page.language, kSlotBasicSettings), layout::kPageTitle, TextFormat::Centred, FontRole::Title,
+                  kTitleColour);
+  DrawLabels(canvas, page, kLabelsBeforeKeys);
+  for (int key = 1; key <= layout::kShownKeyCount; ++key) DrawKeyBoxTexts(canvas, page, key);
+  DrawModeButtons(canvas, page);
+  DrawLabels(canvas, page, kLabelsAfterModes);
+}
+
+void DrawDpiLevelLabels(Canvas& canvas, const Page& page, int levelCount) {
+  const bool wide = page.dpiSelector >= 1 && page.dpiSelector <= 3;
+  for (int level = 1; level <= levelCount; ++level) {
+    DrawPageText(canvas, page, DpiValueText(page.dpiSelector, level - 1), layout::DpiLevelLabel(level, wide),
+                 TextFormat::Right);
+  }
+}
+
+void CreateLedStatics(const Page& page, PageControls& controls) {
+  const LedTexts texts = LedStaticTexts(page.record, page.language);
+  controls.CreateStatic(kLedModeStaticId, layout::kLedValues[0], StaticStyle::Value, texts.mode);
+  const uint8_t mode = page.record[uirec::kLightMode];
+  if (mode > kLightNeon) return;
+  const StaticStyle style = mode == kLightOff ? StaticStyle::Sunken : StaticStyle::Value;
+  controls.CreateStatic(kLedParameterStaticId, layout::kLedValues[1], style, texts.parameter);
+  controls.CreateStatic(kLedEffectStaticId, layout::kLedValues[2], style, texts.effect);
+}
+
+void CreatePageStatics(const Page& page, Canvas& canvas, PageControls& controls) {
+  for (int stage = 1; stage <= kStageCount; ++stage) {
+    controls.CreateStatic(SwatchId(stage), layout::kDpiSwatches[stage - 1], StaticStyle::Swatch, u"");
+  }
+  page.session.dpiLevelCount = DpiLevelCount(page.dpiSelector);
+  DrawDpiLevelLabels(canvas, page, page.session.dpiLevelCount);
+  CreateLedStatics(page, controls);
+}
+
+bool DecideDefaultKeyNames(const Page& page) {
+  if (page.session.defaultNamesDecided) return false;
+  page.session.defaultNamesDecided = true;
+  if (page.firstRun != 0) return false;
+  FillDefaultKeyNames(page.keyNames, page.language);
+  return true;
+}
+
+}  // namespace
+
+PaintResult PaintMainPage(const Page& page, Canvas& canvas, PageControls& controls) {
+  if (page.session.state == PageState::Shown) return {};
+  page.session.state = PageState::Shown;
+  const PaintResult result{true, DecideDefaultKeyNames(page)};
+  if (page.hasCanvasBitmap) {
+    DrawPageImages(canvas);
+    DrawPageTexts(canvas, page);
+  }
+  if (!controls.Exists(kLedModeStaticId)) CreatePageStatics(page, canvas, controls);
+  DrawRateSegment(canvas, RateSegmentOf(page.record[uirec::kReportRate]), true);
+  for (int stage = 1; stage <= kStageCount; ++stage) {
+    DrawStageBox(canvas, stage, page.record.StageEnabled(stage) == 1);
+    DrawDpiColumn(canvas, stage, LitCells(page.record, stage),
+                  page.session.dpiLevelCount);
+  }
+  return result;
+}
+
+void TearDownPageControls(PageSession& session, PageControls& controls) {
+  if (session.state != PageState::Rebuilding || !controls.Exists(kLedModeStaticId)) return;
+  auto destroy = [&controls](int id) {
+    if (controls.Exists(id)) controls.Destroy(id);
+  };
+  for (int stage = 1; stage <= kStageCount; ++stage) destroy(SwatchId(stage));
+  for (int box = 0; box < layout::kLedBoxCount; ++box) destroy(LedStaticId(box));
+  for (int key = 1; key <= layout::kKeyCount; ++key) destroy(KeyListId(key));
+  for (int box = 0; box < layout::kLedBoxCount; ++box) destroy(LedListId(box));
+  session.openLists = {};
+}
+
+}  // namespace qv

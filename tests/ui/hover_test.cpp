@@ -1,0 +1,108 @@
+#include "ui/hover.h"
+
+#include <gtest/gtest.h>
+
+#include "page_fakes.h"
+
+namespace qv {
+namespace {
+
+using test::Call;
+using test::CallKind;
+using test::PageFixture;
+
+TEST(PageMouseMove, TracksElementsAndRestoresOffThem) {
+  struct Case {
+    const char* what;
+    int x, y;
+    PageState state;
+    bool anyFlag;
+    MoveAnswer answer;
+  };
+  const Case cases[] = {
+      {"OK", 600, 630, PageState::MustPaint, false, MoveAnswer::Track},
+      {"back, page not shown", 60, 70, PageState::MustPaint, true, MoveAnswer::Track},
+      {"Default", 350, 555, PageState::Shown, true, MoveAnswer::Track},
+      {"key box 4", 300, 280, PageState::Shown, false, MoveAnswer::Track},
+      {"Default, page not shown", 350, 555, PageState::MustPaint, true, MoveAnswer::RestoreLooks},
+      {"key box 5", 300, 300, PageState::Shown, true, MoveAnswer::RestoreLooks},
+      {"web address", 300, 640, PageState::Shown, true, MoveAnswer::RestoreLooks},
+      {"background, nothing lit", 10, 300, PageState::Shown, false, MoveAnswer::Nothing},
+  };
+  for (const Case& c : cases) {
+    PageSession session;
+    session.state = c.state;
+    session.hover[kHoverApply] = c.anyFlag;
+    EXPECT_EQ(OnPageMouseMove(session, c.x, c.y), c.answer) << c.what;
+  }
+}
+
+TEST(PageHover, FirstHitWinsAndOnlyTheShownPageOffersItsBoxes) {
+  struct Case {
+    int x, y;
+    PageState state;
+    std::optional<HoverItem> item;
+  };
+  const Case cases[] = {
+      {666, 630, PageState::Shown, kHoverOk},  // OK and Apply share this column
+      {770, 630, PageState::Shown, kHoverApply},
+      {860, 10, PageState::Shown, kHoverClose},
+      {350, 555, PageState::Shown, kHoverDefault},
+      {350, 555, PageState::Rebuilding, std::nullopt},
+      {300, 225, PageState::Shown, KeyBoxHover(2)},
+      {300, 225, PageState::MustPaint, std::nullopt},
+      {300, 300, PageState::Shown, std::nullopt},
+  };
+  for (const Case& c : cases) {
+    PageSession session;
+    session.state = c.state;
+    EXPECT_EQ(HoverItemAt(session, c.x, c.y), c.item) << c.x << "," << c.y;
+  }
+}
+
+TEST(PageHover, HighlightRestoresItsNeighboursFirst) {
+  PageFixture f;
+  f.session.hover[kHoverOk] = true;
+  f.session.hover[kHoverBack] = true;
+  Highlight(f.page, kHoverApply, f.log);
+  ASSERT_EQ(f.log.Of(CallKind::Image).size(), 2u);
+  EXPECT_TRUE(f.log.DrewImageAt(u"/button-normal.png", layout::kOkButton));
+  EXPECT_EQ(f.log.Of(CallKind::Image).back().what, u"/button-over.png");
+  EXPECT_NE(f.log.FindText(u"Apply"), nullptr);
+  EXPECT_TRUE(f.session.hover[kHoverApply]);
+  EXPECT_FALSE(f.session.hover[kHoverOk]);
+  EXPECT_TRUE(f.session.hover[kHoverBack]) << "not a neighbour";
+
+  f.log.calls.clear();
+  f.record[uirec::kShownMode] = 1;
+  f.session.hover[KeyBoxHover(1)] = true;
+  f.session.hover[KeyBoxHover(6)] = true;
+  Highlight(f.page, KeyBoxHover(2), f.log);
+  const std::vector<Call> images = f.log.Of(CallKind::Image);
+  ASSERT_EQ(images.size(), 3u);
+  EXPECT_TRUE(f.log.DrewImageAt(u"/DropdownBox-normal.png", layout::kKeyBoxes[5]));
+  EXPECT_EQ(images.back().what, u"/DropdownBox-over.png");
+  EXPECT_EQ(images.back().rect.top, layout::kKeyBoxes[1].top);
+  EXPECT_NE(f.log.FindText(u"B2"), nullptr);
+  EXPECT_EQ(f.session.hover.count(), 3u) << "Apply, Back and key box 2";
+}
+
+TEST(PageHover, RestoringDrawsEveryButtonButOneKeyBox) {
+  PageFixture f;
+  for (HoverItem item : {kHoverCancel, kHoverSkins, KeyBoxHover(2), KeyBoxHover(3)}) f.session.hover[item] = true;
+  RestoreNormalLooks(f.page, f.log);
+  const std::vector<Call> images = f.log.Of(CallKind::Image);
+  ASSERT_EQ(images.size(), 3u);
+  EXPECT_TRUE(f.log.DrewImageAt(u"/button-normal.png", layout::kCancelButton));
+  EXPECT_TRUE(f.log.DrewImageAt(u"/button-Skins-normal.png", layout::kSkinsButton));
+  EXPECT_TRUE(f.log.DrewImageAt(u"/DropdownBox-normal.png", layout::kKeyBoxes[1]));
+  const Call* cancel = f.log.FindText(u"Cancel");
+  ASSERT_NE(cancel, nullptr);
+  EXPECT_EQ(cancel->colour, test::kSkinColour);
+  EXPECT_NE(f.log.FindText(u"A2"), nullptr);
+  EXPECT_EQ(f.session.hover.count(), 1u);
+  EXPECT_TRUE(f.session.hover[KeyBoxHover(3)]);
+}
+
+}  // namespace
+}  // namespace qv
