@@ -7,7 +7,6 @@
 #include <memory>
 #include <string>
 
-#include "common/win32/message_boxes_win32.h"
 #include "common/win32/wide.h"
 #include "common/win32/win32_services.h"
 #include "config/apply.h"
@@ -22,6 +21,13 @@
 #include "device/sim_mouse.h"
 
 namespace {
+
+// A benchmark has nobody to press OK: messages go to stderr.
+struct PrintedMessages : qv::MessageBoxes {
+  void Show(std::u16string_view text, std::u16string_view caption) override {
+    std::fwprintf(stderr, L"%ls: %ls\n", qv::win::Wide(caption).c_str(), qv::win::Wide(text).c_str());
+  }
+};
 
 struct NoShell : qv::ShellActions {
   void SendNotice(uint32_t, int64_t) override {}
@@ -43,12 +49,16 @@ int wmain() {
   const std::u16string folder = TempFolder();
   const qv::LocalPaths paths = qv::DeriveLocalPaths(folder + u"QV318_Driver.exe");
   qv::win::Win32FileSystem files;
+  // config.bin is installed, never created by the program: lay one down as the installer would.
   const std::array<uint8_t, qv::kConfigFileSize> empty{};
-  files.Replace(paths.configFile, empty);
+  HANDLE config = CreateFileW(qv::win::W(paths.configFile), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  DWORD written = 0;
+  WriteFile(config, empty.data(), static_cast<DWORD>(empty.size()), &written, nullptr);
+  CloseHandle(config);
 
   qv::AppState state;
   qv::SimMouse mouse;
-  qv::win::Win32MessageBoxes boxes;
+  PrintedMessages boxes;
   qv::win::SleepPause pause;
   NoShell shell;
   qv::DeviceLink link(mouse, state, boxes);
