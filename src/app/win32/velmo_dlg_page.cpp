@@ -1,0 +1,242 @@
+// The main window's page: painting, presses, hover looks and control colours. Each
+// handler asks the page core what to do and carries the answer out.
+#include <commdlg.h>
+#include <shellapi.h>
+#include <windowsx.h>
+
+#include "app/win32/velmo_dlg.h"
+#include "common/win32/wide.h"
+#include "config/apply.h"
+#include "config/settings.h"
+#include "ui/control_colours.h"
+#include "ui/guide.h"
+#include "ui/hover.h"
+#include "ui/key_area.h"
+#include "ui/page_painter.h"
+#include "ui/press.h"
+#include "ui/sliders.h"
+#include "ui/win32/skin_canvas.h"
+
+namespace qv::win {
+namespace {
+
+COLORREF ToColorRef(Rgb colour) { return RGB(colour.red, colour.green, colour.blue); }
+
+ControlKind KindOf(UINT message) {
+  switch (message) {
+    case WM_CTLCOLOREDIT:
+      return ControlKind::Edit;
+    case WM_CTLCOLORLISTBOX:
+      return ControlKind::ListBox;
+    case WM_CTLCOLORBTN:
+      return ControlKind::Button;
+    case WM_CTLCOLORSTATIC:
+      return ControlKind::Static;
+    default:
+      return ControlKind::Other;
+  }
+}
+
+}  // namespace
+
+Page CVelmoDlg::MakePage() {
+  const TextColour& colour = state_.display.textColour;
+  return Page{page_,
+              state_.record,
+              local_.settings.keyNames,
+              language_,
+              Rgb{colour.red, colour.green, colour.blue},
+              state_.dpiSelector,
+              state_.firstRun,
+              static_cast<bool>(canvas_)};
+}
+
+SkinPaintSources CVelmoDlg::PaintSources() {
+  return SkinPaintSources{canvas_.get(), state_.display.skinDir, &fonts_, &images_, nullptr};
+}
+
+void CVelmoDlg::PaintMainPage() {
+  PaintResult result;
+  {
+    SkinCanvas canvas(hwnd(), PaintSources());
+    result = qv::PaintMainPage(MakePage(), canvas, controls_);
+  }
+  if (result.writeKeyNames) WriteKeyNames(profile_, local_.paths.settingsFile, local_.settings);
+}
+
+void CVelmoDlg::RebuildPage() {
+  page_.state = PageState::Rebuilding;
+  TearDownPageControls(page_, controls_);
+  ReadSettings(profile_, local_.paths.settingsFile, local_.settings);
+  page_.state = PageState::MustPaint;
+  PaintMainPage();
+}
+
+MessageResult CVelmoDlg::OnLButtonDown(WPARAM, LPARAM lParam) {
+  const int x = GET_X_LPARAM(lParam);
+  const int y = GET_Y_LPARAM(lParam);
+  MessageResult result = 0;
+  for (const PressAction& action : DispatchPress(MakePage(), x, y, state_.connected != 0)) {
+    if (!CarryOut(action, x, y, result)) break;
+  }
+  return result;
+}
+
+// One step of a press; false when the press ends here (the process may already be gone).
+bool CVelmoDlg::CarryOut(const PressAction& action, int x, int y, MessageResult& result) {
+  switch (action.kind) {
+    case PressKind::Ok:
+    case PressKind::Apply:
+      RunApply(action.kind == PressKind::Ok);
+      return true;
+    case PressKind::Cancel:
+      if (PressCancel(state_).hideWindow) HideMainWindow();
+      return true;
+    case PressKind::Hide:
+      HideMainWindow();
+      return false;
+    case PressKind::Close:
+      EndProcess();
+    case PressKind::Back:
+      PaintMainPage();
+      return false;
+    case PressKind::OpenWebAddress:
+      OpenGuide();
+      return false;
+    case PressKind::CloseLists:
+      CloseListsAwayFrom(MakePage(), x, y, controls_);
+      return true;
+    case PressKind::ChooseStageColour:
+      ChooseStageColour(action.index);
+      return false;
+    case PressKind::DragWindow:
+      // The system's move loop drags the window while the button is held.
+      PostMessageW(hwnd(), WM_NCLBUTTONDOWN, HTCAPTION, MAKELPARAM(x, y));
+      result = std::nullopt;
+      return false;
+    case PressKind::Skins:  // the skins dialog is not there yet
+    case PressKind::ToggleKeyList:
+    case PressKind::ToggleLedList:
+      return true;
+    default:
+      DrawPressedElement(action);
+      return false;
+  }
+}
+
+void CVelmoDlg::DrawPressedElement(const PressAction& action) {
+  const Page page = MakePage();
+  SkinCanvas canvas(hwnd(), PaintSources());
+  switch (action.kind) {
+    case PressKind::ShowModeA:
+      ShowModeA(page, canvas);
+      break;
+    case PressKind::ShowModeB:
+      ShowModeB(page, canvas);
+      break;
+    case PressKind::RestoreDefaults:
+      RestoreDefaultKeys(page, canvas);
+      break;
+    case PressKind::SetReportRate:
+      SetReportRate(state_.record, action.index, canvas);
+      break;
+    case PressKind::ToggleDpiStage:
+      ToggleDpiStage(page, action.index, canvas);
+      break;
+    case PressKind::SetDpiLevel:
+      SetDpiLevel(page, action.index, action.level, canvas);
+      break;
+    default:
+      break;
+  }
+}
+
+void CVelmoDlg::RunApply(bool ok) {
+  const uint8_t selectorBefore = state_.dpiSelector;
+  const ApplyServices services{*mouse_, files_, profile_, messageBoxes_, Text(language_, kSlotMouseMissing)};
+  ButtonResult result;
+  const DeviceContext devices = Devices();
+  deviceChanges_.Run(devices, [&] { result = ok ? PressOk(state_, local_, services) : PressApply(state_, local_, services); });
+  // A fresh read may have brought another DPI table: the columns must show the one sent.
+  if (result.applied && state_.dpiSelector != selectorBefore) RebuildPage();
+  if (result.hideWindow) HideMainWindow();
+}
+
+void CVelmoDlg::OpenGuide() {
+  const std::u16string guide = GuidePath(local_.paths.skinBase, state_.display.languageCode);
+  ShellExecuteW(hwnd(), L"open", W(guide), nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+void CVelmoDlg::ChooseStageColour(int stage) {
+  static COLORREF custom[16] = {};
+  CHOOSECOLORW choose{};
+  choose.lStructSize = sizeof(choose);
+  choose.hwndOwner = hwnd();
+  choose.lpCustColors = custom;
+  if (!ChooseColorW(&choose)) return;  // cancelled: the colour stays
+  const COLORREF chosen = choose.rgbResult;
+  StoreStageColour(state_.record, stage, Rgb{GetRValue(chosen), GetGValue(chosen), GetBValue(chosen)}, controls_);
+}
+
+MessageResult CVelmoDlg::OnMouseMove(WPARAM, LPARAM lParam) {
+  switch (OnPageMouseMove(page_, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam))) {
+    case MoveAnswer::Track: {
+      TRACKMOUSEEVENT track{};
+      track.cbSize = sizeof(track);
+      track.dwFlags = TME_HOVER | TME_LEAVE;
+      track.hwndTrack = hwnd();
+      track.dwHoverTime = 10;
+      TrackMouseEvent(&track);
+      break;
+    }
+    case MoveAnswer::RestoreLooks: {
+      SkinCanvas canvas(hwnd(), PaintSources());
+      RestoreNormalLooks(MakePage(), canvas);
+      break;
+    }
+    case MoveAnswer::Nothing:
+      break;
+  }
+  return std::nullopt;
+}
+
+MessageResult CVelmoDlg::OnMouseHover(WPARAM, LPARAM lParam) {
+  if (const auto item = HoverItemAt(page_, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam))) {
+    SkinCanvas canvas(hwnd(), PaintSources());
+    Highlight(MakePage(), *item, canvas);
+  }
+  return std::nullopt;
+}
+
+MessageResult CVelmoDlg::OnControlColour(UINT message, WPARAM wParam, LPARAM lParam) {
+  const ControlKind kind = KindOf(message);
+  if (kind == ControlKind::Other) return std::nullopt;
+  // The brush of the previous answer is no longer in use.
+  controlBrush_.reset();
+  HDC dc = reinterpret_cast<HDC>(wParam);
+  const int id = GetDlgCtrlID(reinterpret_cast<HWND>(lParam));
+  const TextColour& text = state_.display.textColour;
+  const ControlColours colours = ColoursOfControl(kind, id, Rgb{text.red, text.green, text.blue}, state_.record);
+  if (colours.text) SetTextColor(dc, ToColorRef(*colours.text));
+  if (colours.transparent) SetBkMode(dc, TRANSPARENT);
+  if (colours.background) SetBkColor(dc, ToColorRef(*colours.background));
+  if (colours.font) SelectObject(dc, fonts_.Of(*colours.font));
+  if (!colours.brush) return std::nullopt;
+  controlBrush_.reset(CreateSolidBrush(ToColorRef(*colours.brush)));
+  return reinterpret_cast<LRESULT>(controlBrush_.get());
+}
+
+MessageResult CVelmoDlg::OnCtlColorEdit(WPARAM wParam, LPARAM lParam) {
+  return OnControlColour(WM_CTLCOLOREDIT, wParam, lParam);
+}
+MessageResult CVelmoDlg::OnCtlColorListBox(WPARAM wParam, LPARAM lParam) {
+  return OnControlColour(WM_CTLCOLORLISTBOX, wParam, lParam);
+}
+MessageResult CVelmoDlg::OnCtlColorButton(WPARAM wParam, LPARAM lParam) {
+  return OnControlColour(WM_CTLCOLORBTN, wParam, lParam);
+}
+MessageResult CVelmoDlg::OnCtlColorStatic(WPARAM wParam, LPARAM lParam) {
+  return OnControlColour(WM_CTLCOLORSTATIC, wParam, lParam);
+}
+
+}  // namespace qv::win

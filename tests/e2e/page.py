@@ -1,0 +1,73 @@
+"""Helpers for the main page: where its client area is on the screen, real clicks and
+moves at client points, and screenshots of client rectangles compared within a tolerance."""
+
+import os
+import subprocess
+from pathlib import Path
+
+from harness import ROOT, main_window_state, probe_ok, screenshot, tray_click, wait_until, xdotool
+
+REFERENCE = ROOT / "tests/e2e/reference"
+SHOTS = ROOT / "build/e2e-shots"
+# Pixels that may differ from a reference: font hinting and anti-aliasing move a few.
+TOLERANCE = 0.002
+
+
+def client():
+    """(left, top, width, height) of the main window's client area on the screen."""
+    return tuple(map(int, probe_ok("client").split()))
+
+
+def at(x, y):
+    left, top, _, _ = client()
+    return left + x, top + y
+
+
+def click(x, y):
+    sx, sy = at(x, y)
+    xdotool("mousemove", sx, sy, "click", 1)
+
+
+def move(x, y):
+    sx, sy = at(x, y)
+    xdotool("mousemove", sx, sy)
+
+
+def show_page():
+    tray_click(1)
+    if not wait_until(lambda: main_window_state().startswith("visible"), 15):
+        raise AssertionError(f"the tray click did not show the window: {main_window_state()}")
+
+
+def grab(name, rect=None):
+    """A screenshot of the client area, or of rect=(l, t, r, b) in client pixels."""
+    left, top, width, height = client()
+    l, t, r, b = rect or (0, 0, width, height)
+    SHOTS.mkdir(parents=True, exist_ok=True)
+    return screenshot(SHOTS / f"{name}.png", f"{r - l}x{b - t}+{left + l}+{top + t}")
+
+
+def differing_pixels(a, b):
+    result = subprocess.run(["compare", "-metric", "AE", "-fuzz", "4%", str(a), str(b), "null:"],
+                            capture_output=True, text=True, timeout=60)
+    if result.returncode not in (0, 1):
+        raise AssertionError(f"compare failed: {result.stderr.strip()}")
+    return int(float(result.stderr.split()[0]))
+
+
+def pixel_count(path):
+    out = subprocess.run(["identify", "-format", "%w %h", str(path)], capture_output=True,
+                         text=True, check=True, timeout=30).stdout.split()
+    return int(out[0]) * int(out[1])
+
+
+def matches_reference(shot, name):
+    """True when the shot matches the reviewed reference within the tolerance. A missing
+    reference fails; QV_UPDATE_REFERENCES=1 writes it for review instead."""
+    reference = REFERENCE / f"{name}.png"
+    if os.environ.get("QV_UPDATE_REFERENCES") == "1":
+        REFERENCE.mkdir(parents=True, exist_ok=True)
+        reference.write_bytes(Path(shot).read_bytes())
+    if not reference.exists():
+        raise AssertionError(f"no reviewed reference {reference}")
+    return differing_pixels(shot, reference) <= TOLERANCE * pixel_count(reference)

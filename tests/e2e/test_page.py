@@ -1,0 +1,140 @@
+"""The main page as a person sees and uses it: its screenshots, hover looks, the rate bar
+and DPI columns reaching the mouse, OK, Cancel, Enter and Escape, dragging and closing."""
+
+import time
+import unittest
+
+from harness import App, DIST_SIM, main_window_state, probe_ok, wait_until, xdotool
+from page import click, client, differing_pixels, grab, matches_reference, move, show_page
+
+OK, APPLY, CANCEL = (614, 633), (718, 633), (822, 633)
+CLOSE = (859, 14)
+EMPTY = (150, 420)  # background with no element and no hover look
+RATE_125 = (577, 209)
+STAGE_2_BOX = (589, 549)
+STAGE_1_LEVEL_5 = (562, 436)
+RATE_BAR = (540, 200, 830, 240)
+OK_BUTTON = (562, 623, 667, 644)
+STATUS, BLOCKS = 2, 2  # the memory file: two status bytes, then the block set
+
+
+def ini(lang="EN", skin="Carbon"):
+    return (f"[Skins]\nLan={lang}\nPath={skin}\nRColor=230\nGColor=230\nBColor=230\n")
+
+
+def park_pointer():
+    xdotool("mousemove", 1270, 1010)  # off the window: no hover look in a screenshot
+
+
+def transfers(app):
+    log = app.path("simmouse.log")
+    return [line for line in log.read_text().splitlines() if line.split(" ")[1] != "ask"] \
+        if log.exists() else []
+
+
+def apply_and_wait(app):
+    before = len(transfers(app))
+    click(*APPLY)
+    # A status exchange, the status write and five blocks of three transfers each.
+    if not wait_until(lambda: len(transfers(app)) >= before + 3 + 1 + 15 + 2, 20):
+        raise AssertionError(f"Apply did not reach the mouse: {len(transfers(app)) - before} transfers")
+    time.sleep(0.3)  # the memory file is written right after the last block
+    return app.path("simmouse.bin").read_bytes()
+
+
+class Screens(unittest.TestCase):
+    def test_the_page_in_both_skins_and_three_languages_matches_its_reviewed_screenshots(self):
+        for skin in ("Carbon", "Frost"):
+            for lang in ("EN", "CHS", "CHT"):
+                with self.subTest(skin=skin, lang=lang), App(DIST_SIM, ini=ini(lang, skin)):
+                    show_page()
+                    park_pointer()
+                    shot = grab(f"page-{skin}-{lang}")
+                    self.assertTrue(matches_reference(shot, f"page-{skin}-{lang}"), shot)
+
+    def test_hover_on_ok_shows_its_over_image_and_moving_off_restores_it(self):
+        with App(DIST_SIM):
+            show_page()
+            park_pointer()
+            normal = grab("ok-normal", OK_BUTTON)
+            move(*OK)
+            self.assertTrue(wait_until(lambda: differing_pixels(grab("ok-over", OK_BUTTON), normal) > 100, 5),
+                            "the hover image did not show")
+            move(*EMPTY)
+            self.assertTrue(wait_until(lambda: differing_pixels(grab("ok-after", OK_BUTTON), normal) == 0, 5),
+                            "moving off did not restore the normal image")
+
+    def test_rate_stage_and_level_presses_show_and_reach_the_mouse_byte_for_byte(self):
+        app = App(DIST_SIM)
+        with app:
+            show_page()
+            before = apply_and_wait(app)  # what Apply sends for the saved state
+            self.assertEqual(before[BLOCKS + 198], 4, "the fixture has four stages on")
+            bar = grab("bar-before", RATE_BAR)
+            click(*RATE_125)
+            click(*STAGE_2_BOX)
+            click(*STAGE_1_LEVEL_5)
+            self.assertGreater(differing_pixels(grab("bar-after", RATE_BAR), bar), 50)
+            after = apply_and_wait(app)
+
+        expected = bytearray(before)
+        expected[0] = 8                                   # 125 Hz
+        expected[BLOCKS + 198] = 3                        # stages on
+        expected[BLOCKS + 216] = 0x05                     # stage 1: level 5 of table 0, on
+        expected[BLOCKS + 217] |= 0x80                    # stage 2: off
+        colours = before[BLOCKS + 280:BLOCKS + 292]       # stages 1..4, packed in order
+        expected[BLOCKS + 280:BLOCKS + 304] = colours[0:3] + colours[6:12] + bytes(15)
+        self.assertEqual(after.hex(), bytes(expected).hex())
+
+    def test_ok_hides_and_cancel_and_a_tray_click_show_the_saved_state(self):
+        with App(DIST_SIM):
+            show_page()
+            park_pointer()
+            saved = grab("saved-bar", RATE_BAR)
+            click(*RATE_125)
+            click(*CANCEL)
+            self.assertTrue(wait_until(lambda: main_window_state().startswith("hidden"), 10))
+            show_page()
+            park_pointer()
+            self.assertEqual(differing_pixels(grab("cancelled-bar", RATE_BAR), saved), 0)
+            click(*OK)
+            self.assertTrue(wait_until(lambda: main_window_state().startswith("hidden"), 10))
+
+    def test_enter_and_escape_hide_the_window(self):
+        with App(DIST_SIM):
+            for key in ("Return", "Escape"):
+                show_page()
+                click(*EMPTY)  # the window takes the keyboard
+                xdotool("key", key)
+                self.assertTrue(wait_until(lambda: main_window_state().startswith("hidden"), 10), key)
+
+    def test_a_press_on_empty_background_drags_the_window_and_close_ends_with_0(self):
+        with App(DIST_SIM) as app:
+            show_page()
+            left, top, _, _ = client()
+            xdotool("mousemove", left + EMPTY[0], top + EMPTY[1], "mousedown", 1)
+            xdotool("mousemove", left + EMPTY[0] + 40, top + EMPTY[1] + 30)
+            xdotool("mousemove", left + EMPTY[0] + 60, top + EMPTY[1] + 50, "mouseup", 1)
+            self.assertTrue(wait_until(lambda: client()[:2] == (left + 60, top + 50), 10), client())
+            click(*CLOSE)
+            self.assertEqual(app.exit_code(15), 0)
+
+
+class DamagedSkins(unittest.TestCase):
+    def test_a_skin_without_main_png_or_with_a_broken_page_image_still_shows(self):
+        for damage in ("main.png", "BasicSet2.png"):
+            with self.subTest(damage=damage):
+                app = App(DIST_SIM)
+                image = app.path("Skins/Carbon") / damage
+                if damage == "main.png":
+                    image.unlink()
+                else:
+                    image.write_bytes(b"\x89PNG\r\n\x1a\n broken")
+                with app:
+                    show_page()
+                    self.assertIsNone(app.process.poll())
+                    probe_ok("main")
+
+
+if __name__ == "__main__":
+    unittest.main()
