@@ -13,19 +13,9 @@
 #include "device/win32/platform_hid_bus.h"
 #include "device/win32/setupapi_hid_bus.h"
 #include "resource.h"
-#include "ui/fonts.h"
-#include "ui/win32/skin_image.h"
+#include "ui/win32/mem_dc.h"
 
 namespace qv::win {
-namespace {
-
-UniqueFont CreateSkinFontHandle(const FontSpec& spec) {
-  const std::wstring face = Wide(spec.face);
-  return UniqueFont(CreateFontW(spec.height, 0, 0, 0, spec.weight, FALSE, FALSE, FALSE, 0, OUT_DEFAULT_PRECIS,
-                                CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, 0x20, face.c_str()));
-}
-
-}  // namespace
 
 CVelmoDlg::CVelmoDlg(AppState& state)
     : Dialog(IDD_MAIN),
@@ -103,11 +93,7 @@ void CVelmoDlg::AllowMessagesFromOtherPrograms() {
 }
 
 void CVelmoDlg::LoadCanvas() {
-  DecodedImage image = DecodeSkinImage(MainImagePath(state_.display));
-  if (!image.bitmap) return;
-  SetWindowPos(hwnd(), nullptr, 0, 0, image.width, image.height, SWP_NOMOVE | SWP_NOZORDER);
-  canvas_ = std::move(image.bitmap);
-  CentreOnWorkArea();
+  if (LoadSkinBackground(hwnd(), state_.display.skinDir, u"/main.png", canvas_)) CentreOnWorkArea();
 }
 
 void CVelmoDlg::CentreOnWorkArea() {
@@ -149,13 +135,7 @@ bool CVelmoDlg::RegisterForDeviceNotifications() {
   return static_cast<bool>(deviceNotify_);
 }
 
-void CVelmoDlg::CreateFonts() {
-  const DWORD version = GetVersion();
-  const auto major = static_cast<unsigned>(LOBYTE(LOWORD(version)));
-  const auto minor = static_cast<unsigned>(HIBYTE(LOWORD(version)));
-  textFont_ = CreateSkinFontHandle(SkinFont(language_, FontRole::Text, major, minor));
-  titleFont_ = CreateSkinFontHandle(SkinFont(language_, FontRole::Title, major, minor));
-}
+void CVelmoDlg::CreateFonts() { fonts_ = CreateSkinFonts(language_); }
 
 void CVelmoDlg::SendNotice(uint32_t kind, int64_t value) {
   SendMessageW(hwnd(), kNoticeMessage, kind, static_cast<LPARAM>(value));
@@ -209,12 +189,9 @@ MessageResult CVelmoDlg::OnNcPaint(WPARAM, LPARAM) {
 
 MessageResult CVelmoDlg::OnEraseBackground(WPARAM wParam, LPARAM) {
   if (!canvas_) return std::nullopt;
-  HDC target = reinterpret_cast<HDC>(wParam);
   RECT client{};
   GetClientRect(hwnd(), &client);
-  UniqueMemoryDc memory(CreateCompatibleDC(target));
-  ScopedSelect select(memory.get(), canvas_.get());
-  BitBlt(target, 0, 0, client.right, client.bottom, memory.get(), 0, 0, SRCCOPY);
+  CMemDC copy(reinterpret_cast<HDC>(wParam), client, canvas_.get());  // its end copies the canvas
   return 1;
 }
 

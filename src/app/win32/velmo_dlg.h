@@ -21,6 +21,8 @@
 #include "model/app_state.h"
 #include "model/page_state.h"
 #include "ui/language.h"
+#include "ui/win32/canvas_bitmap.h"
+#include "ui/win32/skin_fonts.h"
 
 namespace qv::win {
 
@@ -90,9 +92,8 @@ class CVelmoDlg : public Dialog<CVelmoDlg>, public ShellActions {
   Win32ProfileStore profile_;
   LocalState local_;
   Language language_ = Language::English;
-  UniqueFont textFont_;
-  UniqueFont titleFont_;
-  UniqueBitmap canvas_;
+  SkinFonts fonts_;
+  CanvasBitmap canvas_;
   PageState pageState_ = PageState::MustPaint;
   int hidingNcPaints_ = 2;  // the first two frame paints hide the window: it starts in the tray
 };
