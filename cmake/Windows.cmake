@@ -68,3 +68,7 @@ add_executable(qvprobe ${CMAKE_SOURCE_DIR}/tests/e2e/probe/probe.cpp)
 target_compile_definitions(qvprobe PRIVATE UNICODE _UNICODE)
 target_link_options(qvprobe PRIVATE -municode)
 target_compile_options(qvprobe PRIVATE ${QV_WARNINGS})
+
+# The ui tests' PNG kinds, written by ImageMagick at build time.
+include(${CMAKE_SOURCE_DIR}/tests/ui/win32/images/images.cmake)
+
