@@ -72,3 +72,10 @@ target_compile_options(qvprobe PRIVATE ${QV_WARNINGS})
 # The ui tests' PNG kinds, written by ImageMagick at build time.
 include(${CMAKE_SOURCE_DIR}/tests/ui/win32/images/images.cmake)
 
+# Drawing benchmark, not a test: times a main-page paint and a hover redraw under Wine.
+add_executable(draw_bench ${CMAKE_SOURCE_DIR}/tests/ui/win32/bench/draw_bench.cpp)
+target_link_libraries(draw_bench PRIVATE qvwin)
+target_link_options(draw_bench PRIVATE -municode)
+target_compile_options(draw_bench PRIVATE ${QV_WARNINGS})
+target_compile_definitions(draw_bench PRIVATE QV_DIST_DIR="${QV_DIST_DIR}")
+add_dependencies(draw_bench dist)
