@@ -80,7 +80,8 @@ TEST_F(GuiObjects, BackgroundAndFontReloadsLeaveNone) {
   CanvasBitmap canvas;
   SkinFonts fonts;
   ExpectNoObjectsLeftBy([&](int i) {
-    const bool loaded = LoadSkinBackground(window_.get(), test::TestImageFolder(), i % 2 ? u"/missing.png" : u"/rgba.png", canvas);
+    const std::u16string_view name = i % 2 ? u"/missing.png" : u"/rgba.png";
+    const bool loaded = LoadSkinBackground(window_.get(), test::TestImageFolder(), name, canvas);
     EXPECT_EQ(loaded, i % 2 == 0);
     fonts = CreateSkinFonts(i % 3 ? Language::English : Language::SimplifiedChinese);
   });

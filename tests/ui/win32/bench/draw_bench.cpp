@@ -42,7 +42,9 @@ void DrawButtons(Canvas& canvas) {
 }
 
 void DrawControls(Canvas& canvas) {
-  for (int i = 0; i < kShownKeyCount; ++i) canvas.DrawImage(u"/DropdownBox-normal.png", kKeyBoxes[i].left, kKeyBoxes[i].top);
+  for (int i = 0; i < kShownKeyCount; ++i) {
+    canvas.DrawImage(u"/DropdownBox-normal.png", kKeyBoxes[i].left, kKeyBoxes[i].top);
+  }
   for (const Rect& r : kRateSegments) canvas.DrawImage(u"/slider-RP-dark.png", r.left, r.top);
   canvas.DrawImage(u"/slider-RP-light.png", kRateSegments[3].left, kRateSegments[3].top);
   for (int stage = 1; stage <= kDpiStageCount; ++stage) {
