@@ -69,3 +69,6 @@ target_compile_definitions(qvprobe PRIVATE UNICODE _UNICODE)
 target_link_options(qvprobe PRIVATE -municode)
 target_compile_options(qvprobe PRIVATE ${QV_WARNINGS})
 add_subdirectory(${CMAKE_SOURCE_DIR}/bench ${CMAKE_BINARY_DIR}/bench)
+
+# The ui tests' PNG kinds, written by ImageMagick at build time.
+include(${CMAKE_SOURCE_DIR}/tests/ui/win32/images/images.cmake)

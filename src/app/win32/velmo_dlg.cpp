@@ -7,25 +7,16 @@
 
 #include "app/notices.h"
 #include "app/tray_logic.h"
+#include "ui/pre_dispatch.h"
 #include "common/win32/wide.h"
 #include "model/dpi_tables.h"
 #include "config/settings.h"
 #include "device/win32/platform_hid_bus.h"
 #include "device/win32/setupapi_hid_bus.h"
 #include "resource.h"
-#include "ui/fonts.h"
-#include "ui/win32/skin_image.h"
+#include "ui/win32/mem_dc.h"
 
 namespace qv::win {
-namespace {
-
-UniqueFont CreateSkinFontHandle(const FontSpec& spec) {
-  const std::wstring face = Wide(spec.face);
-  return UniqueFont(CreateFontW(spec.height, 0, 0, 0, spec.weight, FALSE, FALSE, FALSE, 0, OUT_DEFAULT_PRECIS,
-                                CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, 0x20, face.c_str()));
-}
-
-}  // namespace
 
 CVelmoDlg::CVelmoDlg(AppState& state)
     : Dialog(IDD_MAIN),
@@ -55,6 +46,13 @@ std::span<const MessageEntry<CVelmoDlg>> CVelmoDlg::MessageTable() {
       OnCommand<D>(kExitCommand, kAnyCode, &D::OnExitCommand),
       On<D>(WM_DESTROY, &D::OnDestroy),
       On<D>(WM_DEVICECHANGE, &D::OnDeviceChange),
+      On<D>(WM_LBUTTONDOWN, &D::OnLButtonDown),
+      On<D>(WM_MOUSEMOVE, &D::OnMouseMove),
+      On<D>(WM_MOUSEHOVER, &D::OnMouseHover),
+      On<D>(WM_CTLCOLOREDIT, &D::OnCtlColorEdit),
+      On<D>(WM_CTLCOLORLISTBOX, &D::OnCtlColorListBox),
+      On<D>(WM_CTLCOLORBTN, &D::OnCtlColorButton),
+      On<D>(WM_CTLCOLORSTATIC, &D::OnCtlColorStatic),
   };
   return kTable;
 }
@@ -62,6 +60,7 @@ std::span<const MessageEntry<CVelmoDlg>> CVelmoDlg::MessageTable() {
 BOOL CVelmoDlg::OnInitDialog() {
   if (!TakeSingleInstance()) ExitProcess(0);
   messageBoxes_.SetOwner(hwnd());
+  controls_.SetOwner(hwnd());
   SetWindowIcons();
   MakeToolWindow();
   state_.display.mainWindow = reinterpret_cast<uintptr_t>(hwnd());
@@ -103,11 +102,7 @@ void CVelmoDlg::AllowMessagesFromOtherPrograms() {
 }
 
 void CVelmoDlg::LoadCanvas() {
-  DecodedImage image = DecodeSkinImage(MainImagePath(state_.display));
-  if (!image.bitmap) return;
-  SetWindowPos(hwnd(), nullptr, 0, 0, image.width, image.height, SWP_NOMOVE | SWP_NOZORDER);
-  canvas_ = std::move(image.bitmap);
-  CentreOnWorkArea();
+  if (LoadSkinBackground(hwnd(), state_.display.skinDir, u"/main.png", canvas_)) CentreOnWorkArea();
 }
 
 void CVelmoDlg::CentreOnWorkArea() {
@@ -149,13 +144,7 @@ bool CVelmoDlg::RegisterForDeviceNotifications() {
   return static_cast<bool>(deviceNotify_);
 }
 
-void CVelmoDlg::CreateFonts() {
-  const DWORD version = GetVersion();
-  const auto major = static_cast<unsigned>(LOBYTE(LOWORD(version)));
-  const auto minor = static_cast<unsigned>(HIBYTE(LOWORD(version)));
-  textFont_ = CreateSkinFontHandle(SkinFont(language_, FontRole::Text, major, minor));
-  titleFont_ = CreateSkinFontHandle(SkinFont(language_, FontRole::Title, major, minor));
-}
+void CVelmoDlg::CreateFonts() { fonts_ = CreateSkinFonts(language_); }
 
 void CVelmoDlg::SendNotice(uint32_t kind, int64_t value) {
   SendMessageW(hwnd(), kNoticeMessage, kind, static_cast<LPARAM>(value));
@@ -164,11 +153,10 @@ void CVelmoDlg::SendNotice(uint32_t kind, int64_t value) {
 void CVelmoDlg::HideMainWindow() { ShowWindow(hwnd(), SW_HIDE); }
 
 bool CVelmoDlg::PreTranslateMessage(MSG& msg) {
-  if (msg.message == WM_KEYDOWN && (msg.wParam == VK_RETURN || msg.wParam == VK_ESCAPE)) {
-    HideMainWindow();
-    return true;
-  }
-  return false;
+  // Key lists and their DPI sub-list are not there yet: a pointer over them passes on.
+  if (FilterBeforeDispatch(msg.message, msg.wParam, page_.state) != PreDispatch::HideWindow) return false;
+  HideMainWindow();
+  return true;
 }
 
 MessageResult CVelmoDlg::OnUnlistedMessage(UINT message, WPARAM, LPARAM) {
@@ -209,18 +197,15 @@ MessageResult CVelmoDlg::OnNcPaint(WPARAM, LPARAM) {
 
 MessageResult CVelmoDlg::OnEraseBackground(WPARAM wParam, LPARAM) {
   if (!canvas_) return std::nullopt;
-  HDC target = reinterpret_cast<HDC>(wParam);
   RECT client{};
   GetClientRect(hwnd(), &client);
-  UniqueMemoryDc memory(CreateCompatibleDC(target));
-  ScopedSelect select(memory.get(), canvas_.get());
-  BitBlt(target, 0, 0, client.right, client.bottom, memory.get(), 0, 0, SRCCOPY);
+  CMemDC copy(reinterpret_cast<HDC>(wParam), client, canvas_.get());  // its end copies the canvas
   return 1;
 }
 
 MessageResult CVelmoDlg::OnTrayCallback(WPARAM, LPARAM lParam) {
   const TrayDecision decision =
-      DecideTrayCallback(static_cast<uint32_t>(lParam), state_.connected, state_.cancelPending, pageState_);
+      DecideTrayCallback(static_cast<uint32_t>(lParam), state_.connected, state_.cancelPending, page_.state);
   switch (decision.reaction) {
     case TrayReaction::NoticeMouseMissing:
       SendNotice(kNoticeMouseMissing, 0);
@@ -239,10 +224,7 @@ MessageResult CVelmoDlg::OnTrayCallback(WPARAM, LPARAM lParam) {
 
 void CVelmoDlg::ShowFromTray(bool rebuildPage, bool paintPage) {
   if (rebuildPage) {
-    pageState_ = PageState::Rebuilding;
-    ReadSettings(profile_, local_.paths.settingsFile, local_.settings);
-    pageState_ = PageState::MustPaint;
-    PaintMainPage();
+    RebuildPage();
   } else if (paintPage) {
     PaintMainPage();
   }
@@ -264,12 +246,6 @@ void CVelmoDlg::OpenTrayMenu() {
   TrackPopupMenu(menu.get(), TPM_RIGHTBUTTON | TPM_BOTTOMALIGN, cursor.x, cursor.y, 0, hwnd(), nullptr);
   // A message after the menu, or it fails to close on the next click outside it.
   PostMessageW(hwnd(), WM_NULL, 0, 0);
-}
-
-void CVelmoDlg::PaintMainPage() {
-  if (pageState_ == PageState::Shown) return;
-  pageState_ = PageState::Shown;
-  InvalidateRect(hwnd(), nullptr, TRUE);
 }
 
 MessageResult CVelmoDlg::OnNotice(WPARAM wParam, LPARAM lParam) {

@@ -6,6 +6,7 @@
 #include <span>
 
 #include "app/win32/dialog.h"
+#include "app/win32/page_controls_win32.h"
 #include "app/win32/tray_icon.h"
 #include "common/platform.h"
 #include "common/win32/handles.h"
@@ -21,6 +22,12 @@
 #include "model/app_state.h"
 #include "model/page_state.h"
 #include "ui/language.h"
+#include "ui/page_session.h"
+#include "ui/press.h"
+#include "ui/win32/canvas_bitmap.h"
+#include "ui/win32/skin_canvas.h"
+#include "ui/win32/skin_image_cache.h"
+#include "ui/win32/skin_fonts.h"
 
 namespace qv::win {
 
@@ -56,6 +63,15 @@ class CVelmoDlg : public Dialog<CVelmoDlg>, public ShellActions {
   MessageResult OnExitCommand(WPARAM, LPARAM);
   MessageResult OnDestroy(WPARAM, LPARAM);
   MessageResult OnDeviceChange(WPARAM, LPARAM);
+  // The page (velmo_dlg_page.cpp).
+  MessageResult OnLButtonDown(WPARAM, LPARAM);
+  MessageResult OnMouseMove(WPARAM, LPARAM);
+  MessageResult OnMouseHover(WPARAM, LPARAM);
+  MessageResult OnCtlColorEdit(WPARAM, LPARAM);
+  MessageResult OnCtlColorListBox(WPARAM, LPARAM);
+  MessageResult OnCtlColorButton(WPARAM, LPARAM);
+  MessageResult OnCtlColorStatic(WPARAM, LPARAM);
+  MessageResult OnControlColour(UINT message, WPARAM wParam, LPARAM lParam);
 
   DeviceContext Devices();
   bool TakeSingleInstance();
@@ -70,6 +86,14 @@ class CVelmoDlg : public Dialog<CVelmoDlg>, public ShellActions {
   void ShowFromTray(bool rebuildPage, bool paintPage);
   void OpenTrayMenu();
   void PaintMainPage();
+  void RebuildPage();
+  Page MakePage();
+  SkinPaintSources PaintSources();
+  bool CarryOut(const PressAction& action, int x, int y, MessageResult& result);
+  void DrawPressedElement(const PressAction& action);
+  void RunApply(bool ok);
+  void OpenGuide();
+  void ChooseStageColour(int stage);
   [[noreturn]] void EndProcess();
   void ReleaseShellResources();
 
@@ -90,10 +114,12 @@ class CVelmoDlg : public Dialog<CVelmoDlg>, public ShellActions {
   Win32ProfileStore profile_;
   LocalState local_;
   Language language_ = Language::English;
-  UniqueFont textFont_;
-  UniqueFont titleFont_;
-  UniqueBitmap canvas_;
-  PageState pageState_ = PageState::MustPaint;
+  SkinFonts fonts_;
+  CanvasBitmap canvas_;
+  SkinImageCache images_;
+  PageSession page_;
+  Win32PageControls controls_;
+  UniqueBrush controlBrush_;  // the last WM_CTLCOLOR answer, deleted at the next one
   int hidingNcPaints_ = 2;  // the first two frame paints hide the window: it starts in the tray
 };
 

@@ -1,10 +1,11 @@
 // The main window's page: painting, presses, hover looks and control colours. Each
 // handler asks the page core what to do and carries the answer out.
+#include "app/win32/velmo_dlg.h"
+
 #include <commdlg.h>
 #include <shellapi.h>
 #include <windowsx.h>
 
-#include "app/win32/velmo_dlg.h"
 #include "common/win32/wide.h"
 #include "config/apply.h"
 #include "config/settings.h"

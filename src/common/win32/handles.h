@@ -57,6 +57,10 @@ struct MemoryDcTraits {
   static HDC Invalid() { return nullptr; }
   static void Close(HDC h) { DeleteDC(h); }
 };
+struct WindowTraits {
+  static HWND Invalid() { return nullptr; }
+  static void Close(HWND h) { DestroyWindow(h); }
+};
 struct DeviceNotifyTraits {
   static HDEVNOTIFY Invalid() { return nullptr; }
   static void Close(HDEVNOTIFY h) { UnregisterDeviceNotification(h); }
@@ -71,6 +75,7 @@ using UniqueMenu = UniqueResource<HMENU, MenuTraits>;
 using UniqueHook = UniqueResource<HHOOK, HookTraits>;
 using UniqueMemoryDc = UniqueResource<HDC, MemoryDcTraits>;
 using UniqueDeviceNotify = UniqueResource<HDEVNOTIFY, DeviceNotifyTraits>;
+using UniqueWindow = UniqueResource<HWND, WindowTraits>;  // windows this code created itself
 
 // A window's device context from GetDC, released to its window.
 class UniqueWindowDc {
@@ -97,6 +102,9 @@ class ScopedSelect {
   }
   ScopedSelect(const ScopedSelect&) = delete;
   ScopedSelect& operator=(const ScopedSelect&) = delete;
+
+  // False when the object could not be selected (a bitmap already selected elsewhere).
+  explicit operator bool() const { return previous_ != nullptr; }
 
  private:
   HDC dc_;

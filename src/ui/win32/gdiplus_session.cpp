@@ -2,27 +2,67 @@
 
 #include <gdiplus.h>
 
-#include <atomic>
+#include <mutex>
+#include <utility>
 
 namespace qv::win {
 namespace {
 
-std::atomic<int> gRunningSessions{0};
+struct Holders {
+  std::mutex lock;  // images may in principle be made on any thread
+  int count = 0;
+  ULONG_PTR token = 0;
+};
+
+Holders& TheHolders() {
+  static Holders holders;
+  return holders;
+}
 
 }  // namespace
 
-GdiplusSession::GdiplusSession() {
-  Gdiplus::GdiplusStartupInput input;  // version 1, no callback, no suppressions
-  started_ = Gdiplus::GdiplusStartup(&token_, &input, nullptr) == Gdiplus::Ok;
-  if (started_) ++gRunningSessions;
+GdiplusHold GdiplusHold::Start() {
+  Holders& holders = TheHolders();
+  std::lock_guard guard(holders.lock);
+  if (holders.count == 0) {
+    Gdiplus::GdiplusStartupInput input;  // version 1, no callback, no suppressions
+    if (Gdiplus::GdiplusStartup(&holders.token, &input, nullptr) != Gdiplus::Ok) return GdiplusHold();
+  }
+  ++holders.count;
+  return GdiplusHold(true);
 }
 
-GdiplusSession::~GdiplusSession() {
-  if (!started_) return;
-  --gRunningSessions;
-  Gdiplus::GdiplusShutdown(token_);
+GdiplusHold GdiplusHold::Join() {
+  Holders& holders = TheHolders();
+  std::lock_guard guard(holders.lock);
+  if (holders.count == 0) return GdiplusHold();
+  ++holders.count;
+  return GdiplusHold(true);
 }
 
-bool GdiplusRunning() { return gRunningSessions.load() > 0; }
+GdiplusHold::~GdiplusHold() { Release(); }
+
+GdiplusHold::GdiplusHold(GdiplusHold&& other) noexcept : held_(std::exchange(other.held_, false)) {}
+
+GdiplusHold& GdiplusHold::operator=(GdiplusHold&& other) noexcept {
+  if (this != &other) {
+    Release();
+    held_ = std::exchange(other.held_, false);
+  }
+  return *this;
+}
+
+void GdiplusHold::Release() {
+  if (!std::exchange(held_, false)) return;
+  Holders& holders = TheHolders();
+  std::lock_guard guard(holders.lock);
+  if (--holders.count == 0) Gdiplus::GdiplusShutdown(holders.token);
+}
+
+bool GdiplusRunning() {
+  Holders& holders = TheHolders();
+  std::lock_guard guard(holders.lock);
+  return holders.count > 0;
+}
 
 }  // namespace qv::win

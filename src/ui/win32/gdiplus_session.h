@@ -1,25 +1,47 @@
 #pragma once
-// GDI+ for the whole process. If it cannot start, no GDI+ object may be created: images
-// are then absent and every painter goes on as it does for a missing file.
+// GDI+ for the process. It runs while anything holds it: the application's session and
+// every live image object. Only the session may start it; if it cannot start, no GDI+
+// object may be created: images are then absent and every painter goes on as it does
+// for a missing file.
 #include <windows.h>
 
 namespace qv::win {
 
-class GdiplusSession {
+// One holder of GDI+. The last holder to go shuts GDI+ down. Move-only.
+class GdiplusHold {
  public:
-  GdiplusSession();
-  ~GdiplusSession();
-  GdiplusSession(const GdiplusSession&) = delete;
-  GdiplusSession& operator=(const GdiplusSession&) = delete;
+  // Starts GDI+ when nobody holds it; empty when GdiplusStartup fails.
+  static GdiplusHold Start();
+  // Holds GDI+ only if it already runs: what an image object takes for its life.
+  static GdiplusHold Join();
 
-  bool Started() const { return started_; }
+  GdiplusHold() = default;
+  ~GdiplusHold();
+  GdiplusHold(GdiplusHold&& other) noexcept;
+  GdiplusHold& operator=(GdiplusHold&& other) noexcept;
+  GdiplusHold(const GdiplusHold&) = delete;
+  GdiplusHold& operator=(const GdiplusHold&) = delete;
+
+  explicit operator bool() const { return held_; }
 
  private:
-  ULONG_PTR token_ = 0;
-  bool started_ = false;
+  explicit GdiplusHold(bool held) : held_(held) {}
+  void Release();
+
+  bool held_ = false;
 };
 
-// True while a session that started successfully is alive.
+// The application's hold, from start-up to exit.
+class GdiplusSession {
+ public:
+  GdiplusSession() : hold_(GdiplusHold::Start()) {}
+  bool Started() const { return static_cast<bool>(hold_); }
+
+ private:
+  GdiplusHold hold_;
+};
+
+// True while anything holds GDI+.
 bool GdiplusRunning();
 
 }  // namespace qv::win

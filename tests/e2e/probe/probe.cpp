@@ -209,6 +209,14 @@ int Main(int argc, wchar_t** argv) {
     std::printf("%s %ldx%ld\n", IsWindowVisible(main) ? "visible" : "hidden", client.right, client.bottom);
     return 0;
   }
+  if (command == L"client") {  // the client area on the screen: left top width height
+    RECT client{};
+    GetClientRect(main, &client);
+    POINT origin{0, 0};
+    ClientToScreen(main, &origin);
+    std::printf("%ld %ld %ld %ld\n", origin.x, origin.y, client.right, client.bottom);
+    return 0;
+  }
   if (command == L"notice" && argc > 3) {
     SendMessageW(main, WM_USER + 2, static_cast<WPARAM>(_wtoi64(argv[2])), static_cast<LPARAM>(_wtoi64(argv[3])));
     return 0;
@@ -253,7 +261,7 @@ int Main(int argc, wchar_t** argv) {
     }
     return 0;
   }
-  std::fprintf(stderr, "usage: qvprobe main|count|balloon|msgbox|msgbox-ok|menu-shows TEXT|menu-rect|notice KIND VALUE|send MSG WPARAM LPARAM|devchange EVENT NAME|close|exit|lists\n");
+  std::fprintf(stderr, "usage: qvprobe main|client|count|balloon|msgbox|msgbox-ok|menu-shows TEXT|menu-rect|notice KIND VALUE|send MSG WPARAM LPARAM|devchange EVENT NAME|close|exit|lists\n");
   return 2;
 }
 

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdint>
+#include <optional>
 #include <string>
 
 #include "common/text.h"
@@ -31,6 +33,38 @@ TEST(SkinImage, DecodesOnlyWhileGdiplusRuns) {
   }
   EXPECT_FALSE(GdiplusRunning());
   EXPECT_FALSE(DecodeSkinImage(path).bitmap);
+}
+
+// GDI+ stays up while an image object lives, even when the session ends first.
+TEST(SkinImage, ImageObjectKeepsGdiplusUpUntilItGoes) {
+  std::optional<GdiplusSession> session(std::in_place);
+  ASSERT_TRUE(session->Started());
+  GdiplusHold image = GdiplusHold::Join();
+  ASSERT_TRUE(image);
+  session.reset();
+  EXPECT_TRUE(GdiplusRunning());
+  image = GdiplusHold();
+  EXPECT_FALSE(GdiplusRunning());
+  EXPECT_FALSE(GdiplusHold::Join());
+}
+
+TEST(SkinImage, PremultipliesColourByAlphaRoundingDown) {
+  struct Case {
+    uint32_t straight;  // 0xAARRGGBB
+    uint32_t premultiplied;
+  };
+  const Case cases[] = {
+      {0x80FFFFFF, 0x80808080},  // half-transparent white
+      {0x64C86432, 0x644E2713},  // 200, 100, 50 at 100: 78.4, 39.2, 19.6
+      {0x000AC81E, 0x00000000},  // fully transparent: no colour left
+      {0xFF0C2238, 0xFF0C2238},  // opaque: unchanged
+      {0x01FF0180, 0x01010000},  // 255 x 1 / 255 = 1; 1 x 1 / 255 and 128 x 1 / 255 = 0
+  };
+  for (const Case& c : cases) {
+    uint32_t pixel = c.straight;
+    Premultiply({&pixel, 1});
+    EXPECT_EQ(pixel, c.premultiplied) << std::hex << c.straight;
+  }
 }
 
 }  // namespace

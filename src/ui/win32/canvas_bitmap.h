@@ -1,0 +1,35 @@
+#pragma once
+// A skinned window's canvas: the bitmap decoded from its background image. Every painter
+// of the window draws on it, so it keeps whatever was last drawn at each place; showing
+// the window is copying it to the screen.
+#include <windows.h>
+
+#include <string_view>
+#include <utility>
+
+#include "ui/win32/skin_image.h"
+
+namespace qv::win {
+
+// Owned by its window for the window's life. Move-only.
+class CanvasBitmap {
+ public:
+  CanvasBitmap() = default;
+  explicit CanvasBitmap(DecodedImage image) : image_(std::move(image)) {}
+
+  HBITMAP get() const { return image_.bitmap.get(); }
+  explicit operator bool() const { return static_cast<bool>(image_.bitmap); }
+  int width() const { return image_.width; }
+  int height() const { return image_.height; }
+
+ private:
+  DecodedImage image_;
+};
+
+// Decodes skinFolder + imageName into `canvas` and sizes the window to it (SetWindowPos,
+// no move, no Z-order change). When the image cannot be decoded the window is left
+// without a canvas and keeps its size. Answers whether a canvas was obtained.
+bool LoadSkinBackground(HWND window, std::u16string_view skinFolder, std::u16string_view imageName,
+                        CanvasBitmap& canvas);
+
+}  // namespace qv::win

@@ -1,0 +1,75 @@
+#include "ui/win32/skin_canvas.h"
+
+#include "ui/win32/draw_skin_image.h"
+
+namespace qv::win {
+namespace {
+
+UINT FormatFlags(TextFormat format) {
+  switch (format) {
+    case TextFormat::Centred:
+      return DT_CENTER | DT_VCENTER | DT_SINGLELINE;
+    case TextFormat::Left:
+      return DT_VCENTER | DT_SINGLELINE;
+    case TextFormat::Right:
+      return DT_RIGHT | DT_VCENTER | DT_SINGLELINE;
+    case TextFormat::TopCentred:
+      return DT_CENTER | DT_SINGLELINE;
+  }
+  return DT_SINGLELINE;
+}
+
+}  // namespace
+
+SkinCanvas::SkinCanvas(const SkinPaintSources& sources)
+    : folder_(sources.skinFolder),
+      fonts_(sources.fonts),
+      images_(sources.images),
+      reportFailures_(sources.reportFailures),
+      canvasBitmap_(sources.canvas) {}
+
+SkinCanvas::SkinCanvas(HWND window, const SkinPaintSources& sources) : SkinCanvas(sources) {
+  if (!canvasBitmap_) return;
+  windowDc_.emplace(window);
+  Open(window, windowDc_->get());
+}
+
+SkinCanvas::SkinCanvas(HWND window, HDC target, const SkinPaintSources& sources) : SkinCanvas(sources) {
+  if (canvasBitmap_) Open(window, target);
+}
+
+SkinCanvas::~SkinCanvas() = default;
+
+void SkinCanvas::Open(HWND window, HDC target) {
+  if (!target) return;
+  RECT client{};
+  GetClientRect(window, &client);
+  memory_.emplace(target, client, canvasBitmap_);
+  if (!memory_->get()) return;
+  scratch_.reset(CreateCompatibleDC(memory_->get()));
+  SetBkMode(memory_->get(), TRANSPARENT);
+}
+
+bool SkinCanvas::DrawImage(std::u16string_view imageName, int x, int y) {
+  if (!Drawing()) return false;
+  HDC dc = memory_->get();
+  if (!images_) return DrawSkinImage(dc, folder_ + std::u16string(imageName), x, y, reportFailures_);
+  if (const PremultipliedImage* image = images_->Find(folder_, imageName)) {
+    return BlendImage(dc, scratch_.get(), *image, x, y);
+  }
+  ReportImageFailure(reportFailures_);
+  return false;
+}
+
+void SkinCanvas::DrawText(std::u16string_view text, const layout::Rect& rect, TextFormat format, FontRole font,
+                          Rgb colour) {
+  if (!Drawing()) return;
+  HDC dc = memory_->get();
+  ScopedSelect select(dc, fonts_ ? fonts_->Of(font) : nullptr);
+  SetTextColor(dc, RGB(colour.red, colour.green, colour.blue));
+  RECT area{rect.left, rect.top, rect.right, rect.bottom};
+  ::DrawTextW(dc, reinterpret_cast<const wchar_t*>(text.data()), static_cast<int>(text.size()), &area,
+              FormatFlags(format));
+}
+
+}  // namespace qv::win

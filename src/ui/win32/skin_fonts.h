@@ -1,0 +1,28 @@
+#pragma once
+// The skinned windows' fonts: the face, height and weight of SkinFont for the language
+// and the system's version, made with CreateFontW.
+#include <windows.h>
+
+#include "common/win32/handles.h"
+#include "ui/fonts.h"
+#include "ui/language.h"
+
+namespace qv::win {
+
+// CreateFontW(height, 0, 0, 0, weight, no italic, underline or strike-out, character set
+// 0, default precisions and quality, pitch-and-family 0x20, face).
+UniqueFont CreateSkinFont(const FontSpec& spec);
+// For the language on the running system (GetVersion's major and minor version).
+UniqueFont CreateSkinFont(Language language, FontRole role);
+
+// A window's fonts: the main window has both; a sub-dialog only the text font.
+struct SkinFonts {
+  UniqueFont text;
+  UniqueFont title;
+
+  HFONT Of(FontRole role) const { return role == FontRole::Title ? title.get() : text.get(); }
+};
+
+SkinFonts CreateSkinFonts(Language language);
+
+}  // namespace qv::win

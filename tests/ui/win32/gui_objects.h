@@ -1,0 +1,42 @@
+#pragma once
+// How many GDI and USER objects the process owns.
+#include <windows.h>
+#include <winternl.h>
+
+#include <cstring>
+
+namespace qv::win::test {
+
+inline const BYTE* ProcessEnvironmentBlock() {
+  using Query = NTSTATUS(NTAPI*)(HANDLE, PROCESSINFOCLASS, PVOID, ULONG, PULONG);
+  const auto query = reinterpret_cast<Query>(
+      reinterpret_cast<void (*)()>(GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "NtQueryInformationProcess")));
+  PROCESS_BASIC_INFORMATION basic{};
+  if (!query || query(GetCurrentProcess(), ProcessBasicInformation, &basic, sizeof(basic), nullptr) != 0) {
+    return nullptr;
+  }
+  return reinterpret_cast<const BYTE*>(basic.PebBaseAddress);
+}
+
+// Wine 8's GetGuiResources answers 0 for everything, so there the GDI objects are counted
+// in the process's own GDI handle table (PEB offset 0xF8): 0x10000 entries of 24 bytes
+// whose type byte (offset 14) is 0 when the entry is free.
+inline int GdiHandleTableCount() {
+  const BYTE* peb = ProcessEnvironmentBlock();
+  const BYTE* table = nullptr;
+  if (peb) std::memcpy(&table, peb + 0xF8, sizeof(table));
+  if (!table) return -1;
+  int count = 0;
+  for (int entry = 0; entry < 0x10000; ++entry) count += table[entry * 24 + 14] != 0 ? 1 : 0;
+  return count;
+}
+
+inline int GdiObjectCount() {
+  const DWORD reported = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
+  return reported > 0 ? static_cast<int>(reported) : GdiHandleTableCount();
+}
+
+// 0 where the system does not count them (Wine).
+inline int UserObjectCount() { return static_cast<int>(GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS)); }
+
+}  // namespace qv::win::test
