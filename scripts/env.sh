@@ -11,13 +11,16 @@ export QV_ROOT
 # The first Wine process on a fresh wineserver starts Wine's desktop and services; wait for it
 # once here, with a bound, so that tests and the program start on a settled server.
 qv_warm_up_wine() {
-  local seconds="${1:-120}" out rc=0
-  out="$(timeout --kill-after=10 "$seconds" wine cmd /c exit 2>&1)" || rc=$?
+  local seconds="${1:-120}" log rc=0
+  # To a file, not a pipe: the services this start launches keep its output open.
+  log="$(mktemp "${TMPDIR:-/tmp}/qv318-warm-up.XXXXXX")"
+  timeout --kill-after=10 "$seconds" wine cmd /c exit >"$log" 2>&1 || rc=$?
   if ((rc != 0)); then
     echo "Wine did not answer within $seconds s on $WINEPREFIX (exit code $rc):" >&2
-    echo "$out" >&2
-    return 1
+    cat "$log" >&2
   fi
+  rm -f "$log"
+  return $rc
 }
 
 # Starts Xvfb on the first free display from $1 on, waits until it accepts clients, exports

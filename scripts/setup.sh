@@ -18,7 +18,7 @@ cleanup() {
     WINEPREFIX="$BUILD_DIR" timeout 20 wineserver -w >/dev/null 2>&1 || true
     rm -rf "$BUILD_DIR"
   fi
-  rm -f "$SETUP_LOG"
+  rm -f "$SETUP_LOG" "$SETUP_LOG.query"
 }
 trap cleanup EXIT
 
@@ -82,9 +82,10 @@ CHECKS=(
 )
 
 check_value() {  # check_value <key> <name> <data>: the value exists and holds the data
-  local out
-  out="$(timeout --kill-after=10 60 wine reg query "$1" /v "$2" 2>&1)" || { echo "$out"; return 1; }
-  grep -qF "$3" <<<"$out" || { echo "$out"; echo "expected data: $3"; return 1; }
+  local out="$SETUP_LOG.query"
+  # To a file, not a pipe: a Wine start may leave processes that hold its output open.
+  timeout --kill-after=10 60 wine reg query "$1" /v "$2" >"$out" 2>&1 || { cat "$out"; return 1; }
+  grep -qF "$3" "$out" || { cat "$out"; echo "expected data: $3"; return 1; }
 }
 
 if [ ! -f "$WINEPREFIX/$STAMP_NAME" ]; then
