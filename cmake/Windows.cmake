@@ -28,6 +28,52 @@ target_link_options(QV318_Driver PRIVATE -municode)
 target_compile_options(QV318_Driver PRIVATE ${QV_WARNINGS})
 add_dependencies(QV318_Driver skin_icon)
 
+# One ctest entry per test case, so that a failure names the case. The cases are read from
+# the sources, since listing them from the executable would start Wine at build time; a
+# guard entry compares what was read with the executable's own list when the tests run.
+function(qv_add_gtest_cases target prefix)
+  set(ws "[ \t\r\n]*")
+  set(id "[A-Za-z_0-9]+")
+  set(filters "")
+  foreach(source ${ARGN})
+    if(NOT source MATCHES "\\.cpp$")
+      continue()
+    endif()
+    set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${source})  # new cases re-register
+    file(READ ${source} text)
+    string(REGEX REPLACE "//[^\n]*" "" text "${text}")  # a comment may mention TEST(
+    string(REGEX MATCHALL "(^|[^A-Za-z_0-9])(TYPED_TEST_P|TYPED_TEST|TEST_P|TEST_F|TEST)${ws}\\(${ws}${id}${ws},${ws}${id}${ws}\\)"
+           hits "${text}")
+    foreach(hit ${hits})
+      string(REGEX MATCH "(TYPED_TEST_P|TYPED_TEST|TEST_P|TEST_F|TEST)${ws}\\(${ws}(${id})${ws},${ws}(${id})" _ "${hit}")
+      set(kind ${CMAKE_MATCH_1})
+      set(suite ${CMAKE_MATCH_2})
+      set(case ${CMAKE_MATCH_3})
+      # gtest names instances Prefix/Suite.Case/N (Suite.Case/N without a prefix),
+      # Prefix/Suite/N.Case and Suite/N.Case; ':' separates the patterns of one filter.
+      if(kind STREQUAL "TEST_P")
+        set(filter "*/${suite}.${case}/*:${suite}.${case}/*")
+      elseif(kind STREQUAL "TYPED_TEST_P")
+        set(filter "*/${suite}/*.${case}")
+      elseif(kind STREQUAL "TYPED_TEST")
+        set(filter "${suite}/*.${case}")
+      else()
+        set(filter "${suite}.${case}")
+      endif()
+      add_test(NAME ${prefix}${suite}.${case} COMMAND ${target} --gtest_filter=${filter})
+      set_tests_properties(${prefix}${suite}.${case} PROPERTIES TIMEOUT 120)
+      if("${suite}.${case}" MATCHES "(^|\\.)DISABLED_")
+        # gtest skips it and passes: ctest shows it as not run instead.
+        set_tests_properties(${prefix}${suite}.${case} PROPERTIES DISABLED TRUE)
+      endif()
+      list(APPEND filters "${filter}")
+    endforeach()
+  endforeach()
+  add_test(NAME ${prefix}every_case_has_an_entry
+           COMMAND python3 ${CMAKE_SOURCE_DIR}/scripts/check_gtest_cases.py $<TARGET_FILE:${target}> ${filters})
+  set_tests_properties(${prefix}every_case_has_an_entry PROPERTIES TIMEOUT 120)
+endfunction()
+
 # Windows-side tests: one executable per folder with a win32/ test folder, run under Wine.
 file(GLOB QV_WIN_TEST_DIRS LIST_DIRECTORIES true ${CMAKE_SOURCE_DIR}/tests/*/win32)
 foreach(dir ${QV_WIN_TEST_DIRS})
@@ -46,10 +92,7 @@ foreach(dir ${QV_WIN_TEST_DIRS})
   target_include_directories(${name}_win_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests ${CMAKE_SOURCE_DIR}/resources)
   target_compile_options(${name}_win_tests PRIVATE ${QV_WARNINGS} -Wno-maybe-uninitialized)
   target_compile_definitions(${name}_win_tests PRIVATE QV_SOURCE_DIR="${CMAKE_SOURCE_DIR}" QV_DIST_DIR="${QV_DIST_DIR}")
-  # One ctest entry per executable: listing the tests would start Wine once more per
-  # executable, and a Wine start that stalls would then break the whole run.
-  add_test(NAME win.${name} COMMAND ${name}_win_tests)
-  set_tests_properties(win.${name} PROPERTIES TIMEOUT 180)
+  qv_add_gtest_cases(${name}_win_tests "win.${name}." ${sources})
 endforeach()
 
 # Build-time tools (the default files) run under the emulator.

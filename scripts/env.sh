@@ -8,27 +8,50 @@ export WINEDLLOVERRIDES="mscoree,mshtml=;winedbg.exe=d"
 QV_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 export QV_ROOT
 
-# The first Wine processes on a fresh wineserver can stall while Wine's desktop and services
-# come up; start them once here so that tests and the program start on a settled server.
+# The first Wine process on a fresh wineserver starts Wine's desktop and services; wait for it
+# once here, with a bound, so that tests and the program start on a settled server.
 qv_warm_up_wine() {
-  for _ in 1 2 3 4 5; do
-    if timeout 30 wine cmd /c exit >/dev/null 2>&1; then return 0; fi
-  done
-  return 0
+  local seconds="${1:-120}" log rc=0
+  # To a file, not a pipe: the services this start launches keep its output open.
+  log="$(mktemp "${TMPDIR:-/tmp}/qv318-warm-up.XXXXXX")"
+  timeout --kill-after=10 "$seconds" wine cmd /c exit >"$log" 2>&1 || rc=$?
+  if ((rc != 0)); then
+    echo "Wine did not answer within $seconds s on $WINEPREFIX (exit code $rc):" >&2
+    cat "$log" >&2
+  fi
+  rm -f "$log"
+  return $rc
 }
 
-# Starts Xvfb on the first free display from $1 on, exports DISPLAY and sets QV_XVFB_PID.
+# Starts Xvfb on the first free display from $1 on, waits until it accepts clients, exports
+# DISPLAY and sets QV_XVFB_PID. Xvfb itself reports the display it holds through -displayfd.
 qv_start_xvfb() {
-  local n
+  local n ready
+  ready="$(mktemp "${TMPDIR:-/tmp}/qv318-xvfb.XXXXXX")"
   for n in $(seq "${1:-60}" 99); do
-    if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then
-      Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-      QV_XVFB_PID=$!
-      export DISPLAY=":$n"
-      sleep 1
-      return 0
+    [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
+    : >"$ready"
+    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp -displayfd 3 3>"$ready" >/dev/null 2>&1 &
+    QV_XVFB_PID=$!
+    local _
+    for _ in $(seq 1 100); do
+      if [ -s "$ready" ]; then
+        rm -f "$ready"
+        export DISPLAY=":$n"
+        return 0
+      fi
+      kill -0 "$QV_XVFB_PID" 2>/dev/null || break  # display taken after all: try the next one
+      sleep 0.1
+    done
+    if kill -0 "$QV_XVFB_PID" 2>/dev/null; then
+      kill "$QV_XVFB_PID"
+      echo "Xvfb :$n did not get ready within 10 s" >&2
+      rm -f "$ready"
+      return 1
     fi
+    wait "$QV_XVFB_PID" 2>/dev/null || true
   done
-  echo "no free X display" >&2
+  rm -f "$ready"
+  echo "no free X display from :${1:-60} to :99" >&2
   return 1
 }

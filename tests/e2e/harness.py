@@ -28,23 +28,37 @@ def wait_until(predicate, timeout=20.0, interval=0.2):
         time.sleep(interval)
 
 
-def probe(*args, timeout=10, attempts=3):
-    # A Wine process started in the same instant as the program's first one can hang while
-    # Wine's desktop comes up; a fresh attempt does not.
-    for attempt in range(attempts):
-        try:
-            result = subprocess.run(["wine", str(PROBE), *map(str, args)], capture_output=True,
-                                    timeout=timeout)
-            return result.returncode, result.stdout.decode("utf-8", "replace")
-        except subprocess.TimeoutExpired:
-            if attempt + 1 == attempts:
-                raise
-    raise AssertionError("unreachable")
+def probe(*args, timeout=15):
+    """Runs qvprobe once and answers (exit code, output). One attempt only: a message sent
+    again after a timeout would reach the program twice and hide a hung handler."""
+    try:
+        result = subprocess.run(["wine", str(PROBE), *map(str, args)], capture_output=True,
+                                timeout=timeout)
+    except subprocess.TimeoutExpired:
+        raise AssertionError(f"qvprobe {' '.join(map(str, args))} gave no answer in {timeout} s")
+    out = result.stdout.decode("utf-8", "replace")
+    if result.returncode == 3:
+        raise AssertionError(f"the program did not answer qvprobe {' '.join(map(str, args))}: "
+                             + result.stderr.decode("utf-8", "replace").strip())
+    return result.returncode, out
 
 
-def xdotool(*args):
+def probe_ok(*args):
+    """qvprobe for a request that must succeed; answers its output."""
+    rc, out = probe(*args)
+    if rc != 0:
+        raise AssertionError(f"qvprobe {' '.join(map(str, args))} exited {rc}: {out.strip()}")
+    return out
+
+
+def xdotool(*args, check=True):
+    """xdotool's output; a failed command fails the test unless check is False (a search
+    that finds nothing exits 1)."""
     result = subprocess.run(["xdotool", *map(str, args)], capture_output=True, text=True,
                             timeout=30)
+    if check and result.returncode != 0:
+        raise AssertionError(f"xdotool {' '.join(map(str, args))} exited {result.returncode}: "
+                             f"{result.stderr.strip()}")
     return result.stdout.strip()
 
 
@@ -64,7 +78,8 @@ def balloon_texts():
 
 
 def tray_window():
-    return wait_until(lambda: xdotool("search", "--onlyvisible", "--name", "Wine System Tray"))
+    return wait_until(lambda: xdotool("search", "--onlyvisible", "--name", "Wine System Tray",
+                                      check=False))
 
 
 def tray_click(button=1, slot=0, repeat=1):
@@ -97,7 +112,7 @@ def screenshot(path, crop=None):
 def tray_slot_is_empty(slot):
     """True when the tray shows no icon in that slot: the slot looks like the tray's empty
     right end, or the tray window is gone because it holds no icon at all."""
-    window = xdotool("search", "--onlyvisible", "--name", "Wine System Tray")
+    window = xdotool("search", "--onlyvisible", "--name", "Wine System Tray", check=False)
     if not window:
         return True
     geometry = xdotool("getwindowgeometry", window.split()[0])
@@ -107,7 +122,9 @@ def tray_slot_is_empty(slot):
         icon = screenshot(Path(tmp) / "slot.png", f"16x16+{x}+{y}")
         empty = screenshot(Path(tmp) / "empty.png", f"16x16+{int(pos[0]) + 140}+{y}")
         diff = subprocess.run(["compare", "-metric", "AE", str(icon), str(empty), "null:"],
-                              capture_output=True, text=True)
+                              capture_output=True, text=True, timeout=30)
+    if diff.returncode not in (0, 1):  # 1 only says the images differ
+        raise AssertionError(f"compare failed: {diff.stderr.strip()}")
     return diff.stderr.strip().split()[0] == "0"
 
 
@@ -124,7 +141,8 @@ def read_ini(path):
 
 
 class App:
-    """One copy of the program in a temporary install folder."""
+    """One copy of the program in a temporary install folder. Every process it launches is
+    waited for on stop(); one that does not end fails the test and is ended by its id."""
 
     def __init__(self, dist=DIST, ini=None):
         self.dir = Path(tempfile.mkdtemp(prefix="qv318-e2e-"))
@@ -132,6 +150,7 @@ class App:
         if ini is not None:
             write_ini(self.dir / "str.ini", ini)
         self.process = None
+        self.launched = []
 
     def path(self, name):
         return self.dir / name
@@ -141,18 +160,28 @@ class App:
         return self.launch_named(EXE)
 
     def launch_named(self, name):
-        return subprocess.Popen(["wine", name], cwd=self.dir, stdout=subprocess.DEVNULL,
-                                stderr=subprocess.DEVNULL)
+        process = subprocess.Popen(["wine", name], cwd=self.dir, stdout=subprocess.DEVNULL,
+                                   stderr=subprocess.DEVNULL)
+        self.launched.append(process)
+        return process
 
     def start(self, timeout=30):
         self.process = self.launch()
+        try:
+            return self._started(timeout)
+        except BaseException:
+            self.stop()  # ends what was launched; a failure of its own is chained to this one
+            raise
+
+    def _started(self, timeout):
         if not wait_until(lambda: main_window_count() >= 1 or self.process.poll() is not None,
                           timeout):
             raise AssertionError("the main window did not appear")
         if self.process.poll() is not None:
             raise AssertionError(f"the program ended at start with {self.process.returncode}")
         # The window shows itself once created and hides on its first frame paints.
-        wait_until(lambda: main_window_state().startswith("hidden"), 5)
+        if not wait_until(lambda: main_window_state().startswith("hidden"), 10):
+            raise AssertionError(f"the main window did not hide after start: {main_window_state()}")
         return self
 
     def exit_code(self, timeout=15):
@@ -162,16 +191,30 @@ class App:
             return None
 
     def stop(self):
-        if self.process and self.process.poll() is None:
-            xdotool("key", "Escape")  # a menu left open would keep its loop running
-            probe("exit")
-            if self.exit_code(10) is None:
-                self.process.kill()
-                self.process.wait(10)
-        subprocess.run(["pkill", "-f", EXE], capture_output=True)
-        # Let the tray drop the icon before the next program adds one.
-        wait_until(lambda: main_window_count() == 0, 10)
-        shutil.rmtree(self.dir, ignore_errors=True)
+        problems = []
+        try:
+            if self.process and self.process.poll() is None:
+                try:
+                    xdotool("key", "Escape")  # a menu left open would keep its loop running
+                    probe_ok("exit")
+                except AssertionError as error:  # recorded; the processes still get ended
+                    problems.append(str(error))
+                if self.exit_code(15) is None:
+                    problems.append(f"{EXE} did not end within 15 s of Exit")
+            for process in self.launched:
+                try:
+                    process.wait(15)
+                except subprocess.TimeoutExpired:
+                    problems.append(f"{' '.join(process.args)} (pid {process.pid}) did not end")
+                    process.kill()
+                    process.wait(10)
+            # Let the tray drop the icon before the next program adds one.
+            if not wait_until(lambda: main_window_count() == 0, 10):
+                problems.append("a main window is still there after the program ended")
+        finally:
+            shutil.rmtree(self.dir, ignore_errors=True)
+        if problems:
+            raise AssertionError("; ".join(problems))
 
     def __enter__(self):
         return self.start()

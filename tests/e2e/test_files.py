@@ -5,7 +5,7 @@ import shutil
 import unittest
 
 from harness import (App, DIST, DIST_SIM, EXE, balloon_texts, main_window_count, probe,
-                     read_ini, wait_until)
+                     probe_ok, read_ini, wait_until)
 
 
 def message_boxes():
@@ -38,7 +38,7 @@ class MissingFiles(unittest.TestCase):
         with app:
             boxes = wait_until(message_boxes, 15)
             self.assertIn(("QV318_Driver", "Config file is not exist."), boxes)
-            probe("msgbox-ok")
+            probe_ok("msgbox-ok")
             self.assertTrue(wait_until(lambda: not message_boxes(), 10))
             self.assertEqual(main_window_count(), 1)
             self.assertFalse(app.path("config.bin").exists(), "config.bin must never be created")
@@ -48,17 +48,17 @@ class MissingFiles(unittest.TestCase):
         renamed = app.path("Other.exe")
         shutil.move(app.path(EXE), renamed)
         before = hashlib.sha256(renamed.read_bytes()).hexdigest()
-        process = app.launch_named("Other.exe")
         try:
+            process = app.launch_named("Other.exe")
             boxes = wait_until(message_boxes, 20)
             self.assertIn(("Other", "Config file is not exist."), boxes)
-            probe("msgbox-ok")
+            probe_ok("msgbox-ok")
             self.assertTrue(wait_until(lambda: main_window_count() == 1, 10))
-        finally:
-            probe("exit")
+            probe_ok("exit")
             process.wait(15)
-        self.assertEqual(hashlib.sha256(renamed.read_bytes()).hexdigest(), before)
-        app.stop()
+            self.assertEqual(hashlib.sha256(renamed.read_bytes()).hexdigest(), before)
+        finally:
+            app.stop()  # waits for Other.exe; one that did not end fails the test
 
 
 class Language(unittest.TestCase):

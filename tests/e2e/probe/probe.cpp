@@ -1,6 +1,7 @@
 // A small observer for the end-to-end tests: finds the program's main window and reads
 // what a person would see of it (visible or not, balloon texts, list boxes), or sends it
-// a message. Prints UTF-8 lines; exit code 0 on success, 1 when there is nothing to find.
+// a message. Prints UTF-8 lines; exit code 0 on success, 1 when there is nothing to find,
+// 3 when the program does not answer a sent message in time (it is hung: never re-send).
 #include <windows.h>
 #include <dbt.h>
 
@@ -28,6 +29,19 @@ std::wstring WindowText(HWND window) {
 }
 
 HWND MainWindow() { return FindWindowW(L"QV318-207GMClass", nullptr); }
+
+constexpr UINT kAnswerMs = 5000;
+
+// Sends and waits for the answer, at most kAnswerMs; false when none came.
+bool Send(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) {
+  DWORD_PTR answer = 0;
+  if (!SendMessageTimeoutW(window, message, wParam, lParam, SMTO_NORMAL, kAnswerMs, &answer)) {
+    std::fprintf(stderr, "no answer to message 0x%x within %u ms (error %lu)\n", message, kAnswerMs, GetLastError());
+    return false;
+  }
+  if (result) *result = static_cast<LRESULT>(answer);
+  return true;
+}
 
 BOOL CALLBACK CollectBalloon(HWND window, LPARAM lParam) {
   wchar_t className[64] = {};
@@ -218,12 +232,15 @@ int Main(int argc, wchar_t** argv) {
     return 0;
   }
   if (command == L"notice" && argc > 3) {
-    SendMessageW(main, WM_USER + 2, static_cast<WPARAM>(_wtoi64(argv[2])), static_cast<LPARAM>(_wtoi64(argv[3])));
-    return 0;
+    return Send(main, WM_USER + 2, static_cast<WPARAM>(_wtoi64(argv[2])), static_cast<LPARAM>(_wtoi64(argv[3])), nullptr)
+               ? 0
+               : 3;
   }
   if (command == L"send" && argc > 4) {
-    const LRESULT result = SendMessageW(main, static_cast<UINT>(_wtoi64(argv[2])), static_cast<WPARAM>(_wtoi64(argv[3])),
-                                        static_cast<LPARAM>(_wtoi64(argv[4])));
+    LRESULT result = 0;
+    if (!Send(main, static_cast<UINT>(_wtoi64(argv[2])), static_cast<WPARAM>(_wtoi64(argv[3])),
+              static_cast<LPARAM>(_wtoi64(argv[4])), &result))
+      return 3;
     std::printf("%lld\n", static_cast<long long>(result));
     return 0;
   }
@@ -235,8 +252,9 @@ int Main(int argc, wchar_t** argv) {
     broadcast->dbcc_size = static_cast<DWORD>(buffer.size());
     broadcast->dbcc_devicetype = DBT_DEVTYP_DEVICEINTERFACE;
     std::memcpy(broadcast->dbcc_name, name.c_str(), (name.size() + 1) * sizeof(wchar_t));
-    const LRESULT result = SendMessageW(main, WM_DEVICECHANGE, static_cast<WPARAM>(_wtoi64(argv[2])),
-                                        reinterpret_cast<LPARAM>(broadcast));
+    LRESULT result = 0;
+    if (!Send(main, WM_DEVICECHANGE, static_cast<WPARAM>(_wtoi64(argv[2])), reinterpret_cast<LPARAM>(broadcast), &result))
+      return 3;
     std::printf("%lld\n", static_cast<long long>(result));
     return 0;
   }
@@ -252,10 +270,11 @@ int Main(int argc, wchar_t** argv) {
     std::vector<HWND> lists;
     EnumChildWindows(main, CollectListBox, reinterpret_cast<LPARAM>(&lists));
     for (HWND list : lists) {
-      const auto count = SendMessageW(list, LB_GETCOUNT, 0, 0);
+      LRESULT count = 0;
+      if (!Send(list, LB_GETCOUNT, 0, 0, &count)) return 3;
       for (LRESULT i = 0; i < count; ++i) {
         wchar_t item[256] = {};
-        SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(item));
+        if (!Send(list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(item), nullptr)) return 3;
         std::printf("%d\t%s\n", GetDlgCtrlID(list), Utf8(item).c_str());
       }
     }

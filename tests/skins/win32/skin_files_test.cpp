@@ -64,6 +64,8 @@ class SkinFiles : public ::testing::Test {
     ASSERT_EQ(Gdiplus::GdiplusStartup(&token_, &input, nullptr), Gdiplus::Ok);
   }
   static void TearDownTestSuite() { Gdiplus::GdiplusShutdown(token_); }
+  // The tests loop over the shipped skins: finding none must fail them, not pass them empty.
+  void SetUp() override { ASSERT_GE(SkinFolders().size(), 2u) << "no skins under " << Narrow(DistDir()); }
 
   // Decodes the file as the program does; nullptr when GDI+ cannot read it.
   static std::unique_ptr<Image> Load(const std::wstring& skin, std::u16string_view name) {
