@@ -1,14 +1,17 @@
 """The main page as a person sees and uses it: its screenshots, hover looks, the rate bar
 and DPI columns reaching the mouse, OK, Cancel, Enter and Escape, dragging and closing."""
 
+import subprocess
 import time
 import unittest
+from pathlib import Path
 
-from harness import App, DIST_SIM, main_window_state, probe_ok, wait_until, xdotool
+from harness import PROBE, App, DIST_SIM, main_window_state, probe_ok, wait_until, xdotool
 from page import click, client, differing_pixels, grab, matches_reference, move, show_page
 
 OK, APPLY, CANCEL = (614, 633), (718, 633), (822, 633)
 CLOSE = (859, 14)
+GUIDE = (361, 637)
 EMPTY = (150, 420)  # background with no element and no hover look
 RATE_125 = (577, 209)
 STAGE_2_BOX = (589, 549)
@@ -120,6 +123,35 @@ class Screens(unittest.TestCase):
             self.assertTrue(wait_until(lambda: client()[:2] == (left + 60, top + 50), 10), client())
             click(*CLOSE)
             self.assertEqual(app.exit_code(15), 0)
+
+
+def windows_path(path):
+    return "Z:" + str(path).replace("/", "\\")
+
+
+def reg(*args):
+    subprocess.run(["wine", "reg", *args, "/f"], capture_output=True, timeout=60, check=True)
+
+
+class Guide(unittest.TestCase):
+    def test_the_guide_text_asks_the_shell_to_open_the_page_of_the_language(self):
+        # While the test runs, .html opens with the probe, which records what it was given.
+        classes = "HKCR"  # Wine's ShellExecuteW reads no per-user classes
+        command = f'"{windows_path(PROBE)}" record "{{}}" "%1"'
+        self.addCleanup(reg, "delete", classes + "\\qv318test.html")
+        self.addCleanup(reg, "delete", classes + "\\.html")
+        reg("add", classes + "\\.html", "/ve", "/d", "qv318test.html")
+        for lang in ("EN", "CHT"):
+            with self.subTest(lang=lang), App(DIST_SIM, ini=ini(lang)) as app:
+                opened = app.path("opened.txt")
+                reg("add", classes + "\\qv318test.html\\shell\\open\\command", "/ve", "/d",
+                    command.format(windows_path(opened)))
+                show_page()
+                click(*GUIDE)
+                self.assertTrue(wait_until(opened.exists, 20), "the shell was not asked to open anything")
+                guide = opened.read_text().replace("\\", "/")
+                self.assertTrue(guide.lower().endswith(f"/help/guide-{lang}.html".lower()), guide)
+                self.assertTrue(Path(app.path("Help") / f"guide-{lang}.html").exists())
 
 
 class DamagedSkins(unittest.TestCase):

@@ -212,6 +212,14 @@ int Main(int argc, wchar_t** argv) {
     for (const auto& text : texts) std::printf("%s\n", Utf8(text).c_str());
     return texts.empty() ? 1 : 0;
   }
+  if (command == L"record" && argc > 3) {  // stands in for a program the shell starts
+    if (FILE* out = _wfopen(argv[2], L"wb")) {
+      std::fputs(Utf8(argv[3]).c_str(), out);
+      std::fclose(out);
+      return 0;
+    }
+    return 1;
+  }
   HWND main = MainWindow();
   if (!main) {
     std::printf("none\n");
@@ -280,7 +288,7 @@ int Main(int argc, wchar_t** argv) {
     }
     return 0;
   }
-  std::fprintf(stderr, "usage: qvprobe main|client|count|balloon|msgbox|msgbox-ok|menu-shows TEXT|menu-rect|notice KIND VALUE|send MSG WPARAM LPARAM|devchange EVENT NAME|close|exit|lists\n");
+  std::fprintf(stderr, "usage: qvprobe record FILE ARG|main|client|count|balloon|msgbox|msgbox-ok|menu-shows TEXT|menu-rect|notice KIND VALUE|send MSG WPARAM LPARAM|devchange EVENT NAME|close|exit|lists\n");
   return 2;
 }
 
