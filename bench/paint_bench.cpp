@@ -1,6 +1,5 @@
-// Times the drawing primitives under Wine: a full main-page paint (every image of the
-// page's layout once, ~45 texts, one BitBlt) and a hover redraw (one button, its text,
-// one BitBlt), decoding every image from its file and from the image cache.
+// Times the main page's paint and a hover redraw under Wine, as the program draws them,
+// decoding every image from its file and from the image cache.
 // Usage: draw_bench [skin folder]; needs a display.
 #include <windows.h>
 
@@ -13,8 +12,9 @@
 #include "common/text.h"
 #include "common/win32/handles.h"
 #include "common/win32/wide.h"
+#include "ui/hover.h"
 #include "ui/language.h"
-#include "ui/layout.h"
+#include "ui/page_painter.h"
 #include "ui/win32/canvas_bitmap.h"
 #include "ui/win32/gdiplus_session.h"
 #include "ui/win32/skin_canvas.h"
@@ -22,84 +22,43 @@
 namespace qv::win {
 namespace {
 
-using namespace layout;
+// The page's child controls are not what is timed: a paint here creates none.
+struct NoControls : PageControls {
+  void CreateStatic(int, const layout::Rect&, StaticStyle, std::u16string_view) override {}
+  void SetText(int, std::u16string_view) override {}
+  void Invalidate(int) override {}
+  void Destroy(int) override {}
+  bool Exists(int) const override { return true; }
+};
 
-constexpr Rgb kTextColour{0, 255, 0};
-
-void Text(Canvas& canvas, std::u16string_view text, const Rect& rect, TextFormat format = TextFormat::Centred) {
-  canvas.DrawText(text, rect, format, FontRole::Text, kTextColour);
-}
-
-void DrawButtons(Canvas& canvas) {
-  canvas.DrawImage(u"/button-Skins-normal.png", kSkinsButton.left, kSkinsButton.top);
-  canvas.DrawImage(u"/button-min-normal.png", kHideButton.left, kHideButton.top);
-  canvas.DrawImage(u"/button-close-normal.png", kCloseButton.left, kCloseButton.top);
-  canvas.DrawImage(u"/button-PrePage-normal.png", kBackButton.left, kBackButton.top);
-  for (const Rect& r : {kOkButton, kApplyButton, kCancelButton, kDefaultButton, kModeBButton}) {
-    canvas.DrawImage(u"/button-normal.png", r.left, r.top);
-  }
-  canvas.DrawImage(u"/button-over.png", kModeAButton.left, kModeAButton.top);
-}
-
-void DrawControls(Canvas& canvas) {
-  for (int i = 0; i < kShownKeyCount; ++i) {
-    canvas.DrawImage(u"/DropdownBox-normal.png", kKeyBoxes[i].left, kKeyBoxes[i].top);
-  }
-  for (const Rect& r : kRateSegments) canvas.DrawImage(u"/slider-RP-dark.png", r.left, r.top);
-  canvas.DrawImage(u"/slider-RP-light.png", kRateSegments[3].left, kRateSegments[3].top);
-  for (int stage = 1; stage <= kDpiStageCount; ++stage) {
-    const Rect& box = kDpiStageBoxes[stage - 1];
-    canvas.DrawImage(u"/PaneMakingTick.png", box.left, box.top);
-    for (int level = 1; level <= kDpiMaxLevels; ++level) {
-      const Rect cell = DpiCell(stage, level);
-      canvas.DrawImage(level <= 3 ? u"/slider-DPI-light.png" : u"/slider-DPI-dark.png", cell.left, cell.top);
+// The page as the program paints it: the page core over the window's canvas.
+struct PageFixture {
+  PageSession session;
+  UiRecord record;
+  KeyNames names;
+  NoControls controls;
+  Page page{session, record, names, Language::English, Rgb{0, 255, 0}, 0, 1, true};
+  PageFixture() {
+    for (int stage = 1; stage <= kStageCount; ++stage) {
+      record.StageEnabled(stage) = 1;
+      record.DpiIndex(stage) = static_cast<uint8_t>(stage * 2);
     }
+    for (auto& mode : names) mode.fill(u"Left Click");
   }
-}
-
-void DrawTexts(Canvas& canvas) {
-  const Language en = Language::English;
-  canvas.DrawText(qv::Text(en, kSlotBasicSettings), kPageTitle, TextFormat::Centred, FontRole::Title, {66, 66, 66});
-  Text(canvas, qv::Text(en, kSlotKeySetting), kKeyAreaLabel);
-  Text(canvas, qv::Text(en, kSlotReportRateSetting), kRateLabel);
-  Text(canvas, qv::Text(en, kSlotDpiSetting), kDpiLabel);
-  Text(canvas, qv::Text(en, kSlotDpiEffect), kLedAreaLabel);
-  Text(canvas, qv::Text(en, kSlotWebAddress), kWebAddress);
-  Text(canvas, qv::Text(en, kSlotOk), kOkButton);
-  Text(canvas, qv::Text(en, kSlotApply), kApplyButton);
-  Text(canvas, qv::Text(en, kSlotCancel), kCancelButton);
-  Text(canvas, qv::Text(en, kSlotDefault), kDefaultButton);
-  Text(canvas, u"Mode A", kModeAButton);
-  Text(canvas, u"Mode B", kModeBButton);
-  const std::u16string_view digits[] = {u"1", u"2", u"3", u"4"};
-  const std::u16string_view rates[] = {u"125", u"250", u"500", u"1000"};
-  for (int i = 0; i < 4; ++i) {
-    Text(canvas, digits[i], KeyDigitText(i), TextFormat::Left);
-    Text(canvas, qv::Text(en, kSlotLeftClick + i), KeyNameText(i), TextFormat::Left);
-    Text(canvas, rates[i], RateValueText(i), TextFormat::TopCentred);
-    Text(canvas, digits[i], StageDigitText(i), TextFormat::TopCentred);
-  }
-  Text(canvas, u"Color", kDpiColorLabel, TextFormat::Right);
-  Text(canvas, u"Select", kDpiSelectLabel, TextFormat::Right);
-  const int ledSlots[] = {kSlotMode, kSlotParameter, kSlotEffect};
-  for (int i = 0; i < kLedBoxCount; ++i) Text(canvas, qv::Text(en, ledSlots[i]), kLedLabels[i], TextFormat::Right);
-  for (int level = 1; level <= kDpiMaxLevels; ++level) {
-    Text(canvas, FromUtf8(std::to_string(250 * level)), DpiLevelLabel(level, false), TextFormat::Right);
-  }
-}
+};
 
 void PaintPage(HWND window, const SkinPaintSources& sources) {
+  static PageFixture fixture;
+  fixture.session.state = PageState::MustPaint;
   SkinCanvas canvas(window, sources);
-  canvas.DrawImage(u"/BasicSet2.png", 0, 0);
-  DrawButtons(canvas);
-  DrawControls(canvas);
-  DrawTexts(canvas);
+  PaintMainPage(fixture.page, canvas, fixture.controls);
 }
 
 void Hover(HWND window, const SkinPaintSources& sources) {
+  static PageFixture fixture;
+  fixture.session.state = PageState::Shown;
   SkinCanvas canvas(window, sources);
-  canvas.DrawImage(u"/button-over.png", kApplyButton.left, kApplyButton.top);
-  Text(canvas, u"Apply", kApplyButton);
+  Highlight(fixture.page, kHoverApply, canvas);
 }
 
 double Milliseconds(const std::function<void()>& work) {
