@@ -1,6 +1,9 @@
 #pragma once
-// The page's child windows as the core sees them: statics now, list boxes later. The Win32
-// layer implements it on the main window; tests record the calls.
+// The page's child windows as the core sees them: statics and list boxes. The Win32 layer
+// implements it on the main window; tests record the calls.
+#include <optional>
+#include <span>
+#include <string>
 #include <string_view>
 
 #include "ui/layout.h"
@@ -34,6 +37,13 @@ class PageControls {
   virtual void Invalidate(int id) = 0;
   virtual void Destroy(int id) = 0;
   virtual bool Exists(int id) const = 0;
+
+  // A list box (WS_CHILD | WS_VISIBLE | WS_BORDER | LBS_NOTIFY, the page's list colours)
+  // holding `items` in order. The defaults stand for a platform that has no list boxes yet:
+  // it shows no list and so never has a selection.
+  virtual void CreateList(int /*id*/, const layout::Rect& /*rect*/, std::span<const std::u16string> /*items*/) {}
+  // LB_GETCURSEL of list `id`: none when it has no selection (LB_ERR) or does not exist.
+  virtual std::optional<int> Selection(int /*id*/) const { return std::nullopt; }
 };
 
 }  // namespace qv

@@ -2,6 +2,7 @@
 // A canvas and child controls that write what they are asked into one shared log, and a
 // valid page to start each test from.
 #include <algorithm>
+#include <map>
 #include <set>
 #include <string>
 #include <vector>
@@ -13,7 +14,7 @@
 
 namespace qv::test {
 
-enum class CallKind { Image, Text, Create, SetText, Invalidate, Destroy };
+enum class CallKind { Image, Text, Create, SetText, Invalidate, Destroy, CreateList };
 
 struct Call {
   Call(CallKind k, std::u16string_view w, const layout::Rect& r, int i) : kind(k), what(w), rect(r), id(i) {}
@@ -31,6 +32,8 @@ class PageLog : public Canvas, public PageControls {
  public:
   std::vector<Call> calls;
   std::set<int> existing;
+  std::map<int, std::vector<std::u16string>> lists;  // the items of each list created
+  std::map<int, int> selections;                     // what the user picked, by list id
 
   bool DrawImage(std::u16string_view name, int x, int y) override {
     calls.emplace_back(CallKind::Image, name, layout::Rect{x, y, x, y}, 0);
@@ -56,6 +59,23 @@ class PageLog : public Canvas, public PageControls {
     calls.emplace_back(CallKind::Destroy, u"", layout::Rect{}, id);
   }
   bool Exists(int id) const override { return existing.count(id) > 0; }
+  void CreateList(int id, const layout::Rect& rect, std::span<const std::u16string> items) override {
+    existing.insert(id);
+    lists[id].assign(items.begin(), items.end());
+    calls.emplace_back(CallKind::CreateList, u"", rect, id);
+  }
+  std::optional<int> Selection(int id) const override {
+    auto it = selections.find(id);
+    if (!Exists(id) || it == selections.end()) return std::nullopt;
+    return it->second;
+  }
+  // The text static `id` was last given, or none.
+  std::optional<std::u16string> LastText(int id) const {
+    for (auto it = calls.rbegin(); it != calls.rend(); ++it) {
+      if (it->kind == CallKind::SetText && it->id == id) return it->what;
+    }
+    return std::nullopt;
+  }
 
   std::vector<Call> Of(CallKind kind) const {
     std::vector<Call> found;

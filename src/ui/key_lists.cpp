@@ -1,0 +1,138 @@
+#include "ui/key_lists.h"
+
+#include <array>
+#include <cstdint>
+
+#include "ui/page_elements.h"
+
+namespace qv {
+namespace {
+
+// The language slots of the entries in list order: "Shift" comes last.
+constexpr std::array<int, kKeyListEntryCount> kEntrySlots = {
+    kSlotLeftClick, kSlotRightClick, kSlotMidClick, kSlotForward,   kSlotBackward,
+    kSlotDpiSwitch, kSlotWindows,    kSlotMultimedia, kSlotHotKey,  kSlotFireKey,
+    kSlotSingleKey, kSlotSnipeKey,   kSlotKeyOff,   kSlotShift,
+};
+
+struct DpiSubEntry {
+  std::u16string_view text;
+  uint8_t subFunction;
+};
+constexpr std::array<DpiSubEntry, 3> kDpiSubEntries = {{{u"DPI +", 3}, {u"DPI -", 4}, {u"DPI Loop", 5}}};
+
+constexpr uint8_t kLeftClick = 0;
+constexpr std::u16string_view kWarningCaption = u"Warning";
+
+bool IsKey(int key) { return key >= 1 && key <= layout::kKeyCount; }
+size_t Index(int key) { return static_cast<size_t>(key - 1); }
+
+std::vector<std::u16string> KeyListEntries(Language language) {
+  std::vector<std::u16string> entries;
+  for (int slot : kEntrySlots) entries.emplace_back(Text(language, slot));
+  return entries;
+}
+
+// A key list goes with the sub-list that may stand beside it.
+void CloseKeyList(const Page& page, int key, PageControls& controls) {
+  if (controls.Exists(KeyListId(key))) {
+    controls.Destroy(KeyListId(key));
+    if (controls.Exists(kDpiSubListId)) controls.Destroy(kDpiSubListId);
+  }
+  page.session.openLists.keyLists[Index(key)] = false;
+}
+
+// The mouse would be left without a left button if this key were reassigned.
+bool CarriesTheOnlyLeftClick(const UiRecord& record, int key) {
+  const KeyMode mode = record.ShownMode();
+  if (record.Key(uirec::kFunctionType, mode, key) != kLeftClick) return false;
+  for (int other = 1; other <= kKeysPerMode; ++other) {
+    if (other != key && record.Key(uirec::kFunctionType, mode, other) == kLeftClick) return false;
+  }
+  return true;
+}
+
+std::optional<int> FirstOpenKeyList(const PageControls& controls) {
+  for (int key = 1; key <= layout::kKeyCount; ++key) {
+    if (controls.Exists(KeyListId(key))) return key;
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
+std::u16string_view KeyListEntry(Language language, int index) {
+  if (index < 0 || index >= kKeyListEntryCount) return {};
+  return Text(language, kEntrySlots[static_cast<size_t>(index)]);
+}
+
+std::optional<PageMessage> OpenKeyList(const Page& page, int key, PageControls& controls) {
+  if (!IsKey(key)) return std::nullopt;
+  if (page.session.openLists.keyLists[Index(key)]) {
+    CloseKeyList(page, key, controls);
+    return std::nullopt;
+  }
+  for (int other = 1; other <= layout::kKeyCount; ++other) {
+    if (other != key) CloseKeyList(page, other, controls);
+  }
+  if (CarriesTheOnlyLeftClick(page.record, key)) {
+    return PageMessage{Text(page.language, kSlotLeftKeyRequired), kWarningCaption};
+  }
+  if (!controls.Exists(KeyListId(key))) {
+    controls.CreateList(KeyListId(key), layout::kKeyLists[Index(key)], KeyListEntries(page.language));
+  }
+  page.session.openLists.keyLists[Index(key)] = true;
+  return std::nullopt;
+}
+
+std::vector<int> OnKeyListSelect(const Page& page, PageControls& controls, const AssignKey& assign) {
+  std::vector<int> closed;
+  for (int key = 1; key <= layout::kKeyCount; ++key) {
+    if (!controls.Exists(KeyListId(key))) continue;
+    assign(key);
+    if (controls.Exists(KeyListId(key))) continue;  // no selection, or "DPI Switch": still open
+    if (controls.Exists(kDpiSubListId)) controls.Destroy(kDpiSubListId);
+    page.session.openLists.keyLists[Index(key)] = false;
+    closed.push_back(key);
+  }
+  return closed;
+}
+
+void RepaintKeyBoxes(const Page& page, std::span<const int> keys, Canvas& canvas) {
+  for (int key : keys) {
+    if (IsKey(key)) DrawKeyBox(canvas, page, key, false);
+  }
+}
+
+void TrackKeyListPointer(const ListPointer& pointer, PageControls& controls) {
+  const int key = pointer.listId - kDpiSubListId;
+  if (!IsKey(key)) return;
+  const bool subListOpen = controls.Exists(kDpiSubListId);
+  if (pointer.item != kDpiSwitchEntry) {
+    if (subListOpen) controls.Destroy(kDpiSubListId);
+    return;
+  }
+  if (subListOpen) return;
+  const layout::Rect& list = layout::kKeyLists[Index(key)];
+  const int left = list.left + pointer.itemRect.right;
+  const int top = list.top + pointer.itemRect.top;
+  std::vector<std::u16string> entries;
+  for (const DpiSubEntry& entry : kDpiSubEntries) entries.emplace_back(entry.text);
+  controls.CreateList(kDpiSubListId, {left, top, left + kDpiSubListSize, top + kDpiSubListSize}, entries);
+}
+
+void OnDpiSubListSelect(const Page& page, PageControls& controls, Canvas& canvas) {
+  const std::optional<int> selection = controls.Selection(kDpiSubListId);
+  if (!selection || *selection < 0 || *selection >= static_cast<int>(kDpiSubEntries.size())) return;
+  const std::optional<int> key = FirstOpenKeyList(controls);
+  if (!key) return;
+  const DpiSubEntry& entry = kDpiSubEntries[static_cast<size_t>(*selection)];
+  const KeyMode mode = page.record.ShownMode();
+  page.keyNames[static_cast<size_t>(mode)][Index(*key)] = entry.text;
+  page.record.Key(uirec::kFunctionType, mode, *key) = kDpiSwitchEntry;
+  page.record.Key(uirec::kDpiSubFunction, mode, *key) = entry.subFunction;
+  CloseKeyList(page, *key, controls);
+  DrawKeyBox(canvas, page, *key, false);
+}
+
+}  // namespace qv

@@ -1,0 +1,66 @@
+#pragma once
+// The key lists 41..48 that drop down under the key boxes, and the DPI sub-list 40 that
+// opens beside their "DPI Switch" entry. A choice changes only the record and the key
+// names; nothing reaches the mouse before Apply.
+#include <functional>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "ui/canvas.h"
+#include "ui/page_controls.h"
+#include "ui/page_session.h"
+
+namespace qv {
+
+inline constexpr int kKeyListEntryCount = 14;
+inline constexpr int kDpiSwitchEntry = 5;
+inline constexpr int kDpiSubListSize = 60;  // width and height
+
+// Entry 0..13 of every key list (the key function's list position); empty outside.
+std::u16string_view KeyListEntry(Language language, int index);
+
+// A message box the caller shows on the main window, with an OK button.
+struct PageMessage {
+  std::u16string_view text;
+  std::u16string_view caption;
+  friend bool operator==(const PageMessage&, const PageMessage&) = default;
+};
+
+// A press on key box 1..8: a second press closes its list, and opening one closes every
+// other key list. The key that alone carries "Left Click" in the shown mode keeps it: the
+// answer is the warning to show, and no list opens.
+std::optional<PageMessage> OpenKeyList(const Page& page, int key, PageControls& controls);
+
+// Assigns key 1..8 from its list's selection and closes the list, unless the pick leaves it
+// open. The app joins keyassign's AssignKeyFunction here, which ui may not include.
+using AssignKey = std::function<void(int key)>;
+
+// LBN_SELCHANGE or LBN_DBLCLK of lists 41..48: assigns every key whose list exists, in key
+// order. Answers the keys whose list the assignment closed; repaint their boxes with
+// RepaintKeyBoxes once any sub-dialog has ended.
+std::vector<int> OnKeyListSelect(const Page& page, PageControls& controls, const AssignKey& assign);
+
+// Key boxes in their normal look with the shown mode's names.
+void RepaintKeyBoxes(const Page& page, std::span<const int> keys, Canvas& canvas);
+
+// The entry under the pointer in a child list of the page: the list's control id, the item
+// LB_ITEMFROMPOINT reports and that item's LB_GETITEMRECT in the list's client coordinates.
+struct ListPointer {
+  int listId = 0;
+  int item = -1;
+  layout::Rect itemRect;
+};
+
+// Pointer on "DPI Switch" of a key list opens the DPI sub-list beside that entry; on any
+// other entry it closes the sub-list. Other lists are ignored.
+void TrackKeyListPointer(const ListPointer& pointer, PageControls& controls);
+
+// LBN_SELCHANGE of the DPI sub-list: the first key list's key becomes "DPI Switch" with the
+// chosen sub-function in the shown mode, takes the entry as its name and is repainted; both
+// lists close.
+void OnDpiSubListSelect(const Page& page, PageControls& controls, Canvas& canvas);
+
+}  // namespace qv
