@@ -1,0 +1,216 @@
+#include "keyassign/assign_key_function.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "model/dpi_tables.h"
+#include "ui/key_lists.h"
+#include "ui/page_fakes.h"
+
+namespace qv {
+namespace {
+
+using test::PageFixture;
+
+constexpr int kKey = 3;
+
+// Answers what each test sets, none otherwise, and notes which dialogs ran.
+struct FakeDialogs : KeyDialogs {
+  std::optional<Choice> windows, media, hotKey, snipe;
+  std::optional<FireChoice> fire;
+  std::optional<std::u16string> single;
+  std::vector<std::string> ran;
+
+  std::optional<Choice> RunWindows() override { return Ran("windows", windows); }
+  std::optional<Choice> RunMedia() override { return Ran("media", media); }
+  std::optional<Choice> RunHotKey() override { return Ran("hot key", hotKey); }
+  std::optional<FireChoice> RunFire() override { return Ran("fire", fire); }
+  std::optional<std::u16string> RunSingle() override { return Ran("single", single); }
+  std::optional<Choice> RunSnipe() override { return Ran("snipe", snipe); }
+
+  template <typename T>
+  T Ran(const char* name, const T& answer) {
+    ran.push_back(name);
+    return answer;
+  }
+};
+
+// Key 3's list is open with the given pick, Mode A or B shown.
+struct AssignFixture : PageFixture {
+  FakeDialogs dialogs;
+  AssignFixture(KeyMode shown, std::optional<int> pick) {
+    record[uirec::kShownMode] = static_cast<uint8_t>(shown);
+    log.existing.insert(KeyListId(kKey));
+    session.openLists.keyLists[kKey - 1] = true;
+    if (pick) log.selections[KeyListId(kKey)] = *pick;
+  }
+  void Assign() { AssignKeyFunction(page, kKey, log, dialogs); }
+};
+
+using Edit = std::function<void(UiRecord&, KeyNames&)>;
+
+uint8_t& KeyField(UiRecord& record, size_t field, KeyMode mode) { return record.Key(field, mode, kKey); }
+std::u16string& NameOf(KeyNames& names, KeyMode mode) { return names[static_cast<size_t>(mode)][kKey - 1]; }
+
+TEST(AssignKeyFunction, StoresWhatTheDialogAnswersInTheShownMode) {
+  struct Case {
+    const char* what;
+    KeyMode shown;
+    int pick;
+    std::function<void(FakeDialogs&)> answer;
+    Edit expected;  // besides the function type and the name
+    std::u16string name;
+    std::vector<std::string> ran;
+    Language language = Language::English;
+  };
+  const auto none = [](FakeDialogs&) {};
+  const auto nothing = [](UiRecord&, KeyNames&) {};
+  const Case cases[] = {
+      {"Windows", KeyMode::A, 6, [](FakeDialogs& d) { d.windows = Choice{8, u"Browser-Refresh"}; },
+       [](UiRecord& r, KeyNames&) { KeyField(r, uirec::kWindowsIndex, KeyMode::A) = 8; }, u"Browser-Refresh", {"windows"}},
+      {"Multimedia in B", KeyMode::B, 7, [](FakeDialogs& d) { d.media = Choice{5, u"Vol+"}; },
+       [](UiRecord& r, KeyNames&) { KeyField(r, uirec::kMediaIndex, KeyMode::B) = 5; }, u"Multimedia-Vol+", {"media"}},
+      {"HotKey", KeyMode::A, 8, [](FakeDialogs& d) { d.hotKey = Choice{7, u"Undo"}; },
+       [](UiRecord& r, KeyNames&) { KeyField(r, uirec::kHotKeyIndex, KeyMode::A) = 7; }, u"Undo", {"hot key"}},
+      {"Fire Key", KeyMode::B, 9, [](FakeDialogs& d) { d.fire = FireChoice{44, 0, 10, 20}; },
+       [](UiRecord& r, KeyNames&) {
+         KeyField(r, uirec::kFireTargetIndex, KeyMode::B) = 44;
+         KeyField(r, uirec::kFireTargetCode, KeyMode::B) = 0xE4;
+         KeyField(r, uirec::kFireTimes, KeyMode::B) = 0;
+         r[36] = 10;
+         r[37] = 20;
+       },
+       u"火力键-R-CTRL", {"fire"}, Language::SimplifiedChinese},
+      {"Single Key", KeyMode::A, 10, [](FakeDialogs& d) { d.single = u"F5"; },
+       [](UiRecord& r, KeyNames&) { KeyField(r, uirec::kSingleKeyUsage, KeyMode::A) = 0x3E; }, u"Single Key-F5", {"single"}},
+      {"Snipe Key", KeyMode::A, 11, [](FakeDialogs& d) { d.snipe = Choice{2, u"1600"}; },
+       [](UiRecord& r, KeyNames&) {
+         KeyField(r, uirec::kSnipeIndex, KeyMode::A) = 2;
+         r[38] = DpiCode(1, 2, true);
+       },
+       u"Snipe Key-1600", {"snipe"}},
+      {"Key Off", KeyMode::A, 12, none, nothing, u"Key Off", {}},
+      {"Left Click in B", KeyMode::B, 0, none, nothing, u"Left Click", {}},
+      {"Backward", KeyMode::A, 4, none, nothing, u"后退方向键", {}, Language::SimplifiedChinese},
+  };
+  for (const Case& c : cases) {
+    AssignFixture f(c.shown, c.pick);
+    f.page.language = c.language;
+    f.page.dpiSelector = 1;
+    f.record.Key(uirec::kFireTimes, c.shown, kKey) = 99;  // a fire key with 0 times must still write 0
+    c.answer(f.dialogs);
+    UiRecord record = f.record;
+    KeyNames names = f.names;
+    KeyField(record, uirec::kFunctionType, c.shown) = static_cast<uint8_t>(c.pick);
+    NameOf(names, c.shown) = c.name;
+    c.expected(record, names);
+
+    f.Assign();
+
+    EXPECT_EQ(f.record, record) << c.what;
+    EXPECT_EQ(f.names, names) << c.what;
+    EXPECT_EQ(f.dialogs.ran, c.ran) << c.what;
+    EXPECT_FALSE(f.log.Exists(KeyListId(kKey))) << c.what;
+  }
+}
+
+TEST(AssignKeyFunction, ADialogLeftWithoutOkChangesNothingAndClosesTheList) {
+  const std::pair<int, const char*> picks[] = {{6, "windows"}, {7, "media"}, {8, "hot key"},
+                                               {9, "fire"},    {10, "single"}, {11, "snipe"}};
+  for (const auto& [pick, dialog] : picks) {
+    AssignFixture f(KeyMode::B, pick);
+    const UiRecord record = f.record;
+    const KeyNames names = f.names;
+    f.Assign();
+    EXPECT_EQ(f.record, record) << dialog;
+    EXPECT_EQ(f.names, names) << dialog;
+    EXPECT_EQ(f.dialogs.ran, std::vector<std::string>{dialog});
+    EXPECT_FALSE(f.log.Exists(KeyListId(kKey))) << dialog;
+  }
+}
+
+TEST(AssignKeyFunction, ShiftLivesInBothModesOnOneKeyPerMode) {
+  constexpr uint8_t kShift = 13;
+  const auto shiftOn = [](int key, std::vector<KeyMode> modes) {
+    return [=](UiRecord& r, KeyNames& n) {
+      for (KeyMode mode : modes) {
+        r.Key(uirec::kFunctionType, mode, key) = kShift;
+        n[static_cast<size_t>(mode)][static_cast<size_t>(key - 1)] = u"Shift";
+      }
+    };
+  };
+  const std::vector<KeyMode> both = {KeyMode::A, KeyMode::B};
+  const auto key3 = [](uint8_t type, std::u16string name, std::vector<KeyMode> modes) {
+    return [=](UiRecord& r, KeyNames& n) {
+      for (KeyMode mode : modes) {
+        KeyField(r, uirec::kFunctionType, mode) = type;
+        NameOf(n, mode) = name;
+      }
+    };
+  };
+  const Edit nothing = [](UiRecord&, KeyNames&) {};
+  struct Case {
+    const char* what;
+    KeyMode shown;
+    Edit before;
+    int pick;
+    Edit after;
+  };
+  const Case cases[] = {
+      {"Shift goes to both modes", KeyMode::A, nothing, 13, shiftOn(kKey, both)},
+      {"a second Shift in the shown mode", KeyMode::A, shiftOn(2, both), 13, nothing},
+      {"a second Shift, Mode B shown", KeyMode::B, shiftOn(2, both), 13, nothing},
+      {"only the shown mode is searched", KeyMode::B, shiftOn(2, {KeyMode::A}), 13, shiftOn(kKey, both)},
+      {"picking Shift again", KeyMode::A, shiftOn(kKey, both), 13, nothing},
+      {"leaving Shift with Mode B shown", KeyMode::B, shiftOn(kKey, both), 3, key3(3, u"Forward", both)},
+      {"an ordinary key, Mode B shown", KeyMode::B, nothing, 3, key3(3, u"Forward", {KeyMode::B})},
+      {"leaving Shift through a dialog", KeyMode::A, shiftOn(kKey, both), 7,
+       [&](UiRecord& r, KeyNames& n) {
+         key3(7, u"Multimedia-Vol+", both)(r, n);
+         for (KeyMode mode : both) KeyField(r, uirec::kMediaIndex, mode) = 5;
+       }},
+  };
+  for (const Case& c : cases) {
+    AssignFixture f(c.shown, c.pick);
+    f.dialogs.media = Choice{5, u"Vol+"};
+    c.before(f.record, f.names);
+    UiRecord record = f.record;
+    KeyNames names = f.names;
+    c.after(record, names);
+
+    f.Assign();
+
+    EXPECT_EQ(f.record, record) << c.what;
+    EXPECT_EQ(f.names, names) << c.what;
+    EXPECT_FALSE(f.log.Exists(KeyListId(kKey))) << c.what;
+  }
+}
+
+TEST(AssignKeyFunction, NoSelectionOrDpiSwitchLeavesTheListOpenAndChangesNothing) {
+  struct Case {
+    std::optional<int> pick;
+    bool assigned;
+  };
+  const Case cases[] = {{std::nullopt, false}, {5, false}, {1, true}};
+  for (const Case& c : cases) {
+    AssignFixture f(KeyMode::A, c.pick);
+    f.log.existing.insert(kDpiSubListId);
+    const UiRecord record = f.record;
+    const KeyNames names = f.names;
+
+    const std::vector<int> closed = OnKeyListSelect(f.page, f.log, [&f](int key) { AssignKeyFunction(f.page, key, f.log, f.dialogs); });
+
+    const int pick = c.pick.value_or(-1);
+    EXPECT_EQ(closed, c.assigned ? std::vector<int>{kKey} : std::vector<int>{}) << pick;
+    EXPECT_EQ(f.record == record, !c.assigned) << pick;
+    EXPECT_EQ(f.names == names, !c.assigned) << pick;
+    EXPECT_EQ(f.log.Exists(KeyListId(kKey)), !c.assigned) << pick;
+    EXPECT_EQ(f.log.Exists(kDpiSubListId), !c.assigned) << pick;
+    EXPECT_EQ(f.session.openLists.keyLists[kKey - 1], !c.assigned) << pick;
+    EXPECT_TRUE(f.dialogs.ran.empty()) << pick;
+  }
+}
+
+}  // namespace
+}  // namespace qv
