@@ -66,7 +66,7 @@ std::u16string_view KeyListEntry(Language language, int index) {
   return Text(language, kEntrySlots[static_cast<size_t>(index)]);
 }
 
-std::optional<PageMessage> OpenKeyList(const Page& page, int key, PageControls& controls) {
+std::optional<MessageBoxText> OpenKeyList(const Page& page, int key, PageControls& controls) {
   if (!IsKey(key)) return std::nullopt;
   if (page.session.openLists.keyLists[Index(key)]) {
     CloseKeyList(page, key, controls);
@@ -76,7 +76,7 @@ std::optional<PageMessage> OpenKeyList(const Page& page, int key, PageControls& 
     if (other != key) CloseKeyList(page, other, controls);
   }
   if (CarriesTheOnlyLeftClick(page.record, key)) {
-    return PageMessage{Text(page.language, kSlotLeftKeyRequired), kWarningCaption};
+    return MessageBoxText{Text(page.language, kSlotLeftKeyRequired), kWarningCaption};
   }
   if (!controls.Exists(KeyListId(key))) {
     controls.CreateList(KeyListId(key), layout::kKeyLists[Index(key)], KeyListEntries(page.language));

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "ui/canvas.h"
+#include "ui/message_box_text.h"
 #include "ui/page_controls.h"
 #include "ui/page_session.h"
 
@@ -22,17 +23,10 @@ inline constexpr int kDpiSubListSize = 60;  // width and height
 // Entry 0..13 of every key list (the key function's list position); empty outside.
 std::u16string_view KeyListEntry(Language language, int index);
 
-// A message box the caller shows on the main window, with an OK button.
-struct PageMessage {
-  std::u16string_view text;
-  std::u16string_view caption;
-  friend bool operator==(const PageMessage&, const PageMessage&) = default;
-};
-
 // A press on key box 1..8: a second press closes its list, and opening one closes every
 // other key list. The key that alone carries "Left Click" in the shown mode keeps it: the
-// answer is the warning to show, and no list opens.
-std::optional<PageMessage> OpenKeyList(const Page& page, int key, PageControls& controls);
+// answer is the warning to show on the main window, and no list opens.
+std::optional<MessageBoxText> OpenKeyList(const Page& page, int key, PageControls& controls);
 
 // Assigns key 1..8 from its list's selection and closes the list, unless the pick leaves it
 // open. The app joins keyassign's AssignKeyFunction here, which ui may not include.

@@ -58,11 +58,11 @@ TEST(OpenKeyList, TheOnlyLeftClickOfTheShownModeCannotBeReassigned) {
     f.log.existing = {KeyListId(4), kDpiSubListId};
     const UiRecord before = f.record;
 
-    const std::optional<PageMessage> warning = OpenKeyList(f.page, c.key, f.log);
+    const std::optional<MessageBoxText> warning = OpenKeyList(f.page, c.key, f.log);
 
     EXPECT_EQ(warning.has_value(), c.refused) << c.what;
     if (warning) {
-      EXPECT_EQ(*warning, (PageMessage{u"Left key must be selected!", u"Warning"})) << c.what;
+      EXPECT_EQ(*warning, (MessageBoxText{u"Left key must be selected!", u"Warning"})) << c.what;
     }
     const std::set<int> open = c.refused ? std::set<int>{} : std::set<int>{KeyListId(c.key)};
     EXPECT_EQ(OpenListIds(f.log), open) << c.what << ": the other lists close either way";
@@ -77,7 +77,7 @@ TEST(OpenKeyList, TheWarningIsInTheLanguageInUse) {
   PageFixture f;
   f.page.language = Language::TraditionalChinese;
   SetTypes(f.record, KeyMode::A, LeftClickOn({1}));
-  EXPECT_EQ(OpenKeyList(f.page, 1, f.log), (PageMessage{u"左鍵功能必須選擇！", u"Warning"}));
+  EXPECT_EQ(OpenKeyList(f.page, 1, f.log), (MessageBoxText{u"左鍵功能必須選擇！", u"Warning"}));
 }
 
 TEST(OpenKeyList, PressesToggleAndLeaveOneListOpen) {

@@ -1,0 +1,30 @@
+#pragma once
+// A sub-dialog's child windows as the core sees them: the selection display and the
+// drop-down list. The Win32 frame implements it on the dialog; tests record the calls.
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "ui/layout.h"
+
+namespace qv {
+
+class DialogControls {
+ public:
+  virtual ~DialogControls() = default;
+  // A static, WS_CHILD | WS_VISIBLE | SS_SUNKEN, left-aligned text.
+  virtual void CreateDisplay(int id, const layout::Rect& rect, std::u16string_view text) = 0;
+  // SetDlgItemText, then invalidate the control so it repaints.
+  virtual void SetText(int id, std::u16string_view text) = 0;
+  // A list box, WS_CHILD | WS_VISIBLE | WS_BORDER | LBS_NOTIFY, holding `items` in order.
+  virtual void CreateList(int id, const layout::Rect& rect, std::span<const std::u16string> items) = 0;
+  virtual void Destroy(int id) = 0;
+  virtual bool Exists(int id) const = 0;
+  // LB_GETCURSEL: none when nothing is selected (LB_ERR) or the list does not exist.
+  virtual std::optional<int> Selection(int id) const = 0;
+  // LB_SETCURSEL: highlights an item without picking it.
+  virtual void Select(int id, int item) = 0;
+};
+
+}  // namespace qv

@@ -1,0 +1,38 @@
+#pragma once
+// The key-function sub-dialogs as the dispatcher sees them: what each answers on OK.
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace qv {
+
+// A selector dialog's answer on OK: the position picked and its text.
+struct Choice {
+  int index = 0;
+  std::u16string text;
+  friend bool operator==(const Choice&, const Choice&) = default;
+};
+
+// The fire key dialog's answer on OK.
+struct FireChoice {
+  int target = 0;         // position in the fire target list
+  uint8_t times = 0;      // 0..127, 0 = fire until released
+  uint8_t makeTime = 0;   // shared by every fire key
+  uint8_t breakTime = 0;  // shared by every fire key
+};
+
+// The sub-dialogs, each constructed with its defaults and run modally by the caller. Each
+// answers its result after OK, none after Cancel, close, Esc or a background that failed to
+// load. A dialog the platform does not have yet answers none.
+class KeyDialogs {
+ public:
+  virtual ~KeyDialogs() = default;
+  virtual std::optional<Choice> RunWindows() = 0;
+  virtual std::optional<Choice> RunMedia() = 0;
+  virtual std::optional<Choice> RunHotKey() = 0;
+  virtual std::optional<FireChoice> RunFire() = 0;
+  virtual std::optional<std::u16string> RunSingle() = 0;  // the captured key's name
+  virtual std::optional<Choice> RunSnipe() = 0;
+};
+
+}  // namespace qv

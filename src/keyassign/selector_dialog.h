@@ -1,0 +1,78 @@
+#pragma once
+// A skinned sub-dialog that picks one item from a drop-down list: the state behind the
+// hot key, media and Windows key dialogs. The Win32 frame forwards its messages here and
+// draws; each answer says what it must do next.
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "keyassign/dialog_controls.h"
+#include "keyassign/dialog_frame.h"
+#include "keyassign/key_dialogs.h"
+#include "ui/language.h"
+#include "ui/layout.h"
+
+namespace qv {
+
+struct LanguageText {
+  std::u16string_view english;  // every language other than the two Chinese ones
+  std::u16string_view simplified;
+  std::u16string_view traditional;
+};
+std::u16string_view In(Language language, const LanguageText& text);
+
+// What one selector dialog is: its frame, its controls and its items in list order.
+struct SelectorDialogSpec {
+  DialogFrame frame;
+  int displayId;
+  int listId;
+  layout::Rect display;   // the selection display, a static
+  layout::Rect selector;  // the display and the arrow drawn beside it: a press toggles the list
+  layout::Rect list;
+  std::span<const LanguageText> items;
+};
+
+class SelectorDialog {
+ public:
+  // Every run starts from item 0, whatever the key held before.
+  SelectorDialog(const SelectorDialogSpec& spec, Language language);
+
+  // After the background loaded (WM_INITDIALOG): creates the display with the chosen text.
+  void Init(DialogControls& controls) const;
+
+  // WM_LBUTTONDOWN at a client point: a press away from the list and its selector closes
+  // the list; a press on OK, Cancel or close answers how the dialog ends; a press on the
+  // selector opens or closes the list.
+  DialogEnd OnClick(int x, int y, DialogControls& controls);
+
+  // LBN_SELCHANGE or LBN_DBLCLK of the list: the selection becomes the choice, the display
+  // shows it and the list closes. With nothing selected nothing changes.
+  void OnListPick(DialogControls& controls);
+
+  // WM_MOUSEMOVE before dispatch, with the control id of the window under the pointer and
+  // the item LB_ITEMFROMPOINT reports: the item under the pointer is highlighted, not chosen.
+  void TrackListUnderPointer(int idUnderPointer, int item, DialogControls& controls) const;
+
+  // The answer to hand back when the run ended: the choice on OK, none otherwise.
+  std::optional<Choice> Result(DialogEnd end) const;
+
+  const SelectorDialogSpec& Spec() const { return spec_; }
+  std::u16string_view OkText() const { return qv::OkText(language_); }
+  std::u16string_view CancelText() const { return qv::CancelText(language_); }
+  const Choice& Chosen() const { return chosen_; }
+  bool ListOpen() const { return listOpen_; }
+
+ private:
+  void ToggleList(DialogControls& controls);
+  void CloseList(DialogControls& controls);
+
+  const SelectorDialogSpec& spec_;
+  Language language_;
+  std::vector<std::u16string> items_;
+  Choice chosen_;
+  bool listOpen_ = false;
+};
+
+}  // namespace qv

@@ -1,0 +1,64 @@
+#include "keyassign/selector_dialogs.h"
+
+#include <array>
+
+namespace qv {
+namespace {
+
+// Hot-key table order: Ctrl with C, X, V, A, O, N, S, Z.
+constexpr std::array<LanguageText, 8> kHotKeys = {{
+    {u"Copy", u"复制", u"複製"},
+    {u"Cut", u"剪切", u"剪切"},
+    {u"Paste", u"粘贴", u"粘貼"},
+    {u"Select all", u"全选", u"全選"},
+    {u"Open", u"打开", u"打開"},
+    {u"New", u"新建", u"新建"},
+    {u"Save", u"保存", u"保存"},
+    {u"Undo", u"撤销", u"撤銷"},
+}};
+
+// Consumer table entries 0..6.
+constexpr std::array<LanguageText, 7> kMedia = {{
+    {u"Next", u"下一首", u"下一首"},
+    {u"Previous", u"上一首", u"上一首"},
+    {u"Stop", u"停止", u"停止"},
+    {u"Play/Pause", u"播放/暂停", u"播放/暫停"},
+    {u"Mute", u"静音", u"靜音"},
+    {u"Vol+", u"音量+", u"音量+"},
+    {u"Vol-", u"音量-", u"音量-"},
+}};
+
+// Consumer table entries 7..15.
+constexpr std::array<LanguageText, 9> kWindows = {{
+    {u"Multimedia Player", u"打开多媒体播放器", u"打開多媒體播放器"},
+    {u"Mail", u"邮件", u"郵件"},
+    {u"Calculator", u"计算器", u"計算器"},
+    {u"My Computer", u"我的电脑", u"我的電腦"},
+    {u"Browser-Search", u"浏览器-搜索", u"瀏覽器-搜索"},
+    {u"Browser-Home", u"浏览器-主页", u"瀏覽器-主頁"},
+    {u"Browser-Back", u"浏览器-后退", u"瀏覽器-後退"},
+    {u"Browser-Forward", u"浏览器-前进", u"瀏覽器-前進"},
+    {u"Browser-Refresh", u"浏览器-刷新", u"瀏覽器-刷新"},
+}};
+
+namespace hot = layout::hot_key_dialog;
+namespace media = layout::media_dialog;
+namespace windows = layout::windows_dialog;
+
+const SelectorDialogSpec kHotKeyDialog{
+    {712, u"/hot-key.png", u"HotKey Dialog Load background image failed!!!"},
+    565, 566, hot::kDisplay, hot::kSelector, hot::kList, kHotKeys};
+const SelectorDialogSpec kMediaDialog{
+    {703, u"/media-key.png", u"Media Dialog Load background image failed!!!"},
+    552, 553, media::kDisplay, media::kSelector, media::kList, kMedia};
+const SelectorDialogSpec kWindowsDialog{
+    {702, u"/windows-key.png", u"Windows Dialog Load background image failed!!!"},
+    532, 533, windows::kDisplay, windows::kSelector, windows::kList, kWindows};
+
+}  // namespace
+
+const SelectorDialogSpec& HotKeyDialog() { return kHotKeyDialog; }
+const SelectorDialogSpec& MediaDialog() { return kMediaDialog; }
+const SelectorDialogSpec& WindowsDialog() { return kWindowsDialog; }
+
+}  // namespace qv

@@ -1,0 +1,194 @@
+#include "keyassign/selector_dialog.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <set>
+#include <vector>
+
+#include "common/text.h"
+#include "keyassign/selector_dialogs.h"
+
+namespace qv {
+namespace {
+
+// The dialog's child windows as a record of what exists, what each list holds and what the
+// display was last given.
+struct DialogLog : DialogControls {
+  std::set<int> existing;
+  std::map<int, std::vector<std::u16string>> lists;
+  std::map<int, int> selections;
+  std::map<int, std::u16string> texts;
+  std::map<int, layout::Rect> rects;
+  int setTexts = 0;
+
+  void CreateDisplay(int id, const layout::Rect& rect, std::u16string_view text) override {
+    existing.insert(id);
+    rects[id] = rect;
+    texts[id] = text;
+  }
+  void SetText(int id, std::u16string_view text) override {
+    texts[id] = text;
+    ++setTexts;
+  }
+  void CreateList(int id, const layout::Rect& rect, std::span<const std::u16string> items) override {
+    existing.insert(id);
+    rects[id] = rect;
+    lists[id].assign(items.begin(), items.end());
+  }
+  void Destroy(int id) override {
+    existing.erase(id);
+    selections.erase(id);
+  }
+  bool Exists(int id) const override { return existing.count(id) > 0; }
+  std::optional<int> Selection(int id) const override {
+    auto it = selections.find(id);
+    if (!Exists(id) || it == selections.end()) return std::nullopt;
+    return it->second;
+  }
+  void Select(int id, int item) override { selections[id] = item; }
+};
+
+// A point inside a rectangle.
+struct Point {
+  int x, y;
+};
+Point In(const layout::Rect& r) { return {r.left + 1, r.top + 1}; }
+
+DialogEnd Click(SelectorDialog& dialog, Point p, DialogLog& log) { return dialog.OnClick(p.x, p.y, log); }
+
+TEST(SelectorDialog, OkWithoutAPickAnswersTheFirstItemInTheLanguage) {
+  struct Case {
+    const SelectorDialogSpec* spec;
+    Language language;
+    std::u16string first;
+  };
+  const Case cases[] = {
+      {&HotKeyDialog(), Language::English, u"Copy"},
+      {&HotKeyDialog(), Language::TraditionalChinese, u"複製"},
+      {&MediaDialog(), Language::English, u"Next"},
+      {&WindowsDialog(), Language::TraditionalChinese, u"打開多媒體播放器"},
+  };
+  for (const Case& c : cases) {
+    DialogLog log;
+    SelectorDialog dialog(*c.spec, c.language);
+    dialog.Init(log);
+    EXPECT_EQ(log.texts.at(c.spec->displayId), c.first);
+    EXPECT_EQ(log.rects.at(c.spec->displayId), c.spec->display);
+    EXPECT_EQ(dialog.Result(Click(dialog, In(layout::dialog::kOk), log)), (Choice{0, c.first})) << ToUtf8(c.first);
+  }
+}
+
+TEST(SelectorDialog, APickIsAnsweredOnOkOnly) {
+  struct Case {
+    const SelectorDialogSpec* spec;
+    Language language;
+    int pick;
+    std::u16string text;
+    size_t items;
+  };
+  const Case cases[] = {
+      {&HotKeyDialog(), Language::English, 7, u"Undo", 8},
+      {&MediaDialog(), Language::English, 6, u"Vol-", 7},
+      {&MediaDialog(), Language::SimplifiedChinese, 3, u"播放/暂停", 7},
+      {&WindowsDialog(), Language::English, 8, u"Browser-Refresh", 9},
+  };
+  for (const Case& c : cases) {
+    for (DialogEnd end : {DialogEnd::Ok, DialogEnd::Cancel}) {
+      DialogLog log;
+      SelectorDialog dialog(*c.spec, c.language);
+      dialog.Init(log);
+      EXPECT_EQ(Click(dialog, In(c.spec->selector), log), DialogEnd::None);
+      ASSERT_EQ(log.lists.at(c.spec->listId).size(), c.items) << ToUtf8(c.text);
+      EXPECT_EQ(log.rects.at(c.spec->listId), c.spec->list);
+      log.selections[c.spec->listId] = c.pick;
+
+      dialog.OnListPick(log);
+
+      EXPECT_EQ(log.texts.at(c.spec->displayId), c.text);
+      EXPECT_FALSE(log.Exists(c.spec->listId));
+      EXPECT_FALSE(dialog.ListOpen());
+      const Point button = In(end == DialogEnd::Ok ? layout::dialog::kOk : layout::dialog::kCancel);
+      const std::optional<Choice> expected = end == DialogEnd::Ok ? std::optional<Choice>(Choice{c.pick, c.text}) : std::nullopt;
+      EXPECT_EQ(dialog.Result(Click(dialog, button, log)), expected) << ToUtf8(c.text);
+    }
+  }
+}
+
+TEST(SelectorDialog, PressesToggleTheListAndAPressElsewhereClosesIt) {
+  const SelectorDialogSpec& spec = WindowsDialog();
+  const Point selector = In(spec.selector);
+  const Point arrow{spec.selector.right - 2, spec.selector.top + 2};
+  const Point background{10, 60};
+  const Point inList{spec.list.left + 5, spec.list.bottom - 5};
+  struct Case {
+    const char* what;
+    std::vector<Point> presses;
+    bool open;
+    DialogEnd end = DialogEnd::None;  // of the last press
+  };
+  const Case cases[] = {
+      {"selector", {selector}, true},
+      {"selector twice", {selector, selector}, false},
+      {"display, then arrow", {selector, arrow}, false},
+      {"selector, background", {selector, background}, false},
+      {"selector, inside the list", {selector, inList}, true},
+      {"selector, OK", {selector, In(layout::dialog::kOk)}, false, DialogEnd::Ok},
+      {"OK and Cancel share x 270", {{270, 260}}, false, DialogEnd::Ok},
+      {"Cancel", {{300, 260}}, false, DialogEnd::Cancel},
+      {"selector, close", {selector, In(layout::dialog::kClose)}, false, DialogEnd::Cancel},
+  };
+  for (const Case& c : cases) {
+    DialogLog log;
+    SelectorDialog dialog(spec, Language::English);
+    DialogEnd end = DialogEnd::None;
+    for (Point p : c.presses) end = Click(dialog, p, log);
+    EXPECT_EQ(end, c.end) << c.what;
+    EXPECT_EQ(dialog.ListOpen(), c.open) << c.what;
+    EXPECT_EQ(log.Exists(spec.listId), c.open) << c.what;
+  }
+}
+
+TEST(SelectorDialog, PointingHighlightsWithoutChoosing) {
+  const SelectorDialogSpec& spec = HotKeyDialog();
+  DialogLog log;
+  SelectorDialog dialog(spec, Language::English);
+  dialog.Init(log);
+  dialog.TrackListUnderPointer(spec.listId, 4, log);
+  EXPECT_FALSE(log.selections.count(spec.listId)) << "no list yet";
+  Click(dialog, In(spec.selector), log);
+  dialog.TrackListUnderPointer(spec.displayId, 4, log);
+  EXPECT_FALSE(log.selections.count(spec.listId)) << "the display is not the list";
+  dialog.TrackListUnderPointer(spec.listId, 4, log);
+  EXPECT_EQ(log.selections.at(spec.listId), 4);
+  dialog.TrackListUnderPointer(spec.listId, 8, log);
+  EXPECT_EQ(log.selections.at(spec.listId), 4) << "past the last item";
+  EXPECT_EQ(dialog.Result(Click(dialog, In(layout::dialog::kOk), log)), (Choice{0, u"Copy"}));
+}
+
+TEST(SelectorDialog, APickWithNoSelectionChangesNothing) {
+  const SelectorDialogSpec& spec = MediaDialog();
+  DialogLog log;
+  SelectorDialog dialog(spec, Language::English);
+  dialog.Init(log);
+  Click(dialog, In(spec.selector), log);
+  dialog.OnListPick(log);
+  EXPECT_TRUE(dialog.ListOpen());
+  EXPECT_TRUE(log.Exists(spec.listId));
+  EXPECT_EQ(log.setTexts, 0);
+  EXPECT_EQ(dialog.Chosen(), (Choice{0, u"Next"}));
+}
+
+TEST(DialogFrame, EnterIsOkAndEverythingButOkIsCancel) {
+  EXPECT_EQ(EndForKey(0x0D), DialogEnd::Ok);
+  EXPECT_EQ(EndForKey(0x1B), DialogEnd::Cancel);
+  EXPECT_EQ(EndForKey(0x20), DialogEnd::None);
+  const std::pair<int64_t, DialogEnd> runs[] = {
+      {1, DialogEnd::Ok}, {2, DialogEnd::Cancel}, {0, DialogEnd::Cancel}, {-1, DialogEnd::Cancel}};
+  for (const auto& [result, end] : runs) EXPECT_EQ(EndOfRun(result), end) << result;
+  EXPECT_EQ(BackgroundFailure(MediaDialog().frame),
+            (MessageBoxText{u"error", u"Media Dialog Load background image failed!!!"}));
+}
+
+}  // namespace
+}  // namespace qv
