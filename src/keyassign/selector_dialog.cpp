@@ -15,11 +15,11 @@ SelectorDialog::SelectorDialog(const SelectorDialogSpec& spec, Language language
   if (!items_.empty()) chosen_ = Choice{0, items_.front()};
 }
 
-void SelectorDialog::Init(DialogControls& controls) const {
+void SelectorDialog::InitControls(DialogControls& controls) const {
   controls.CreateDisplay(spec_.displayId, spec_.display, chosen_.text);
 }
 
-DialogEnd SelectorDialog::OnClick(int x, int y, DialogControls& controls) {
+DialogEnd SelectorDialog::OnSkinnedClick(int x, int y, DialogControls& controls) {
   if (listOpen_ && !spec_.list.Contains(x, y) && !spec_.selector.Contains(x, y)) CloseList(controls);
   const DialogEnd end = FrameButtonAt(x, y);
   if (end != DialogEnd::None) return end;
@@ -35,7 +35,7 @@ void SelectorDialog::OnListPick(DialogControls& controls) {
   CloseList(controls);
 }
 
-void SelectorDialog::TrackListUnderPointer(int idUnderPointer, int item, DialogControls& controls) const {
+void SelectorDialog::TrackListUnderCursor(int idUnderPointer, int item, DialogControls& controls) const {
   if (idUnderPointer != spec_.listId || !controls.Exists(spec_.listId)) return;
   if (item >= 0 && item < static_cast<int>(items_.size())) controls.Select(spec_.listId, item);
 }

@@ -39,13 +39,13 @@ class SelectorDialog {
   // Every run starts from item 0, whatever the key held before.
   SelectorDialog(const SelectorDialogSpec& spec, Language language);
 
-  // After the background loaded (WM_INITDIALOG): creates the display with the chosen text.
-  void Init(DialogControls& controls) const;
+  // The end of InitSkinnedDialog, once the background loaded: the display with the chosen text.
+  void InitControls(DialogControls& controls) const;
 
   // WM_LBUTTONDOWN at a client point: a press away from the list and its selector closes
   // the list; a press on OK, Cancel or close answers how the dialog ends; a press on the
   // selector opens or closes the list.
-  DialogEnd OnClick(int x, int y, DialogControls& controls);
+  DialogEnd OnSkinnedClick(int x, int y, DialogControls& controls);
 
   // LBN_SELCHANGE or LBN_DBLCLK of the list: the selection becomes the choice, the display
   // shows it and the list closes. With nothing selected nothing changes.
@@ -53,7 +53,7 @@ class SelectorDialog {
 
   // WM_MOUSEMOVE before dispatch, with the control id of the window under the pointer and
   // the item LB_ITEMFROMPOINT reports: the item under the pointer is highlighted, not chosen.
-  void TrackListUnderPointer(int idUnderPointer, int item, DialogControls& controls) const;
+  void TrackListUnderCursor(int idUnderPointer, int item, DialogControls& controls) const;
 
   // The answer to hand back when the run ended: the choice on OK, none otherwise.
   std::optional<Choice> Result(DialogEnd end) const;

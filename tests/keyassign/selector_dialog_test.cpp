@@ -55,7 +55,7 @@ struct Point {
 };
 Point In(const layout::Rect& r) { return {r.left + 1, r.top + 1}; }
 
-DialogEnd Click(SelectorDialog& dialog, Point p, DialogLog& log) { return dialog.OnClick(p.x, p.y, log); }
+DialogEnd Click(SelectorDialog& dialog, Point p, DialogLog& log) { return dialog.OnSkinnedClick(p.x, p.y, log); }
 
 TEST(SelectorDialog, OkWithoutAPickAnswersTheFirstItemInTheLanguage) {
   struct Case {
@@ -72,7 +72,7 @@ TEST(SelectorDialog, OkWithoutAPickAnswersTheFirstItemInTheLanguage) {
   for (const Case& c : cases) {
     DialogLog log;
     SelectorDialog dialog(*c.spec, c.language);
-    dialog.Init(log);
+    dialog.InitControls(log);
     EXPECT_EQ(log.texts.at(c.spec->displayId), c.first);
     EXPECT_EQ(log.rects.at(c.spec->displayId), c.spec->display);
     EXPECT_EQ(dialog.Result(Click(dialog, In(layout::dialog::kOk), log)), (Choice{0, c.first})) << ToUtf8(c.first);
@@ -97,7 +97,7 @@ TEST(SelectorDialog, APickIsAnsweredOnOkOnly) {
     for (DialogEnd end : {DialogEnd::Ok, DialogEnd::Cancel}) {
       DialogLog log;
       SelectorDialog dialog(*c.spec, c.language);
-      dialog.Init(log);
+      dialog.InitControls(log);
       EXPECT_EQ(Click(dialog, In(c.spec->selector), log), DialogEnd::None);
       ASSERT_EQ(log.lists.at(c.spec->listId).size(), c.items) << ToUtf8(c.text);
       EXPECT_EQ(log.rects.at(c.spec->listId), c.spec->list);
@@ -153,15 +153,15 @@ TEST(SelectorDialog, PointingHighlightsWithoutChoosing) {
   const SelectorDialogSpec& spec = HotKeyDialog();
   DialogLog log;
   SelectorDialog dialog(spec, Language::English);
-  dialog.Init(log);
-  dialog.TrackListUnderPointer(spec.listId, 4, log);
+  dialog.InitControls(log);
+  dialog.TrackListUnderCursor(spec.listId, 4, log);
   EXPECT_FALSE(log.selections.count(spec.listId)) << "no list yet";
   Click(dialog, In(spec.selector), log);
-  dialog.TrackListUnderPointer(spec.displayId, 4, log);
+  dialog.TrackListUnderCursor(spec.displayId, 4, log);
   EXPECT_FALSE(log.selections.count(spec.listId)) << "the display is not the list";
-  dialog.TrackListUnderPointer(spec.listId, 4, log);
+  dialog.TrackListUnderCursor(spec.listId, 4, log);
   EXPECT_EQ(log.selections.at(spec.listId), 4);
-  dialog.TrackListUnderPointer(spec.listId, 8, log);
+  dialog.TrackListUnderCursor(spec.listId, 8, log);
   EXPECT_EQ(log.selections.at(spec.listId), 4) << "past the last item";
   EXPECT_EQ(dialog.Result(Click(dialog, In(layout::dialog::kOk), log)), (Choice{0, u"Copy"}));
 }
@@ -170,7 +170,7 @@ TEST(SelectorDialog, APickWithNoSelectionChangesNothing) {
   const SelectorDialogSpec& spec = MediaDialog();
   DialogLog log;
   SelectorDialog dialog(spec, Language::English);
-  dialog.Init(log);
+  dialog.InitControls(log);
   Click(dialog, In(spec.selector), log);
   dialog.OnListPick(log);
   EXPECT_TRUE(dialog.ListOpen());
