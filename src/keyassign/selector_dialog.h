@@ -24,7 +24,7 @@ struct LanguageText {
 std::u16string_view In(Language language, const LanguageText& text);
 
 // What one selector dialog is: its frame, its controls and its items in list order.
-struct SelectorDialogSpec {
+struct SelectorDialogKind {
   DialogFrame frame;
   int displayId;
   int listId;
@@ -37,7 +37,7 @@ struct SelectorDialogSpec {
 class SelectorDialog {
  public:
   // Every run starts from item 0, whatever the key held before.
-  SelectorDialog(const SelectorDialogSpec& spec, Language language);
+  SelectorDialog(const SelectorDialogKind& kind, Language language);
 
   // The end of InitSkinnedDialog, once the background loaded: the display with the chosen text.
   void InitControls(DialogControls& controls) const;
@@ -58,7 +58,7 @@ class SelectorDialog {
   // The answer to hand back when the run ended: the choice on OK, none otherwise.
   std::optional<Choice> Result(DialogEnd end) const;
 
-  const SelectorDialogSpec& Spec() const { return spec_; }
+  const SelectorDialogKind& Kind() const { return kind_; }
   std::u16string_view OkText() const { return qv::OkText(language_); }
   std::u16string_view CancelText() const { return qv::CancelText(language_); }
   const Choice& Chosen() const { return chosen_; }
@@ -68,7 +68,7 @@ class SelectorDialog {
   void ToggleList(DialogControls& controls);
   void CloseList(DialogControls& controls);
 
-  const SelectorDialogSpec& spec_;
+  const SelectorDialogKind& kind_;
   Language language_;
   std::vector<std::u16string> items_;
   Choice chosen_;

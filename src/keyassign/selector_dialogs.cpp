@@ -45,20 +45,20 @@ namespace hot = layout::hot_key_dialog;
 namespace media = layout::media_dialog;
 namespace windows = layout::windows_dialog;
 
-const SelectorDialogSpec kHotKeyDialog{
+const SelectorDialogKind kHotKeyDialog{
     {712, u"/hot-key.png", u"HotKey Dialog Load background image failed!!!"},
     565, 566, hot::kDisplay, hot::kSelector, hot::kList, kHotKeys};
-const SelectorDialogSpec kMediaDialog{
+const SelectorDialogKind kMediaDialog{
     {703, u"/media-key.png", u"Media Dialog Load background image failed!!!"},
     552, 553, media::kDisplay, media::kSelector, media::kList, kMedia};
-const SelectorDialogSpec kWindowsDialog{
+const SelectorDialogKind kWindowsDialog{
     {702, u"/windows-key.png", u"Windows Dialog Load background image failed!!!"},
     532, 533, windows::kDisplay, windows::kSelector, windows::kList, kWindows};
 
 }  // namespace
 
-const SelectorDialogSpec& HotKeyDialog() { return kHotKeyDialog; }
-const SelectorDialogSpec& MediaDialog() { return kMediaDialog; }
-const SelectorDialogSpec& WindowsDialog() { return kWindowsDialog; }
+const SelectorDialogKind& HotKeyDialog() { return kHotKeyDialog; }
+const SelectorDialogKind& MediaDialog() { return kMediaDialog; }
+const SelectorDialogKind& WindowsDialog() { return kWindowsDialog; }
 
 }  // namespace qv

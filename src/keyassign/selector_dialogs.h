@@ -6,8 +6,8 @@
 
 namespace qv {
 
-const SelectorDialogSpec& HotKeyDialog();
-const SelectorDialogSpec& MediaDialog();
-const SelectorDialogSpec& WindowsDialog();
+const SelectorDialogKind& HotKeyDialog();
+const SelectorDialogKind& MediaDialog();
+const SelectorDialogKind& WindowsDialog();
 
 }  // namespace qv

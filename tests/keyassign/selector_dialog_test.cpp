@@ -59,7 +59,7 @@ DialogEnd Click(SelectorDialog& dialog, Point p, DialogLog& log) { return dialog
 
 TEST(SelectorDialog, OkWithoutAPickAnswersTheFirstItemInTheLanguage) {
   struct Case {
-    const SelectorDialogSpec* spec;
+    const SelectorDialogKind* dialog;
     Language language;
     std::u16string first;
   };
@@ -71,17 +71,17 @@ TEST(SelectorDialog, OkWithoutAPickAnswersTheFirstItemInTheLanguage) {
   };
   for (const Case& c : cases) {
     DialogLog log;
-    SelectorDialog dialog(*c.spec, c.language);
+    SelectorDialog dialog(*c.dialog, c.language);
     dialog.InitControls(log);
-    EXPECT_EQ(log.texts.at(c.spec->displayId), c.first);
-    EXPECT_EQ(log.rects.at(c.spec->displayId), c.spec->display);
+    EXPECT_EQ(log.texts.at(c.dialog->displayId), c.first);
+    EXPECT_EQ(log.rects.at(c.dialog->displayId), c.dialog->display);
     EXPECT_EQ(dialog.Result(Click(dialog, In(layout::dialog::kOk), log)), (Choice{0, c.first})) << ToUtf8(c.first);
   }
 }
 
 TEST(SelectorDialog, APickIsAnsweredOnOkOnly) {
   struct Case {
-    const SelectorDialogSpec* spec;
+    const SelectorDialogKind* dialog;
     Language language;
     int pick;
     std::u16string text;
@@ -96,17 +96,17 @@ TEST(SelectorDialog, APickIsAnsweredOnOkOnly) {
   for (const Case& c : cases) {
     for (DialogEnd end : {DialogEnd::Ok, DialogEnd::Cancel}) {
       DialogLog log;
-      SelectorDialog dialog(*c.spec, c.language);
+      SelectorDialog dialog(*c.dialog, c.language);
       dialog.InitControls(log);
-      EXPECT_EQ(Click(dialog, In(c.spec->selector), log), DialogEnd::None);
-      ASSERT_EQ(log.lists.at(c.spec->listId).size(), c.items) << ToUtf8(c.text);
-      EXPECT_EQ(log.rects.at(c.spec->listId), c.spec->list);
-      log.selections[c.spec->listId] = c.pick;
+      EXPECT_EQ(Click(dialog, In(c.dialog->selector), log), DialogEnd::None);
+      ASSERT_EQ(log.lists.at(c.dialog->listId).size(), c.items) << ToUtf8(c.text);
+      EXPECT_EQ(log.rects.at(c.dialog->listId), c.dialog->list);
+      log.selections[c.dialog->listId] = c.pick;
 
       dialog.OnListPick(log);
 
-      EXPECT_EQ(log.texts.at(c.spec->displayId), c.text);
-      EXPECT_FALSE(log.Exists(c.spec->listId));
+      EXPECT_EQ(log.texts.at(c.dialog->displayId), c.text);
+      EXPECT_FALSE(log.Exists(c.dialog->listId));
       EXPECT_FALSE(dialog.ListOpen());
       const Point button = In(end == DialogEnd::Ok ? layout::dialog::kOk : layout::dialog::kCancel);
       const std::optional<Choice> expected = end == DialogEnd::Ok ? std::optional<Choice>(Choice{c.pick, c.text}) : std::nullopt;
@@ -116,11 +116,11 @@ TEST(SelectorDialog, APickIsAnsweredOnOkOnly) {
 }
 
 TEST(SelectorDialog, PressesToggleTheListAndAPressElsewhereClosesIt) {
-  const SelectorDialogSpec& spec = WindowsDialog();
-  const Point selector = In(spec.selector);
-  const Point arrow{spec.selector.right - 2, spec.selector.top + 2};
+  const SelectorDialogKind& kind = WindowsDialog();
+  const Point selector = In(kind.selector);
+  const Point arrow{kind.selector.right - 2, kind.selector.top + 2};
   const Point background{10, 60};
-  const Point inList{spec.list.left + 5, spec.list.bottom - 5};
+  const Point inList{kind.list.left + 5, kind.list.bottom - 5};
   struct Case {
     const char* what;
     std::vector<Point> presses;
@@ -140,41 +140,41 @@ TEST(SelectorDialog, PressesToggleTheListAndAPressElsewhereClosesIt) {
   };
   for (const Case& c : cases) {
     DialogLog log;
-    SelectorDialog dialog(spec, Language::English);
+    SelectorDialog dialog(kind, Language::English);
     DialogEnd end = DialogEnd::None;
     for (Point p : c.presses) end = Click(dialog, p, log);
     EXPECT_EQ(end, c.end) << c.what;
     EXPECT_EQ(dialog.ListOpen(), c.open) << c.what;
-    EXPECT_EQ(log.Exists(spec.listId), c.open) << c.what;
+    EXPECT_EQ(log.Exists(kind.listId), c.open) << c.what;
   }
 }
 
 TEST(SelectorDialog, PointingHighlightsWithoutChoosing) {
-  const SelectorDialogSpec& spec = HotKeyDialog();
+  const SelectorDialogKind& kind = HotKeyDialog();
   DialogLog log;
-  SelectorDialog dialog(spec, Language::English);
+  SelectorDialog dialog(kind, Language::English);
   dialog.InitControls(log);
-  dialog.TrackListUnderCursor(spec.listId, 4, log);
-  EXPECT_FALSE(log.selections.count(spec.listId)) << "no list yet";
-  Click(dialog, In(spec.selector), log);
-  dialog.TrackListUnderCursor(spec.displayId, 4, log);
-  EXPECT_FALSE(log.selections.count(spec.listId)) << "the display is not the list";
-  dialog.TrackListUnderCursor(spec.listId, 4, log);
-  EXPECT_EQ(log.selections.at(spec.listId), 4);
-  dialog.TrackListUnderCursor(spec.listId, 8, log);
-  EXPECT_EQ(log.selections.at(spec.listId), 4) << "past the last item";
+  dialog.TrackListUnderCursor(kind.listId, 4, log);
+  EXPECT_FALSE(log.selections.count(kind.listId)) << "no list yet";
+  Click(dialog, In(kind.selector), log);
+  dialog.TrackListUnderCursor(kind.displayId, 4, log);
+  EXPECT_FALSE(log.selections.count(kind.listId)) << "the display is not the list";
+  dialog.TrackListUnderCursor(kind.listId, 4, log);
+  EXPECT_EQ(log.selections.at(kind.listId), 4);
+  dialog.TrackListUnderCursor(kind.listId, 8, log);
+  EXPECT_EQ(log.selections.at(kind.listId), 4) << "past the last item";
   EXPECT_EQ(dialog.Result(Click(dialog, In(layout::dialog::kOk), log)), (Choice{0, u"Copy"}));
 }
 
 TEST(SelectorDialog, APickWithNoSelectionChangesNothing) {
-  const SelectorDialogSpec& spec = MediaDialog();
+  const SelectorDialogKind& kind = MediaDialog();
   DialogLog log;
-  SelectorDialog dialog(spec, Language::English);
+  SelectorDialog dialog(kind, Language::English);
   dialog.InitControls(log);
-  Click(dialog, In(spec.selector), log);
+  Click(dialog, In(kind.selector), log);
   dialog.OnListPick(log);
   EXPECT_TRUE(dialog.ListOpen());
-  EXPECT_TRUE(log.Exists(spec.listId));
+  EXPECT_TRUE(log.Exists(kind.listId));
   EXPECT_EQ(log.setTexts, 0);
   EXPECT_EQ(dialog.Chosen(), (Choice{0, u"Next"}));
 }
