@@ -29,6 +29,10 @@ class InstallLayouts(unittest.TestCase):
                 self.assertTrue((dist / "Skins" / path[0] / "main.png").is_file())
                 skins = [d for d in (dist / "Skins").iterdir() if d.is_dir()]
                 self.assertGreaterEqual(len(skins), 2)
+                for lang in ("EN", "CHS", "CHT"):  # the guide and the pictures it shows
+                    page = (dist / "Help" / f"guide-{lang}.html").read_text(encoding="utf-8")
+                    self.assertIn(f'src="images/page-{lang}.png"', page)
+                    self.assertTrue((dist / "Help" / "images" / f"page-{lang}.png").is_file())
 
 
 class MissingFiles(unittest.TestCase):
