@@ -10,7 +10,8 @@ bash scripts/build.sh all
 # Tests click on Wine's tray: keep them on a display of their own.
 qv_start_xvfb 71
 cleanup() {
-  # The wineserver and Xvfb this script started; nothing else.
+  # The desktop holder, wineserver and Xvfb this script started; nothing else.
+  [ -n "${QV_HOLDER_PID:-}" ] && { kill "$QV_HOLDER_PID" 2>/dev/null || true; }
   [ -n "${QV_SERVER_STARTED:-}" ] && { timeout 30 wineserver -k 2>/dev/null || true; }
   kill "$QV_XVFB_PID" 2>/dev/null || true
 }
@@ -26,6 +27,23 @@ fi
 wineserver -p
 QV_SERVER_STARTED=1
 qv_warm_up_wine
+# Wine closes its desktop a second after the last program using it ends; the next program
+# to start opens it anew and hands it its stderr, and whoever reads that program's output
+# through a pipe (ctest, the e2e harness) then waits until a timeout. Windows' desktop is
+# always there: hold Wine's open for the whole run.
+hold_log="build/desktop-holder.log"
+wine build/win/qvprobe.exe hold >"$hold_log" 2>&1 &
+QV_HOLDER_PID=$!
+for _ in $(seq 1 300); do
+  grep -q "holding the desktop" "$hold_log" && break
+  kill -0 "$QV_HOLDER_PID" 2>/dev/null || break
+  sleep 0.1
+done
+if ! grep -q "holding the desktop" "$hold_log"; then
+  echo "test: the desktop holder did not start within 30 s:" >&2
+  cat "$hold_log" >&2
+  exit 1
+fi
 
 status=0
 echo "== native tests (AddressSanitizer, UndefinedBehaviorSanitizer)"

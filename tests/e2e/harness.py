@@ -31,16 +31,24 @@ def wait_until(predicate, timeout=20.0, interval=0.2):
 def probe(*args, timeout=15):
     """Runs qvprobe once and answers (exit code, output). One attempt only: a message sent
     again after a timeout would reach the program twice and hide a hung handler."""
-    try:
-        result = subprocess.run(["wine", str(PROBE), *map(str, args)], capture_output=True,
-                                timeout=timeout)
-    except subprocess.TimeoutExpired:
-        raise AssertionError(f"qvprobe {' '.join(map(str, args))} gave no answer in {timeout} s")
-    out = result.stdout.decode("utf-8", "replace")
-    if result.returncode == 3:
-        raise AssertionError(f"the program did not answer qvprobe {' '.join(map(str, args))}: "
-                             + result.stderr.decode("utf-8", "replace").strip())
-    return result.returncode, out
+    command = f"qvprobe {' '.join(map(str, args))}"
+    # Output goes to files and the wait is for the process: a Wine desktop that this start
+    # opens inherits its stderr and would hold a pipe open long after the probe has ended.
+    with tempfile.TemporaryFile() as out, tempfile.TemporaryFile() as err:
+        process = subprocess.Popen(["wine", str(PROBE), *map(str, args)], stdout=out, stderr=err)
+        try:
+            rc = process.wait(timeout)
+        except subprocess.TimeoutExpired:
+            process.kill()
+            process.wait(10)
+            raise AssertionError(f"{command} did not end within {timeout} s")
+        out.seek(0)
+        err.seek(0)
+        stdout = out.read().decode("utf-8", "replace")
+        stderr = err.read().decode("utf-8", "replace")
+    if rc == 3:
+        raise AssertionError(f"the program did not answer {command}: {stderr.strip()}")
+    return rc, stdout
 
 
 def probe_ok(*args):

@@ -191,6 +191,15 @@ int Main(int argc, wchar_t** argv) {
     std::printf("%d\n", count);
     return 0;
   }
+  if (command == L"hold") {
+    // Holds Wine's desktop open for a test run, as Windows' desktop always is: Wine closes it
+    // a second after its last user ends, and the next program to start opens it anew.
+    if (!GetDesktopWindow()) return 1;
+    std::printf("holding the desktop\n");
+    std::fflush(stdout);
+    Sleep(INFINITE);
+    return 0;
+  }
   if (command == L"msgbox") return PrintMessageBoxes();
   if (command == L"msgbox-ok") {
     const auto boxes = MessageBoxWindows();
@@ -288,7 +297,8 @@ int Main(int argc, wchar_t** argv) {
     }
     return 0;
   }
-  std::fprintf(stderr, "usage: qvprobe record FILE ARG|main|client|count|balloon|msgbox|msgbox-ok|menu-shows TEXT|menu-rect|notice KIND VALUE|send MSG WPARAM LPARAM|devchange EVENT NAME|close|exit|lists\n");
+  std::fprintf(stderr, "usage: qvprobe hold|record FILE ARG|main|client|count|balloon|msgbox|msgbox-ok|menu-shows TEXT|menu-rect|notice KIND VALUE|send MSG WPARAM LPARAM|devchange EVENT NAME|close|exit|lists
+");
   return 2;
 }
 
