@@ -16,7 +16,8 @@ constexpr int kExtraValueStatic = 119;
 
 ControlColours ListBoxColours(int id, Rgb textColour) {
   if (id == kSkinList1 || id == kSkinList2) return {textColour, true, {}, {}, kSkinListBrush};
-  return {kWhite, true, {}, FontRole::Text, kBlack};
+  // Entries are drawn opaque in the background colour (Wine does so even when transparent).
+  return {kWhite, true, kBlack, FontRole::Text, kBlack};
 }
 
 ControlColours StaticColours(int id, Rgb textColour, const UiRecord& record) {

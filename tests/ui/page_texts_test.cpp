@@ -48,7 +48,7 @@ TEST(ControlColours, ByKindAndId) {
       {ControlKind::Static, 119, skin, false, black, true, black},
       {ControlKind::Static, 75, skin, false, green, true, green},
       {ControlKind::ListBox, 151, skin, true, {}, false, Rgb{14, 15, 14}},
-      {ControlKind::ListBox, 41, Rgb{255, 255, 255}, true, {}, true, black},
+      {ControlKind::ListBox, 41, Rgb{255, 255, 255}, true, black, true, black},
       {ControlKind::Edit, 5, skin, true, {}, false, black},
       {ControlKind::Button, 1, {}, true, {}, false, {}},
       {ControlKind::Other, 72, {}, false, {}, false, {}},

@@ -44,6 +44,25 @@ void Win32PageControls::Destroy(int id) {
   if (HWND control = Control(id)) DestroyWindow(control);
 }
 
+void Win32PageControls::CreateList(int id, const layout::Rect& rect, std::span<const std::u16string> items) {
+  if (!owner_ || Exists(id)) return;
+  HWND list = CreateWindowExW(0, L"LISTBOX", L"", WS_CHILD | WS_VISIBLE | WS_BORDER | LBS_NOTIFY, rect.left, rect.top,
+                              rect.Width(), rect.Height(), owner_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                              GetModuleHandleW(nullptr), nullptr);
+  if (!list) return;
+  // Before the items: the item height follows the font.
+  if (listFont_) SendMessageW(list, WM_SETFONT, reinterpret_cast<WPARAM>(listFont_), FALSE);
+  for (const std::u16string& item : items) SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(W(item)));
+}
+
+std::optional<int> Win32PageControls::Selection(int id) const {
+  HWND list = Control(id);
+  if (!list) return std::nullopt;
+  const LRESULT selection = SendMessageW(list, LB_GETCURSEL, 0, 0);
+  if (selection == LB_ERR) return std::nullopt;
+  return static_cast<int>(selection);
+}
+
 bool Win32PageControls::Exists(int id) const { return Control(id) != nullptr; }
 
 }  // namespace qv::win

@@ -9,16 +9,21 @@ namespace qv::win {
 class Win32PageControls final : public PageControls {
  public:
   void SetOwner(HWND owner) { owner_ = owner; }
+  // The lists' font, owned by the window's SkinFonts.
+  void SetListFont(HFONT font) { listFont_ = font; }
   void CreateStatic(int id, const layout::Rect& rect, StaticStyle style, std::u16string_view text) override;
   void SetText(int id, std::u16string_view text) override;
   void Invalidate(int id) override;
   void Destroy(int id) override;
   bool Exists(int id) const override;
+  void CreateList(int id, const layout::Rect& rect, std::span<const std::u16string> items) override;
+  std::optional<int> Selection(int id) const override;
 
  private:
   HWND Control(int id) const { return owner_ ? GetDlgItem(owner_, id) : nullptr; }
 
   HWND owner_ = nullptr;
+  HFONT listFont_ = nullptr;
 };
 
 }  // namespace qv::win

@@ -53,6 +53,30 @@ std::span<const MessageEntry<CVelmoDlg>> CVelmoDlg::MessageTable() {
       On<D>(WM_CTLCOLORLISTBOX, &D::OnCtlColorListBox),
       On<D>(WM_CTLCOLORBTN, &D::OnCtlColorButton),
       On<D>(WM_CTLCOLORSTATIC, &D::OnCtlColorStatic),
+      // Key lists 41..48 and the LED lists 60..62 take a click and a double click alike.
+      OnCommand<D>(KeyListId(1), LBN_SELCHANGE, &D::OnKeyListSelect),
+      OnCommand<D>(KeyListId(1), LBN_DBLCLK, &D::OnKeyListSelect),
+      OnCommand<D>(KeyListId(2), LBN_SELCHANGE, &D::OnKeyListSelect),
+      OnCommand<D>(KeyListId(2), LBN_DBLCLK, &D::OnKeyListSelect),
+      OnCommand<D>(KeyListId(3), LBN_SELCHANGE, &D::OnKeyListSelect),
+      OnCommand<D>(KeyListId(3), LBN_DBLCLK, &D::OnKeyListSelect),
+      OnCommand<D>(KeyListId(4), LBN_SELCHANGE, &D::OnKeyListSelect),
+      OnCommand<D>(KeyListId(4), LBN_DBLCLK, &D::OnKeyListSelect),
+      OnCommand<D>(KeyListId(5), LBN_SELCHANGE, &D::OnKeyListSelect),
+      OnCommand<D>(KeyListId(5), LBN_DBLCLK, &D::OnKeyListSelect),
+      OnCommand<D>(KeyListId(6), LBN_SELCHANGE, &D::OnKeyListSelect),
+      OnCommand<D>(KeyListId(6), LBN_DBLCLK, &D::OnKeyListSelect),
+      OnCommand<D>(KeyListId(7), LBN_SELCHANGE, &D::OnKeyListSelect),
+      OnCommand<D>(KeyListId(7), LBN_DBLCLK, &D::OnKeyListSelect),
+      OnCommand<D>(KeyListId(8), LBN_SELCHANGE, &D::OnKeyListSelect),
+      OnCommand<D>(KeyListId(8), LBN_DBLCLK, &D::OnKeyListSelect),
+      OnCommand<D>(kDpiSubListId, LBN_SELCHANGE, &D::OnDpiSubListSelect),
+      OnCommand<D>(LedListId(0), LBN_SELCHANGE, &D::OnLedModeSelect),
+      OnCommand<D>(LedListId(0), LBN_DBLCLK, &D::OnLedModeSelect),
+      OnCommand<D>(LedListId(1), LBN_SELCHANGE, &D::OnLedParameterSelect),
+      OnCommand<D>(LedListId(1), LBN_DBLCLK, &D::OnLedParameterSelect),
+      OnCommand<D>(LedListId(2), LBN_SELCHANGE, &D::OnLedEffectSelect),
+      OnCommand<D>(LedListId(2), LBN_DBLCLK, &D::OnLedEffectSelect),
   };
   return kTable;
 }
@@ -144,7 +168,10 @@ bool CVelmoDlg::RegisterForDeviceNotifications() {
   return static_cast<bool>(deviceNotify_);
 }
 
-void CVelmoDlg::CreateFonts() { fonts_ = CreateSkinFonts(language_); }
+void CVelmoDlg::CreateFonts() {
+  fonts_ = CreateSkinFonts(language_);
+  controls_.SetListFont(fonts_.Of(FontRole::Text));
+}
 
 void CVelmoDlg::SendNotice(uint32_t kind, int64_t value) {
   SendMessageW(hwnd(), kNoticeMessage, kind, static_cast<LPARAM>(value));
@@ -153,10 +180,17 @@ void CVelmoDlg::SendNotice(uint32_t kind, int64_t value) {
 void CVelmoDlg::HideMainWindow() { ShowWindow(hwnd(), SW_HIDE); }
 
 bool CVelmoDlg::PreTranslateMessage(MSG& msg) {
-  // Key lists and their DPI sub-list are not there yet: a pointer over them passes on.
-  if (FilterBeforeDispatch(msg.message, msg.wParam, page_.state) != PreDispatch::HideWindow) return false;
-  HideMainWindow();
-  return true;
+  switch (FilterBeforeDispatch(msg.message, msg.wParam, page_.state)) {
+    case PreDispatch::HideWindow:
+      HideMainWindow();
+      return true;
+    case PreDispatch::KeyListPointer:
+      TrackListPointer();  // then the move is dispatched as usual
+      return false;
+    case PreDispatch::PassOn:
+      break;
+  }
+  return false;
 }
 
 MessageResult CVelmoDlg::OnUnlistedMessage(UINT message, WPARAM, LPARAM) {

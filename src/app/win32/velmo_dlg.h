@@ -72,6 +72,15 @@ class CVelmoDlg : public Dialog<CVelmoDlg>, public ShellActions {
   MessageResult OnCtlColorButton(WPARAM, LPARAM);
   MessageResult OnCtlColorStatic(WPARAM, LPARAM);
   MessageResult OnControlColour(UINT message, WPARAM wParam, LPARAM lParam);
+  // The drop-down lists (velmo_dlg_lists.cpp).
+  MessageResult OnKeyListSelect(WPARAM, LPARAM);
+  MessageResult OnDpiSubListSelect(WPARAM, LPARAM);
+  MessageResult OnLedModeSelect(WPARAM, LPARAM);
+  MessageResult OnLedParameterSelect(WPARAM, LPARAM);
+  MessageResult OnLedEffectSelect(WPARAM, LPARAM);
+  void ToggleKeyList(int key);
+  void ToggleLedList(int box);
+  void TrackListPointer();
 
   DeviceContext Devices();
   bool TakeSingleInstance();

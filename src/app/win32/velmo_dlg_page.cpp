@@ -115,9 +115,13 @@ bool CVelmoDlg::CarryOut(const PressAction& action, int x, int y, MessageResult&
       PostMessageW(hwnd(), WM_NCLBUTTONDOWN, HTCAPTION, MAKELPARAM(x, y));
       result = std::nullopt;
       return false;
-    case PressKind::Skins:  // the skins dialog is not there yet
     case PressKind::ToggleKeyList:
+      ToggleKeyList(action.index);
+      return false;
     case PressKind::ToggleLedList:
+      ToggleLedList(action.index);
+      return false;
+    case PressKind::Skins:  // the skins dialog is not there yet
       return true;
     default:
       DrawPressedElement(action);

@@ -297,8 +297,20 @@ int Main(int argc, wchar_t** argv) {
     }
     return 0;
   }
-  std::fprintf(stderr, "usage: qvprobe hold|record FILE ARG|main|client|count|balloon|msgbox|msgbox-ok|menu-shows TEXT|menu-rect|notice KIND VALUE|send MSG WPARAM LPARAM|devchange EVENT NAME|close|exit|lists
-");
+  if (command == L"list-item" && argc > 3) {  // the middle of an entry in the main window's client area
+    HWND list = GetDlgItem(main, _wtoi(argv[2]));
+    if (!list || !IsWindowVisible(list)) return 1;
+    LRESULT height = 0;
+    LRESULT top = 0;
+    if (!Send(list, LB_GETITEMHEIGHT, 0, 0, &height) || !Send(list, LB_GETTOPINDEX, 0, 0, &top)) return 3;
+    RECT client{};
+    GetClientRect(list, &client);
+    POINT point{client.right / 2, static_cast<LONG>((_wtoi(argv[3]) - top) * height + height / 2)};
+    MapWindowPoints(list, main, &point, 1);
+    std::printf("%ld %ld\n", point.x, point.y);
+    return 0;
+  }
+  std::fprintf(stderr, "usage: qvprobe hold|record FILE ARG|main|client|count|balloon|msgbox|msgbox-ok|menu-shows TEXT|menu-rect|notice KIND VALUE|send MSG WPARAM LPARAM|devchange EVENT NAME|close|exit|lists|list-item ID INDEX\n");
   return 2;
 }
 

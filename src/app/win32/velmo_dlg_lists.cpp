@@ -1,0 +1,71 @@
+// The main window's drop-down lists: opening them from a press, their notifications and the
+// pointer over a key list. Each handler asks the list core and carries its answer out.
+#include <vector>
+
+#include "app/win32/absent_key_dialogs.h"
+#include "app/win32/velmo_dlg.h"
+#include "keyassign/assign_key_function.h"
+#include "ui/key_lists.h"
+#include "ui/led_lists.h"
+#include "ui/win32/skin_canvas.h"
+
+namespace qv::win {
+
+void CVelmoDlg::ToggleKeyList(int key) {
+  if (const auto warning = OpenKeyList(MakePage(), key, controls_)) messageBoxes_.Show(warning->text, warning->caption);
+}
+
+void CVelmoDlg::ToggleLedList(int box) { qv::ToggleLedList(MakePage(), box, controls_); }
+
+MessageResult CVelmoDlg::OnKeyListSelect(WPARAM, LPARAM) {
+  const Page page = MakePage();
+  AbsentKeyDialogs dialogs;
+  const std::vector<int> closed =
+      qv::OnKeyListSelect(page, controls_, [&](int key) { AssignKeyFunction(page, key, controls_, dialogs); });
+  // After any sub-dialog has gone: its window no longer covers the boxes.
+  SkinCanvas canvas(hwnd(), PaintSources());
+  RepaintKeyBoxes(page, closed, canvas);
+  return 0;
+}
+
+MessageResult CVelmoDlg::OnDpiSubListSelect(WPARAM, LPARAM) {
+  SkinCanvas canvas(hwnd(), PaintSources());
+  qv::OnDpiSubListSelect(MakePage(), controls_, canvas);
+  return 0;
+}
+
+MessageResult CVelmoDlg::OnLedModeSelect(WPARAM, LPARAM) {
+  qv::OnLedModeSelect(MakePage(), controls_);
+  return 0;
+}
+
+MessageResult CVelmoDlg::OnLedParameterSelect(WPARAM, LPARAM) {
+  qv::OnLedParameterSelect(MakePage(), controls_);
+  return 0;
+}
+
+MessageResult CVelmoDlg::OnLedEffectSelect(WPARAM, LPARAM) {
+  qv::OnLedEffectSelect(MakePage(), controls_);
+  return 0;
+}
+
+void CVelmoDlg::TrackListPointer() {
+  POINT cursor{};
+  if (!GetCursorPos(&cursor)) return;
+  HWND under = WindowFromPoint(cursor);
+  if (!under || GetParent(under) != hwnd()) return;
+  const int id = GetDlgCtrlID(under);
+  // Only the key lists answer list-box questions about their entries.
+  if (id < KeyListId(1) || id > KeyListId(layout::kKeyCount)) return;
+  ScreenToClient(under, &cursor);
+  const LRESULT hit = SendMessageW(under, LB_ITEMFROMPOINT, 0, MAKELPARAM(cursor.x, cursor.y));
+  ListPointer pointer;
+  pointer.listId = id;
+  pointer.item = LOWORD(hit);
+  RECT item{};
+  SendMessageW(under, LB_GETITEMRECT, static_cast<WPARAM>(pointer.item), reinterpret_cast<LPARAM>(&item));
+  pointer.itemRect = layout::Rect{item.left, item.top, item.right, item.bottom};
+  TrackKeyListPointer(pointer, controls_);
+}
+
+}  // namespace qv::win
