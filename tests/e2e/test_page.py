@@ -117,9 +117,21 @@ class Screens(unittest.TestCase):
         with App(DIST_SIM) as app:
             show_page()
             left, top, _, _ = client()
-            xdotool("mousemove", left + EMPTY[0], top + EMPTY[1], "mousedown", 1)
-            xdotool("mousemove", left + EMPTY[0] + 40, top + EMPTY[1] + 30)
-            xdotool("mousemove", left + EMPTY[0] + 60, top + EMPTY[1] + 50, "mouseup", 1)
+            x, y = left + EMPTY[0], top + EMPTY[1]
+            xdotool("mousemove", x, y, "mousedown", 1)
+            # Moves that arrive before the system's move loop has started are not its to
+            # follow: keep the pointer moving until the window does, then drop it there.
+            step = [0]
+
+            def dragging():
+                step[0] += 1
+                xdotool("mousemove", x + 60 - step[0] % 2, y + 50)
+                return client()[:2] != (left, top)
+
+            moved = wait_until(dragging, 10)
+            xdotool("mousemove", x + 60, y + 50)
+            xdotool("mouseup", 1)
+            self.assertTrue(moved, "the window did not follow the pointer")
             self.assertTrue(wait_until(lambda: client()[:2] == (left + 60, top + 50), 10), client())
             click(*CLOSE)
             self.assertEqual(app.exit_code(15), 0)
