@@ -33,10 +33,29 @@ def move(x, y):
     xdotool("mousemove", sx, sy)
 
 
+def colours(path):
+    out = subprocess.run(["identify", "-format", "%k", str(path)], capture_output=True, text=True,
+                         check=True, timeout=30).stdout
+    return int(out)
+
+
 def show_page():
+    """Shows the window from the tray and waits until X shows its page: Wine maps and draws
+    a window after ShowWindow returns, so 'visible' alone may still be a black rectangle."""
     tray_click(1)
     if not wait_until(lambda: main_window_state().startswith("visible"), 15):
         raise AssertionError(f"the tray click did not show the window: {main_window_state()}")
+    shots = []
+
+    def drawn_and_still():
+        shots.append(grab("showing"))
+        SHOTS.joinpath("showing.png").rename(SHOTS / f"showing-{len(shots)}.png")
+        shots[-1] = SHOTS / f"showing-{len(shots)}.png"
+        return (len(shots) > 1 and colours(shots[-1]) > 100
+                and differing_pixels(shots[-1], shots[-2]) == 0)
+
+    if not wait_until(drawn_and_still, 10, 0.3):
+        raise AssertionError("the page was not drawn on the screen")
 
 
 def grab(name, rect=None):
