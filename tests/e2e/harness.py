@@ -168,8 +168,12 @@ class App:
         return self.launch_named(EXE)
 
     def launch_named(self, name):
-        process = subprocess.Popen(["wine", name], cwd=self.dir, stdout=subprocess.DEVNULL,
-                                   stderr=subprocess.DEVNULL)
+        # Wine's own complaints (a start that failed) go to a file beside the folder, to a
+        # file and not a pipe, so a failed start can say why.
+        self.stderr = self.dir.parent / (self.dir.name + f"-{len(self.launched)}.stderr")
+        with open(self.stderr, "wb") as err:
+            process = subprocess.Popen(["wine", name], cwd=self.dir, stdout=subprocess.DEVNULL,
+                                       stderr=err)
         self.launched.append(process)
         return process
 
@@ -186,7 +190,8 @@ class App:
                           timeout):
             raise AssertionError("the main window did not appear")
         if self.process.poll() is not None:
-            raise AssertionError(f"the program ended at start with {self.process.returncode}")
+            raise AssertionError(f"the program ended at start with {self.process.returncode}: "
+                                 + self.stderr.read_text(errors="replace").strip())
         # The window shows itself once created and hides on its first frame paints.
         if not wait_until(lambda: main_window_state().startswith("hidden"), 10):
             raise AssertionError(f"the main window did not hide after start: {main_window_state()}")
@@ -221,6 +226,8 @@ class App:
                 problems.append("a main window is still there after the program ended")
         finally:
             shutil.rmtree(self.dir, ignore_errors=True)
+            for log in self.dir.parent.glob(self.dir.name + "-*.stderr"):
+                log.unlink()
         if problems:
             raise AssertionError("; ".join(problems))
 
