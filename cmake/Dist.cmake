@@ -11,7 +11,7 @@ endif()
 
 # The user's guide: one page per language, with the reviewed screenshots of the page that
 # the end-to-end tests compare against as its pictures.
-file(GLOB QV_GUIDE_PAGES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/help/*.html)
+file(GLOB QV_GUIDE_PAGES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/help/*.html ${CMAKE_SOURCE_DIR}/resources/help/*.css)
 set(QV_GUIDE_COMMANDS
   COMMAND ${CMAKE_COMMAND} -E make_directory ${QV_DIST_DIR}/Help/images
   COMMAND ${CMAKE_COMMAND} -E copy_if_different ${QV_GUIDE_PAGES} ${QV_DIST_DIR}/Help/)

@@ -1,6 +1,7 @@
 #include "config/settings.h"
 
 #include "common/text.h"
+#include "ui/key_names.h"
 
 namespace qv {
 namespace {
@@ -66,17 +67,7 @@ TextColour TextColourOf(const Settings& settings) {
   return {ColourByte(settings.red), ColourByte(settings.green), ColourByte(settings.blue)};
 }
 
-void SetDefaultKeyNames(Settings& settings, Language language) {
-  const std::u16string_view names[kKeysPerMode] = {
-      Text(language, kSlotLeftClick), Text(language, kSlotRightClick), Text(language, kSlotMidClick), u"DPI Loop",
-      Text(language, kSlotKeyOff),    Text(language, kSlotKeyOff),     Text(language, kSlotKeyOff),   Text(language, kSlotKeyOff),
-  };
-  for (KeyMode mode : {KeyMode::A, KeyMode::B}) {
-    for (int key = 1; key <= kKeysPerMode; ++key) {
-      settings.KeyName(mode, key) = names[key - 1];
-    }
-  }
-}
+void SetDefaultKeyNames(Settings& settings, Language language) { FillDefaultKeyNames(settings.keyNames, language); }
 
 void ApplySkinChoice(ProfileStore& store, std::u16string_view settingsFile, const SkinChoice& choice,
                      Settings& settings, DisplayState& display) {
