@@ -15,6 +15,12 @@ class DialogControls {
   virtual ~DialogControls() = default;
   // A static, WS_CHILD | WS_VISIBLE | SS_SUNKEN, left-aligned text.
   virtual void CreateDisplay(int id, const layout::Rect& rect, std::u16string_view text) = 0;
+  // The same with its text centred (SS_CENTER | SS_SUNKEN).
+  virtual void CreateCentredDisplay(int id, const layout::Rect& rect, std::u16string_view text) = 0;
+  // An edit field for a number: WS_CHILD | WS_VISIBLE | ES_NUMBER | ES_CENTER.
+  virtual void CreateNumberField(int id, const layout::Rect& rect, std::u16string_view text) = 0;
+  // Repaints a control (erasing its background).
+  virtual void Invalidate(int id) = 0;
   // SetDlgItemText, then invalidate the control so it repaints.
   virtual void SetText(int id, std::u16string_view text) = 0;
   // A list box, WS_CHILD | WS_VISIBLE | WS_BORDER | LBS_NOTIFY, holding `items` in order.

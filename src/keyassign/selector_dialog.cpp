@@ -2,16 +2,14 @@
 
 namespace qv {
 
-std::u16string_view In(Language language, const LanguageText& text) {
-  switch (language) {
-    case Language::SimplifiedChinese: return text.simplified;
-    case Language::TraditionalChinese: return text.traditional;
-    default: return text.english;
-  }
+SelectorDialog::SelectorDialog(const SelectorDialogKind& kind, Language language)
+    : SelectorDialog(kind, language, {}) {
+  for (const LanguageText& item : kind.items) items_.emplace_back(In(language, item));
+  if (!items_.empty()) chosen_ = Choice{0, items_.front()};
 }
 
-SelectorDialog::SelectorDialog(const SelectorDialogKind& kind, Language language) : kind_(kind), language_(language) {
-  for (const LanguageText& item : kind.items) items_.emplace_back(In(language, item));
+SelectorDialog::SelectorDialog(const SelectorDialogKind& kind, Language language, std::vector<std::u16string> items)
+    : kind_(kind), language_(language), items_(std::move(items)) {
   if (!items_.empty()) chosen_ = Choice{0, items_.front()};
 }
 

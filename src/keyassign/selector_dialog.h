@@ -16,13 +16,6 @@
 
 namespace qv {
 
-struct LanguageText {
-  std::u16string_view english;  // every language other than the two Chinese ones
-  std::u16string_view simplified;
-  std::u16string_view traditional;
-};
-std::u16string_view In(Language language, const LanguageText& text);
-
 // What one selector dialog is: its frame, its controls and its items in list order.
 struct SelectorDialogKind {
   DialogFrame frame;
@@ -38,6 +31,8 @@ class SelectorDialog {
  public:
   // Every run starts from item 0, whatever the key held before.
   SelectorDialog(const SelectorDialogKind& kind, Language language);
+  // A dialog whose items are known only when it opens (the snipe values of the DPI table).
+  SelectorDialog(const SelectorDialogKind& kind, Language language, std::vector<std::u16string> items);
 
   // The end of InitSkinnedDialog, once the background loaded: the display with the chosen text.
   void InitControls(DialogControls& controls) const;

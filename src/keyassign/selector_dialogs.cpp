@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "model/dpi_tables.h"
+
 namespace qv {
 namespace {
 
@@ -44,6 +46,7 @@ constexpr std::array<LanguageText, 9> kWindows = {{
 namespace hot = layout::hot_key_dialog;
 namespace media = layout::media_dialog;
 namespace windows = layout::windows_dialog;
+namespace snipe = layout::snipe_dialog;
 
 const SelectorDialogKind kHotKeyDialog{
     {712, u"/hot-key.png", u"HotKey Dialog Load background image failed!!!"},
@@ -54,11 +57,22 @@ const SelectorDialogKind kMediaDialog{
 const SelectorDialogKind kWindowsDialog{
     {702, u"/windows-key.png", u"Windows Dialog Load background image failed!!!"},
     532, 533, windows::kDisplay, windows::kSelector, windows::kList, kWindows};
+const SelectorDialogKind kSnipeDialog{
+    {711, u"/snipe-key.png", u"Snipe Dialog Load background image failed!!!"},
+    563, 564, snipe::kDisplay, snipe::kSelector, snipe::kList, {}};
 
 }  // namespace
 
 const SelectorDialogKind& HotKeyDialog() { return kHotKeyDialog; }
 const SelectorDialogKind& MediaDialog() { return kMediaDialog; }
 const SelectorDialogKind& WindowsDialog() { return kWindowsDialog; }
+const SelectorDialogKind& SnipeDialog() { return kSnipeDialog; }
+
+std::vector<std::u16string> SnipeValues(int dpiSelector) {
+  std::vector<std::u16string> values;
+  if (dpiSelector < 0 || dpiSelector >= kDpiSelectorCount) return values;
+  for (int level = 0; level < DpiLevelCount(dpiSelector); ++level) values.push_back(DpiValueText(dpiSelector, level));
+  return values;
+}
 
 }  // namespace qv

@@ -24,8 +24,9 @@ constexpr int SwatchId(int stage) { return kFirstSwatchId + stage - 1; }
 constexpr int LedStaticId(int box) { return kLedModeStaticId + box; }  // box 0..2
 constexpr int LedListId(int box) { return kFirstLedListId + box; }     // box 0..2
 
-// WS_CHILD | WS_VISIBLE | SS_CENTER, plus SS_CENTERIMAGE (Value) or SS_SUNKEN (Sunken).
-enum class StaticStyle { Swatch, Value, Sunken };
+// WS_CHILD | WS_VISIBLE | SS_CENTER, plus SS_CENTERIMAGE (Value) or SS_SUNKEN (Sunken);
+// a sub-dialog's selection display is SS_SUNKEN with its text on the left (Display).
+enum class StaticStyle { Swatch, Value, Sunken, Display };
 
 class PageControls {
  public:

@@ -13,23 +13,29 @@ SHOTS = ROOT / "build/e2e-shots"
 TOLERANCE = 0.002
 
 
-def client():
-    """(left, top, width, height) of the main window's client area on the screen."""
-    return tuple(map(int, probe_ok("client").split()))
+def target(dialog):
+    """The probe's arguments for the main window, or with dialog=True the open sub-dialog."""
+    return ("--dialog",) if dialog else ()
 
 
-def at(x, y):
-    left, top, _, _ = client()
+def client(dialog=False):
+    """(left, top, width, height) of the main window's (or the sub-dialog's) client area on
+    the screen."""
+    return tuple(map(int, probe_ok(*target(dialog), "client").split()))
+
+
+def at(x, y, dialog=False):
+    left, top, _, _ = client(dialog)
     return left + x, top + y
 
 
-def click(x, y):
-    sx, sy = at(x, y)
+def click(x, y, dialog=False):
+    sx, sy = at(x, y, dialog)
     xdotool("mousemove", sx, sy, "click", 1)
 
 
-def move(x, y):
-    sx, sy = at(x, y)
+def move(x, y, dialog=False):
+    sx, sy = at(x, y, dialog)
     xdotool("mousemove", sx, sy)
 
 
@@ -40,30 +46,35 @@ def colours(path):
 
 
 def show_page(drawn=True):
-    """Shows the window from the tray and waits until X shows its page: Wine maps and draws
-    a window after ShowWindow returns, so 'visible' alone may still be a black rectangle.
-    drawn=False for a skin that has nothing to draw."""
+    """Shows the window from the tray and waits until X shows its page. drawn=False for a
+    skin that has nothing to draw."""
     tray_click(1)
     if not wait_until(lambda: main_window_state().startswith("visible"), 15):
         raise AssertionError(f"the tray click did not show the window: {main_window_state()}")
-    if not drawn:
-        return
+    if drawn:
+        wait_drawn()
+
+
+def wait_drawn(dialog=False):
+    """Waits until X shows the window drawn and still: Wine maps and draws a window after
+    ShowWindow returns, so 'visible' alone may still be a black rectangle."""
     shots = []
+    name = "dialog-showing" if dialog else "showing"
 
     def drawn_and_still():
-        shots.append(grab("showing"))
-        SHOTS.joinpath("showing.png").rename(SHOTS / f"showing-{len(shots)}.png")
-        shots[-1] = SHOTS / f"showing-{len(shots)}.png"
+        shot = SHOTS / f"{name}-{len(shots) + 1}.png"
+        grab(name, dialog=dialog).rename(shot)
+        shots.append(shot)
         return (len(shots) > 1 and colours(shots[-1]) > 100
                 and differing_pixels(shots[-1], shots[-2]) == 0)
 
     if not wait_until(drawn_and_still, 10, 0.3):
-        raise AssertionError("the page was not drawn on the screen")
+        raise AssertionError(f"the {'dialog' if dialog else 'page'} was not drawn on the screen")
 
 
-def grab(name, rect=None):
+def grab(name, rect=None, dialog=False):
     """A screenshot of the client area, or of rect=(l, t, r, b) in client pixels."""
-    left, top, width, height = client()
+    left, top, width, height = client(dialog)
     l, t, r, b = rect or (0, 0, width, height)
     SHOTS.mkdir(parents=True, exist_ok=True)
     return screenshot(SHOTS / f"{name}.png", f"{r - l}x{b - t}+{left + l}+{top + t}")

@@ -2,52 +2,17 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
-#include <set>
 #include <vector>
 
 #include "common/text.h"
+#include "keyassign/dialog_fakes.h"
 #include "keyassign/selector_dialogs.h"
+#include "model/dpi_tables.h"
 
 namespace qv {
 namespace {
 
-// The dialog's child windows as a record of what exists, what each list holds and what the
-// display was last given.
-struct DialogLog : DialogControls {
-  std::set<int> existing;
-  std::map<int, std::vector<std::u16string>> lists;
-  std::map<int, int> selections;
-  std::map<int, std::u16string> texts;
-  std::map<int, layout::Rect> rects;
-  int setTexts = 0;
-
-  void CreateDisplay(int id, const layout::Rect& rect, std::u16string_view text) override {
-    existing.insert(id);
-    rects[id] = rect;
-    texts[id] = text;
-  }
-  void SetText(int id, std::u16string_view text) override {
-    texts[id] = text;
-    ++setTexts;
-  }
-  void CreateList(int id, const layout::Rect& rect, std::span<const std::u16string> items) override {
-    existing.insert(id);
-    rects[id] = rect;
-    lists[id].assign(items.begin(), items.end());
-  }
-  void Destroy(int id) override {
-    existing.erase(id);
-    selections.erase(id);
-  }
-  bool Exists(int id) const override { return existing.count(id) > 0; }
-  std::optional<int> Selection(int id) const override {
-    auto it = selections.find(id);
-    if (!Exists(id) || it == selections.end()) return std::nullopt;
-    return it->second;
-  }
-  void Select(int id, int item) override { selections[id] = item; }
-};
+using test::DialogLog;
 
 // A point inside a rectangle.
 struct Point {
@@ -188,6 +153,18 @@ TEST(DialogFrame, EnterIsOkAndEverythingButOkIsCancel) {
   for (const auto& [result, end] : runs) EXPECT_EQ(EndOfRun(result), end) << result;
   EXPECT_EQ(BackgroundFailure(MediaDialog().frame),
             (MessageBoxText{u"error", u"Media Dialog Load background image failed!!!"}));
+}
+
+TEST(SnipeValues, AreTheStageValuesOfTheMouseTableSoTheValueShownIsTheValueSent) {
+  // The snipe code is DpiCode(selector, position): position i must show stage value i.
+  for (int selector = 0; selector < kDpiSelectorCount; ++selector) {
+    const std::vector<std::u16string> values = SnipeValues(selector);
+    ASSERT_EQ(static_cast<int>(values.size()), DpiLevelCount(selector)) << selector;
+    for (int i = 0; i < DpiLevelCount(selector); ++i) EXPECT_EQ(values[static_cast<size_t>(i)], DpiValueText(selector, i));
+  }
+  EXPECT_EQ(SnipeValues(1).front(), u"500");  // not the 600 that would send the code of 500
+  EXPECT_TRUE(SnipeValues(4).empty());
+  EXPECT_TRUE(SnipeValues(-1).empty());
 }
 
 }  // namespace

@@ -14,6 +14,8 @@ DWORD StyleOf(StaticStyle style) {
       return kBase | SS_CENTERIMAGE;
     case StaticStyle::Sunken:
       return kBase | SS_SUNKEN;
+    case StaticStyle::Display:
+      return WS_CHILD | WS_VISIBLE | SS_SUNKEN;
     case StaticStyle::Swatch:
       break;
   }
@@ -46,7 +48,8 @@ void Win32PageControls::Destroy(int id) {
 
 void Win32PageControls::CreateList(int id, const layout::Rect& rect, std::span<const std::u16string> items) {
   if (!owner_ || Exists(id)) return;
-  HWND list = CreateWindowExW(0, L"LISTBOX", L"", WS_CHILD | WS_VISIBLE | WS_BORDER | LBS_NOTIFY, rect.left, rect.top,
+  const DWORD style = WS_CHILD | WS_VISIBLE | WS_BORDER | LBS_NOTIFY | (listScrolls_ ? WS_VSCROLL : 0);
+  HWND list = CreateWindowExW(0, L"LISTBOX", L"", style, rect.left, rect.top,
                               rect.Width(), rect.Height(), owner_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                               GetModuleHandleW(nullptr), nullptr);
   if (!list) return;
@@ -61,6 +64,10 @@ std::optional<int> Win32PageControls::Selection(int id) const {
   const LRESULT selection = SendMessageW(list, LB_GETCURSEL, 0, 0);
   if (selection == LB_ERR) return std::nullopt;
   return static_cast<int>(selection);
+}
+
+void Win32PageControls::Select(int id, int item) {
+  if (HWND list = Control(id)) SendMessageW(list, LB_SETCURSEL, static_cast<WPARAM>(item), 0);
 }
 
 bool Win32PageControls::Exists(int id) const { return Control(id) != nullptr; }

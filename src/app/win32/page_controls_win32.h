@@ -11,6 +11,7 @@ class Win32PageControls final : public PageControls {
   void SetOwner(HWND owner) { owner_ = owner; }
   // The lists' font, owned by the window's SkinFonts.
   void SetListFont(HFONT font) { listFont_ = font; }
+  void SetListScrolls(bool scrolls) { listScrolls_ = scrolls; }
   void CreateStatic(int id, const layout::Rect& rect, StaticStyle style, std::u16string_view text) override;
   void SetText(int id, std::u16string_view text) override;
   void Invalidate(int id) override;
@@ -18,12 +19,15 @@ class Win32PageControls final : public PageControls {
   bool Exists(int id) const override;
   void CreateList(int id, const layout::Rect& rect, std::span<const std::u16string> items) override;
   std::optional<int> Selection(int id) const override;
+  // LB_SETCURSEL: highlights an entry without a notification.
+  void Select(int id, int item);
 
  private:
   HWND Control(int id) const { return owner_ ? GetDlgItem(owner_, id) : nullptr; }
 
   HWND owner_ = nullptr;
   HFONT listFont_ = nullptr;
+  bool listScrolls_ = false;
 };
 
 }  // namespace qv::win

@@ -7,6 +7,7 @@
 
 #include "app/win32/dialog.h"
 #include "app/win32/page_controls_win32.h"
+#include "app/win32/skinned_dialog.h"
 #include "app/win32/tray_icon.h"
 #include "common/platform.h"
 #include "common/win32/handles.h"
@@ -81,6 +82,7 @@ class CVelmoDlg : public Dialog<CVelmoDlg>, public ShellActions {
   void ToggleKeyList(int key);
   void ToggleLedList(int box);
   void TrackListPointer();
+  SubDialogContext SubDialogs() const;
 
   DeviceContext Devices();
   bool TakeSingleInstance();

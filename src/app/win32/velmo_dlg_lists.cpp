@@ -2,7 +2,7 @@
 // pointer over a key list. Each handler asks the list core and carries its answer out.
 #include <vector>
 
-#include "app/win32/absent_key_dialogs.h"
+#include "app/win32/key_dialogs_win32.h"
 #include "app/win32/velmo_dlg.h"
 #include "keyassign/assign_key_function.h"
 #include "ui/key_lists.h"
@@ -10,6 +10,11 @@
 #include "ui/win32/skin_canvas.h"
 
 namespace qv::win {
+
+SubDialogContext CVelmoDlg::SubDialogs() const {
+  const TextColour& colour = state_.display.textColour;
+  return SubDialogContext{state_.display.skinDir, language_, Rgb{colour.red, colour.green, colour.blue}};
+}
 
 void CVelmoDlg::ToggleKeyList(int key) {
   if (const auto warning = OpenKeyList(MakePage(), key, controls_)) messageBoxes_.Show(warning->text, warning->caption);
@@ -19,9 +24,12 @@ void CVelmoDlg::ToggleLedList(int box) { qv::ToggleLedList(MakePage(), box, cont
 
 MessageResult CVelmoDlg::OnKeyListSelect(WPARAM, LPARAM) {
   const Page page = MakePage();
-  AbsentKeyDialogs dialogs;
-  const std::vector<int> closed =
-      qv::OnKeyListSelect(page, controls_, [&](int key) { AssignKeyFunction(page, key, controls_, dialogs); });
+  Win32KeyDialogs dialogs(hwnd(), SubDialogs(), state_.dpiSelector);
+  std::vector<int> closed;
+  // A mouse plugged or unplugged while a sub-dialog is open is taken in after it closes.
+  deviceChanges_.Run(Devices(), [&] {
+    closed = qv::OnKeyListSelect(page, controls_, [&](int key) { AssignKeyFunction(page, key, controls_, dialogs); });
+  });
   // After any sub-dialog has gone: its window no longer covers the boxes.
   SkinCanvas canvas(hwnd(), PaintSources());
   RepaintKeyBoxes(page, closed, canvas);

@@ -16,12 +16,12 @@
 #include "ui/page_painter.h"
 #include "ui/press.h"
 #include "ui/sliders.h"
+#include "ui/win32/control_colours_win32.h"
 #include "ui/win32/skin_canvas.h"
+#include "ui/win32/track_hover.h"
 
 namespace qv::win {
 namespace {
-
-COLORREF ToColorRef(Rgb colour) { return RGB(colour.red, colour.green, colour.blue); }
 
 ControlKind KindOf(UINT message) {
   switch (message) {
@@ -185,15 +185,9 @@ void CVelmoDlg::ChooseStageColour(int stage) {
 
 MessageResult CVelmoDlg::OnMouseMove(WPARAM, LPARAM lParam) {
   switch (OnPageMouseMove(page_, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam))) {
-    case MoveAnswer::Track: {
-      TRACKMOUSEEVENT track{};
-      track.cbSize = sizeof(track);
-      track.dwFlags = TME_HOVER | TME_LEAVE;
-      track.hwndTrack = hwnd();
-      track.dwHoverTime = 10;
-      TrackMouseEvent(&track);
+    case MoveAnswer::Track:
+      TrackHover(hwnd(), TME_LEAVE);
       break;
-    }
     case MoveAnswer::RestoreLooks: {
       SkinCanvas canvas(hwnd(), PaintSources());
       RestoreNormalLooks(MakePage(), canvas);
@@ -218,14 +212,10 @@ MessageResult CVelmoDlg::OnControlColour(UINT message, WPARAM wParam, LPARAM lPa
   if (kind == ControlKind::Other) return std::nullopt;
   // The brush of the previous answer is no longer in use.
   controlBrush_.reset();
-  HDC dc = reinterpret_cast<HDC>(wParam);
   const int id = GetDlgCtrlID(reinterpret_cast<HWND>(lParam));
   const TextColour& text = state_.display.textColour;
   const ControlColours colours = ColoursOfControl(kind, id, Rgb{text.red, text.green, text.blue}, state_.record);
-  if (colours.text) SetTextColor(dc, ToColorRef(*colours.text));
-  if (colours.transparent) SetBkMode(dc, TRANSPARENT);
-  if (colours.background) SetBkColor(dc, ToColorRef(*colours.background));
-  if (colours.font) SelectObject(dc, fonts_.Of(*colours.font));
+  ApplyControlColours(reinterpret_cast<HDC>(wParam), colours, fonts_);
   if (!colours.brush) return std::nullopt;
   controlBrush_.reset(CreateSolidBrush(ToColorRef(*colours.brush)));
   return reinterpret_cast<LRESULT>(controlBrush_.get());

@@ -153,10 +153,17 @@ int MenuShows(const std::wstring& text) {
   return 1;
 }
 
-BOOL CALLBACK CollectDialogs(HWND window, LPARAM lParam) {
+bool IsVisibleDialog(HWND window) {
   wchar_t className[64] = {};
   GetClassNameW(window, className, 64);
-  if (wcscmp(className, L"#32770") == 0 && IsWindowVisible(window)) {
+  return wcscmp(className, L"#32770") == 0 && IsWindowVisible(window);
+}
+
+// A message box has a caption; the program's skinned sub-dialogs have none.
+bool HasCaption(HWND window) { return (GetWindowLongW(window, GWL_STYLE) & WS_CAPTION) == WS_CAPTION; }
+
+BOOL CALLBACK CollectDialogs(HWND window, LPARAM lParam) {
+  if (IsVisibleDialog(window) && HasCaption(window)) {
     reinterpret_cast<std::vector<HWND>*>(lParam)->push_back(window);
   }
   return TRUE;
@@ -166,6 +173,18 @@ std::vector<HWND> MessageBoxWindows() {
   std::vector<HWND> boxes;
   EnumWindows(CollectDialogs, reinterpret_cast<LPARAM>(&boxes));
   return boxes;
+}
+
+BOOL CALLBACK FindSubDialog(HWND window, LPARAM lParam) {
+  if (!IsVisibleDialog(window) || HasCaption(window) || GetWindow(window, GW_OWNER) != MainWindow()) return TRUE;
+  *reinterpret_cast<HWND*>(lParam) = window;
+  return FALSE;
+}
+
+HWND SubDialog() {
+  HWND found = nullptr;
+  EnumWindows(FindSubDialog, reinterpret_cast<LPARAM>(&found));
+  return found;
 }
 
 // Caption and text of each open message box: its static child that is not the icon.
@@ -184,6 +203,12 @@ int PrintMessageBoxes() {
 }
 
 int Main(int argc, wchar_t** argv) {
+  // "--dialog" first: the window commands below act on the open sub-dialog instead.
+  const bool onSubDialog = argc > 1 && std::wstring(argv[1]) == L"--dialog";
+  if (onSubDialog) {
+    --argc;
+    ++argv;
+  }
   const std::wstring command = argc > 1 ? argv[1] : L"";
   if (command == L"count") {
     int count = 0;
@@ -229,33 +254,33 @@ int Main(int argc, wchar_t** argv) {
     }
     return 1;
   }
-  HWND main = MainWindow();
-  if (!main) {
+  HWND window = onSubDialog ? SubDialog() : MainWindow();
+  if (!window) {
     std::printf("none\n");
     return 1;
   }
   if (command == L"main") {
     RECT client{};
-    GetClientRect(main, &client);
-    std::printf("%s %ldx%ld\n", IsWindowVisible(main) ? "visible" : "hidden", client.right, client.bottom);
+    GetClientRect(window, &client);
+    std::printf("%s %ldx%ld\n", IsWindowVisible(window) ? "visible" : "hidden", client.right, client.bottom);
     return 0;
   }
   if (command == L"client") {  // the client area on the screen: left top width height
     RECT client{};
-    GetClientRect(main, &client);
+    GetClientRect(window, &client);
     POINT origin{0, 0};
-    ClientToScreen(main, &origin);
+    ClientToScreen(window, &origin);
     std::printf("%ld %ld %ld %ld\n", origin.x, origin.y, client.right, client.bottom);
     return 0;
   }
   if (command == L"notice" && argc > 3) {
-    return Send(main, WM_USER + 2, static_cast<WPARAM>(_wtoi64(argv[2])), static_cast<LPARAM>(_wtoi64(argv[3])), nullptr)
+    return Send(window, WM_USER + 2, static_cast<WPARAM>(_wtoi64(argv[2])), static_cast<LPARAM>(_wtoi64(argv[3])), nullptr)
                ? 0
                : 3;
   }
   if (command == L"send" && argc > 4) {
     LRESULT result = 0;
-    if (!Send(main, static_cast<UINT>(_wtoi64(argv[2])), static_cast<WPARAM>(_wtoi64(argv[3])),
+    if (!Send(window, static_cast<UINT>(_wtoi64(argv[2])), static_cast<WPARAM>(_wtoi64(argv[3])),
               static_cast<LPARAM>(_wtoi64(argv[4])), &result))
       return 3;
     std::printf("%lld\n", static_cast<long long>(result));
@@ -270,25 +295,35 @@ int Main(int argc, wchar_t** argv) {
     broadcast->dbcc_devicetype = DBT_DEVTYP_DEVICEINTERFACE;
     std::memcpy(broadcast->dbcc_name, name.c_str(), (name.size() + 1) * sizeof(wchar_t));
     LRESULT result = 0;
-    if (!Send(main, WM_DEVICECHANGE, static_cast<WPARAM>(_wtoi64(argv[2])), reinterpret_cast<LPARAM>(broadcast), &result))
+    if (!Send(window, WM_DEVICECHANGE, static_cast<WPARAM>(_wtoi64(argv[2])), reinterpret_cast<LPARAM>(broadcast), &result))
       return 3;
     std::printf("%lld\n", static_cast<long long>(result));
     return 0;
   }
   if (command == L"exit") {
-    PostMessageW(main, WM_COMMAND, 1028, 0);
+    PostMessageW(window, WM_COMMAND, 1028, 0);
     return 0;
   }
   if (command == L"close") {
-    PostMessageW(main, WM_CLOSE, 0, 0);
+    PostMessageW(window, WM_CLOSE, 0, 0);
+    return 0;
+  }
+  if (command == L"text" && argc > 2) {  // a child window's text
+    HWND child = GetDlgItem(window, _wtoi(argv[2]));
+    if (!child) return 1;
+    std::printf("%s\n", Utf8(WindowText(child)).c_str());
     return 0;
   }
   if (command == L"lists") {
     std::vector<HWND> lists;
-    EnumChildWindows(main, CollectListBox, reinterpret_cast<LPARAM>(&lists));
+    EnumChildWindows(window, CollectListBox, reinterpret_cast<LPARAM>(&lists));
     for (HWND list : lists) {
       LRESULT count = 0;
-      if (!Send(list, LB_GETCOUNT, 0, 0, &count)) return 3;
+      // A list closed while this looks is no longer shown, not a program that hangs.
+      if (!Send(list, LB_GETCOUNT, 0, 0, &count)) {
+        if (!IsWindow(list)) continue;
+        return 3;
+      }
       for (LRESULT i = 0; i < count; ++i) {
         wchar_t item[256] = {};
         if (!Send(list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(item), nullptr)) return 3;
@@ -297,8 +332,8 @@ int Main(int argc, wchar_t** argv) {
     }
     return 0;
   }
-  if (command == L"list-item" && argc > 3) {  // the middle of an entry in the main window's client area
-    HWND list = GetDlgItem(main, _wtoi(argv[2]));
+  if (command == L"list-item" && argc > 3) {  // the middle of an entry in the window window's client area
+    HWND list = GetDlgItem(window, _wtoi(argv[2]));
     if (!list || !IsWindowVisible(list)) return 1;
     LRESULT height = 0;
     LRESULT top = 0;
@@ -306,11 +341,11 @@ int Main(int argc, wchar_t** argv) {
     RECT client{};
     GetClientRect(list, &client);
     POINT point{client.right / 2, static_cast<LONG>((_wtoi(argv[3]) - top) * height + height / 2)};
-    MapWindowPoints(list, main, &point, 1);
+    MapWindowPoints(list, window, &point, 1);
     std::printf("%ld %ld\n", point.x, point.y);
     return 0;
   }
-  std::fprintf(stderr, "usage: qvprobe hold|record FILE ARG|main|client|count|balloon|msgbox|msgbox-ok|menu-shows TEXT|menu-rect|notice KIND VALUE|send MSG WPARAM LPARAM|devchange EVENT NAME|close|exit|lists|list-item ID INDEX\n");
+  std::fprintf(stderr, "usage: qvprobe [--dialog] hold|record FILE ARG|window|client|count|balloon|msgbox|msgbox-ok|menu-shows TEXT|menu-rect|notice KIND VALUE|send MSG WPARAM LPARAM|devchange EVENT NAME|close|exit|lists|list-item ID INDEX|text ID\n");
   return 2;
 }
 

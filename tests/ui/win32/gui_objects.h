@@ -39,4 +39,19 @@ inline int GdiObjectCount() {
 // 0 where the system does not count them (Wine).
 inline int UserObjectCount() { return static_cast<int>(GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS)); }
 
+// The windows of this thread, top-level and child: a window left behind is a USER object
+// that Wine's GetGuiResources would not show.
+inline int ThreadWindowCount() {
+  int count = 0;
+  EnumThreadWindows(
+      GetCurrentThreadId(),
+      [](HWND window, LPARAM counted) {
+        ++*reinterpret_cast<int*>(counted);
+        EnumChildWindows(window, [](HWND, LPARAM n) { return ++*reinterpret_cast<int*>(n), TRUE; }, counted);
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&count));
+  return count;
+}
+
 }  // namespace qv::win::test

@@ -1,0 +1,159 @@
+#include "app/win32/skinned_dialog.h"
+
+#include <windowsx.h>
+
+#include "ui/win32/control_colours_win32.h"
+#include "ui/win32/track_hover.h"
+
+namespace qv::win {
+namespace {
+
+constexpr int kWheelLines = 3;
+
+}  // namespace
+
+CSkinnedDialog::CSkinnedDialog(const DialogFrame& frame, const SubDialogContext& context)
+    : Dialog(static_cast<UINT>(frame.templateId)), frame_(frame), context_(context) {}
+
+std::span<const MessageEntry<CSkinnedDialog>> CSkinnedDialog::MessageTable() {
+  using D = CSkinnedDialog;
+  static constexpr MessageEntry<D> kTable[] = {
+      On<D>(WM_ERASEBKGND, &D::OnEraseBackground),
+      On<D>(WM_LBUTTONDOWN, &D::OnLButtonDown),
+      On<D>(WM_MOUSEMOVE, &D::OnMouseMove),
+      On<D>(WM_MOUSEHOVER, &D::OnMouseHover),
+      On<D>(WM_MOUSEWHEEL, &D::OnMouseWheel),
+      On<D>(WM_CTLCOLORSTATIC, &D::OnCtlColorStatic),
+      On<D>(WM_CTLCOLORLISTBOX, &D::OnCtlColorListBox),
+      On<D>(WM_CTLCOLOREDIT, &D::OnCtlColorEdit),
+      OnCommand<D>(kAnyId, LBN_SELCHANGE, &D::OnListNotify),
+      OnCommand<D>(kAnyId, LBN_DBLCLK, &D::OnListNotify),
+      On<D>(WM_DESTROY, &D::OnDestroy),
+  };
+  return kTable;
+}
+
+BOOL CSkinnedDialog::OnInitDialog() {
+  messageBoxes_.SetOwner(hwnd());
+  if (!LoadSkinBackground(hwnd(), context_.skinFolder, frame_.background, canvas_)) {
+    const MessageBoxText failure = BackgroundFailure(frame_);
+    messageBoxes_.Show(failure.text, failure.caption);
+    EndDialog(IDCANCEL);
+    return TRUE;
+  }
+  fonts_.text = CreateSkinFont(context_.language, FontRole::Text);
+  brush_.reset(CreateSolidBrush(RGB(40, 40, 40)));
+  controls_.SetOwner(hwnd());
+  controls_.SetListFont(fonts_.text.get());
+  InitOwnControls(controls_);
+  return TRUE;
+}
+
+FrameLook CSkinnedDialog::Look() const {
+  return FrameLook{OkText(context_.language), CancelText(context_.language), context_.textColour};
+}
+
+SkinPaintSources CSkinnedDialog::PaintSources() {
+  return SkinPaintSources{canvas_.get(), context_.skinFolder, &fonts_, &images_, &messageBoxes_};
+}
+
+MessageResult CSkinnedDialog::OnEraseBackground(WPARAM wParam, LPARAM) {
+  SkinCanvas canvas(hwnd(), reinterpret_cast<HDC>(wParam), PaintSources());
+  PaintSkinnedDialog(canvas, Look(), Labels());
+  return 1;
+}
+
+MessageResult CSkinnedDialog::OnLButtonDown(WPARAM, LPARAM lParam) {
+  switch (OnPress(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam), controls_)) {
+    case DialogEnd::Ok:
+      EndDialog(IDOK);
+      break;
+    case DialogEnd::Cancel:
+      EndDialog(IDCANCEL);
+      break;
+    case DialogEnd::None:
+      break;
+  }
+  return std::nullopt;
+}
+
+MessageResult CSkinnedDialog::OnMouseMove(WPARAM, LPARAM lParam) {
+  switch (hover_.OnMove(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam))) {
+    case MoveAnswer::Track:
+      TrackHover(hwnd());
+      break;
+    case MoveAnswer::RestoreLooks: {
+      SkinCanvas canvas(hwnd(), PaintSources());
+      hover_.RestoreNormal(canvas, Look());
+      break;
+    }
+    case MoveAnswer::Nothing:
+      break;
+  }
+  return std::nullopt;
+}
+
+MessageResult CSkinnedDialog::OnMouseHover(WPARAM, LPARAM lParam) {
+  SkinCanvas canvas(hwnd(), PaintSources());
+  hover_.OnHover(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam), canvas, Look());
+  return std::nullopt;
+}
+
+MessageResult CSkinnedDialog::OnMouseWheel(WPARAM wParam, LPARAM) {
+  const std::optional<int> listId = WheelList();
+  HWND list = listId ? GetDlgItem(hwnd(), *listId) : nullptr;
+  if (!list) return std::nullopt;
+  const WPARAM direction = GET_WHEEL_DELTA_WPARAM(wParam) > 0 ? SB_LINEUP : SB_LINEDOWN;
+  for (int line = 0; line < kWheelLines; ++line) SendMessageW(list, WM_VSCROLL, direction, 0);
+  return std::nullopt;
+}
+
+MessageResult CSkinnedDialog::OnListNotify(WPARAM, LPARAM lParam) {
+  if (lParam == 0) return std::nullopt;  // an accelerator's command, not a list's
+  OnListPick(controls_);
+  return 0;
+}
+
+MessageResult CSkinnedDialog::OnCtlColorStatic(WPARAM wParam, LPARAM) {
+  return OnControlColour(ControlKind::Static, wParam);
+}
+MessageResult CSkinnedDialog::OnCtlColorListBox(WPARAM wParam, LPARAM) {
+  return OnControlColour(ControlKind::ListBox, wParam);
+}
+MessageResult CSkinnedDialog::OnCtlColorEdit(WPARAM wParam, LPARAM) {
+  return OnControlColour(ControlKind::Edit, wParam);
+}
+
+MessageResult CSkinnedDialog::OnControlColour(ControlKind kind, WPARAM wParam) {
+  const ControlColours colours = SubDialogColours(kind, DarkFields());
+  if (!colours.brush || !brush_) return std::nullopt;
+  ApplyControlColours(reinterpret_cast<HDC>(wParam), colours, fonts_);
+  return reinterpret_cast<LRESULT>(brush_.get());
+}
+
+MessageResult CSkinnedDialog::OnDestroy(WPARAM, LPARAM) {
+  // The controls go with the window; nothing may still paint with the brush after this.
+  brush_.reset();
+  return std::nullopt;
+}
+
+bool CSkinnedDialog::PreTranslateMessage(MSG& msg) {
+  if (msg.message == WM_MOUSEMOVE) TrackListUnderCursor();
+  return false;
+}
+
+void CSkinnedDialog::TrackListUnderCursor() {
+  POINT cursor{};
+  if (!GetCursorPos(&cursor)) return;
+  HWND under = WindowFromPoint(cursor);
+  if (!under || GetParent(under) != hwnd()) return;
+  wchar_t className[16] = {};
+  GetClassNameW(under, className, 16);
+  if (lstrcmpiW(className, L"ListBox") != 0) return;
+  ScreenToClient(under, &cursor);
+  const LRESULT hit = SendMessageW(under, LB_ITEMFROMPOINT, 0, MAKELPARAM(cursor.x, cursor.y));
+  if (HIWORD(hit) != 0) return;  // outside every item
+  TrackList(GetDlgCtrlID(under), LOWORD(hit), controls_);
+}
+
+}  // namespace qv::win

@@ -1,0 +1,97 @@
+#pragma once
+// The frame every skinned sub-dialog is built on: the background that gives the window its
+// size, OK, Cancel and close with their hover looks, the selector list's toggle, pick and
+// hover selection, the control colours and the wheel. A dialog adds its controls, labels
+// and result by overriding the hooks below.
+#include <windows.h>
+
+#include <optional>
+#include <span>
+#include <string>
+
+#include "app/win32/dialog.h"
+#include "app/win32/dialog_controls_win32.h"
+#include "common/win32/handles.h"
+#include "common/win32/message_boxes_win32.h"
+#include "keyassign/dialog_frame.h"
+#include "keyassign/frame_looks.h"
+#include "ui/canvas.h"
+#include "ui/language.h"
+#include "ui/win32/canvas_bitmap.h"
+#include "ui/win32/skin_canvas.h"
+#include "ui/win32/skin_fonts.h"
+#include "ui/win32/skin_image_cache.h"
+
+namespace qv::win {
+
+// What every sub-dialog takes from the main window when it opens.
+struct SubDialogContext {
+  std::u16string skinFolder;
+  Language language = Language::English;
+  Rgb textColour;
+};
+
+class CSkinnedDialog : public Dialog<CSkinnedDialog> {
+ public:
+  CSkinnedDialog(const DialogFrame& frame, const SubDialogContext& context);
+  static std::span<const MessageEntry<CSkinnedDialog>> MessageTable();
+
+  // Runs the dialog modally over `owner` and answers how it ended.
+  DialogEnd Run(HWND owner) { return EndOfRun(DoModal(owner)); }
+
+ protected:
+  // After the background and the font: the dialog's own controls.
+  virtual void InitOwnControls(DialogControls& controls) = 0;
+  // A press at a client point: how the dialog ends, if it does.
+  virtual DialogEnd OnPress(int x, int y, DialogControls& controls) = 0;
+  // LBN_SELCHANGE or LBN_DBLCLK of the dialog's list.
+  virtual void OnListPick(DialogControls& /*controls*/) {}
+  // The pointer moved over a child list (before dispatch).
+  virtual void TrackList(int /*listId*/, int /*item*/, DialogControls& /*controls*/) {}
+  virtual std::span<const DialogLabel> Labels() const { return {}; }
+  // The list the wheel scrolls; none for a dialog without wheel handling.
+  virtual std::optional<int> WheelList() const { return std::nullopt; }
+  // The fire key dialog's fields and list are dark.
+  virtual bool DarkFields() const { return false; }
+  // Messages of the dialog's own that the frame does not handle.
+  virtual MessageResult OnOwnMessage(UINT /*message*/, WPARAM, LPARAM) { return std::nullopt; }
+
+  Win32DialogControls& Controls() { return controls_; }
+  const SubDialogContext& Context() const { return context_; }
+  HFONT Font() const { return fonts_.text.get(); }
+
+ private:
+  BOOL OnInitDialog() override;
+  bool PreTranslateMessage(MSG& msg) override;
+  MessageResult OnUnlistedMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
+    return OnOwnMessage(message, wParam, lParam);
+  }
+
+  MessageResult OnEraseBackground(WPARAM, LPARAM);
+  MessageResult OnLButtonDown(WPARAM, LPARAM);
+  MessageResult OnMouseMove(WPARAM, LPARAM);
+  MessageResult OnMouseHover(WPARAM, LPARAM);
+  MessageResult OnMouseWheel(WPARAM, LPARAM);
+  MessageResult OnListNotify(WPARAM, LPARAM);
+  MessageResult OnCtlColorStatic(WPARAM, LPARAM);
+  MessageResult OnCtlColorListBox(WPARAM, LPARAM);
+  MessageResult OnCtlColorEdit(WPARAM, LPARAM);
+  MessageResult OnControlColour(ControlKind kind, WPARAM wParam);
+  MessageResult OnDestroy(WPARAM, LPARAM);
+
+  FrameLook Look() const;
+  SkinPaintSources PaintSources();
+  void TrackListUnderCursor();
+
+  const DialogFrame& frame_;
+  SubDialogContext context_;
+  CanvasBitmap canvas_;
+  SkinFonts fonts_;
+  SkinImageCache images_;
+  Win32DialogControls controls_;
+  Win32MessageBoxes messageBoxes_;
+  FrameHover hover_;
+  UniqueBrush brush_;  // the controls' background, made once, deleted when the dialog ends
+};
+
+}  // namespace qv::win

@@ -1,0 +1,147 @@
+#include "keyassign/fire_key_dialog.h"
+
+#include "common/text.h"
+#include "keyassign/key_codes.h"
+#include "ui/layout.h"
+
+namespace qv {
+namespace {
+
+namespace fire = layout::fire_dialog;
+
+const DialogFrame kFrame{704, u"/fire-key.png", u"FireKey Dialog Load background image failed!!!"};
+
+constexpr LanguageText kTimesLabel{u"Times", u"次数", u"次數"};
+constexpr LanguageText kMakeTimeLabel{u"Make Time", u"按下时间", u"按下時間"};
+constexpr LanguageText kBreakTimeLabel{u"Break Time", u"弹起时间", u"彈起時間"};
+constexpr LanguageText kTimeRangeNote{u"Time (value range 5-255)", u"时间(数值范围5-255)", u"時間(數值範圍5-255)"};
+constexpr LanguageText kTimesRangeNote{
+    u"Times (value range 0-127,0 indicates fire key to end when the key released)",
+    u"次数(数值范围0-127，0表示按键放开火力键结束)", u"次數(數值範圍0-127，0表示按鍵放開火力鍵結束)"};
+
+struct FieldRule {
+  layout::Rect rect;
+  int64_t low;
+  int64_t high;
+  std::u16string_view replacement;
+};
+constexpr FieldRule kFields[] = {
+    {fire::kTimesField, 0, 127, u"1"},
+    {fire::kMakeTimeField, 5, 255, u"5"},
+    {fire::kBreakTimeField, 5, 255, u"5"},
+};
+constexpr FireField kAllFields[] = {FireField::Times, FireField::MakeTime, FireField::BreakTime};
+
+const FieldRule& RuleOf(FireField field) { return kFields[static_cast<size_t>(field)]; }
+
+}  // namespace
+
+FieldReading ReadFireField(FireField field, std::u16string_view text) {
+  const FieldRule& rule = RuleOf(field);
+  const int64_t number = ParseDecimalPrefix(text);
+  if (number < rule.low || number > rule.high) {
+    return {static_cast<uint8_t>(ParseDecimalPrefix(rule.replacement)), rule.replacement};
+  }
+  return {static_cast<uint8_t>(number), std::nullopt};
+}
+
+const DialogFrame& FireKeyDialog::Frame() { return kFrame; }
+
+FireKeyDialog::FireKeyDialog(Language language)
+    : labels_{{{In(language, kTimesLabel), fire::kTimesLabel, TextFormat::Right},
+               {In(language, kMakeTimeLabel), fire::kMakeTimeLabel, TextFormat::Right},
+               {In(language, kBreakTimeLabel), fire::kBreakTimeLabel, TextFormat::Right},
+               {In(language, kTimeRangeNote), fire::kTimeRangeNote, TextFormat::Left},
+               {In(language, kTimesRangeNote), fire::kTimesRangeNote, TextFormat::Left}}} {
+  for (int i = 0; i < kFireTargetCount; ++i) targets_.emplace_back(FireTargetText(i));
+}
+
+void FireKeyDialog::InitControls(DialogControls& controls) const {
+  controls.CreateCentredDisplay(kDisplayId, fire::kDisplay, targets_[static_cast<size_t>(target_)]);
+  ShowFields(controls);
+}
+
+DialogEnd FireKeyDialog::OnSkinnedClick(int x, int y, DialogControls& controls) {
+  if (listOpen_ && !fire::kList.Contains(x, y) && !fire::kSelector.Contains(x, y)) CloseList(controls);
+  const DialogEnd end = FrameButtonAt(x, y);
+  if (end != DialogEnd::None) return end;
+  if (fire::kSelector.Contains(x, y)) {
+    if (listOpen_) {
+      CloseList(controls);
+    } else {
+      OpenList(controls);
+    }
+  }
+  return DialogEnd::None;
+}
+
+void FireKeyDialog::OnListPick(DialogControls& controls) {
+  listOpen_ = false;
+  const std::optional<int> selection = controls.Selection(kListId);
+  if (!selection || *selection < 0 || *selection >= kFireTargetCount) return;
+  target_ = *selection;
+  controls.SetText(kDisplayId, targets_[static_cast<size_t>(target_)]);
+  CloseList(controls);
+}
+
+void FireKeyDialog::TrackListUnderCursor(int idUnderPointer, int item, DialogControls& controls) const {
+  if (idUnderPointer != kListId || !controls.Exists(kListId)) return;
+  if (item >= 0 && item < kFireTargetCount) controls.Select(kListId, item);
+}
+
+void FireKeyDialog::OnFieldChange(FireField field, std::u16string_view text, DialogControls& controls) {
+  texts_[static_cast<size_t>(field)] = text;
+  if (field == FireField::Times) {
+    Check(field, text, controls);
+    return;
+  }
+  controls.Invalidate(FieldId(FireField::MakeTime));
+  controls.Invalidate(FieldId(FireField::BreakTime));
+}
+
+void FireKeyDialog::OnFieldLeave(FireField field, std::u16string_view text, DialogControls& controls) {
+  if (field == FireField::Times) return;
+  texts_[static_cast<size_t>(field)] = text;
+  Check(field, text, controls);
+}
+
+void FireKeyDialog::Check(FireField field, std::u16string_view text, DialogControls& controls) {
+  const FieldReading reading = ReadFireField(field, text);
+  if (reading.replacement) {
+    texts_[static_cast<size_t>(field)] = *reading.replacement;
+    controls.SetText(FieldId(field), *reading.replacement);  // SetText also redraws it
+    return;
+  }
+  controls.Invalidate(FieldId(field));
+}
+
+std::optional<FireChoice> FireKeyDialog::Result(DialogEnd end) const {
+  if (end != DialogEnd::Ok) return std::nullopt;
+  return FireChoice{target_, ReadFireField(FireField::Times, FieldText(FireField::Times)).value,
+                    ReadFireField(FireField::MakeTime, FieldText(FireField::MakeTime)).value,
+                    ReadFireField(FireField::BreakTime, FieldText(FireField::BreakTime)).value};
+}
+
+void FireKeyDialog::OpenList(DialogControls& controls) {
+  if (!controls.Exists(kListId)) {
+    for (FireField field : kAllFields) {
+      if (controls.Exists(FieldId(field))) controls.Destroy(FieldId(field));
+    }
+    controls.CreateList(kListId, fire::kList, targets_);
+  }
+  listOpen_ = true;
+}
+
+void FireKeyDialog::CloseList(DialogControls& controls) {
+  if (controls.Exists(kListId)) controls.Destroy(kListId);
+  listOpen_ = false;
+  ShowFields(controls);
+}
+
+void FireKeyDialog::ShowFields(DialogControls& controls) const {
+  for (FireField field : kAllFields) {
+    if (!controls.Exists(FieldId(field))) controls.CreateNumberField(FieldId(field), RuleOf(field).rect, FieldText(field));
+  }
+}
+
+}  // namespace qv

@@ -1,0 +1,58 @@
+#pragma once
+// How a sub-dialog's frame looks: its paint, the hover looks of OK, Cancel and close, and
+// the colours of its child controls. Every sub-dialog draws through these, so the seven
+// dialogs cannot drift apart.
+#include <optional>
+#include <span>
+#include <string_view>
+
+#include "ui/canvas.h"
+#include "ui/control_colours.h"
+#include "ui/hover.h"
+#include "ui/layout.h"
+
+namespace qv {
+
+// A dialog's own text drawn on its background in the skin's text colour.
+struct DialogLabel {
+  std::u16string_view text;
+  layout::Rect rect;
+  TextFormat format = TextFormat::Left;
+};
+
+struct FrameLook {
+  std::u16string_view okText;
+  std::u16string_view cancelText;
+  Rgb textColour;
+};
+
+// WM_ERASEBKGND: both buttons with their texts, the dialog's labels, then close.
+void PaintSkinnedDialog(Canvas& canvas, const FrameLook& look, std::span<const DialogLabel> labels);
+
+enum class FrameButton { Ok, Cancel, Close };
+
+// Which button's hover look shows; each keeps it until the pointer moves off all three.
+class FrameHover {
+ public:
+  // WM_MOUSEMOVE: over a button, track the hover (10 ms); elsewhere, restore the buttons
+  // that show their hover look, if any.
+  MoveAnswer OnMove(int x, int y) const;
+  // Draws every hovered button normal and clears its flag.
+  void RestoreNormal(Canvas& canvas, const FrameLook& look);
+  // WM_MOUSEHOVER: the hover look of the button under the point; OK and Cancel, which
+  // share a look, hand it over to each other.
+  void OnHover(int x, int y, Canvas& canvas, const FrameLook& look);
+  bool Hovered(FrameButton button) const;
+
+ private:
+  bool ok_ = false;
+  bool cancel_ = false;
+  bool close_ = false;
+};
+
+// WM_CTLCOLOR* of a sub-dialog's controls: white text, transparent, the dialog's font and
+// its dark brush. `darkFields` is the fire key dialog's variant, whose list and edit
+// fields also get the dark background colour.
+ControlColours SubDialogColours(ControlKind kind, bool darkFields);
+
+}  // namespace qv

@@ -1,0 +1,258 @@
+"""The key sub-dialogs as a person uses them: a key list's Multimedia, HotKey and Windows
+entries open their skinned dialogs, whose choice reaches the mouse at Apply and shows in
+the key's box; the DPI sub-list follows the pointer; each dialog looks as reviewed in both
+skins and in Chinese; a skin without a dialog's background reports it and changes nothing."""
+
+import unittest
+
+import test_page
+from harness import DIST_SIM, App, probe, probe_ok, read_ini, wait_until, xdotool
+from page import click, grab, matches_reference, move, show_page, wait_drawn
+from test_lists import BLOCKS, EMPTY, MODE_A_KEY_TABLE, lists, open_list
+from test_page import ini
+
+KEY_BOXES = {2: (357, 232), 3: (357, 255)}
+MODE_B_BUTTON = (409, 528)
+MODE_B_KEY_TABLE = 160
+DPI_SUB_LIST = 40
+ENTRY = {"DPI Switch": 5, "Windows": 6, "Multimedia": 7, "HotKey": 8, "FireKey": 9, "SnipeKey": 11}
+# The sub-dialogs' frame, in their client pixels.
+SELECTOR_ARROW = (144, 136)
+OK, CLOSE = (218, 263), (361, 15)
+DIALOGS = {  # entry: (display id, list id)
+    "Windows": (532, 533),
+    "Multimedia": (552, 553),
+    "HotKey": (565, 566),
+    "SnipeKey": (563, 564),
+}
+SNIPE_SELECTOR_ARROW = (144, 113)
+FIRE_SELECTOR_ARROW, FIRE_LIST = (158, 77), 573
+FIRE_FIELDS = {"times": (123, 111), "make": (123, 145), "break": (123, 179)}
+DPI_SELECTOR = 193  # block-set byte: which DPI table the mouse uses
+SNIPE_CODE = 215
+
+
+def key_list(key):
+    return 40 + key
+
+
+def slot(table, key):
+    """The two bytes of a key in the memory file: (code, type)."""
+    offset = BLOCKS + table + 2 * (key - 1)
+    return slice(offset, offset + 2)
+
+
+def dialog_shown():
+    rc, out = probe("--dialog", "main")
+    return rc == 0 and out.startswith("visible")
+
+
+def open_dialog(key, entry):
+    """Opens the key's list and picks an entry that runs a sub-dialog; waits until it is drawn."""
+    open_list(KEY_BOXES[key], key_list(key))
+    x, y = map(int, probe_ok("list-item", key_list(key), ENTRY[entry]).split())
+    click(x, y)
+    if not wait_until(dialog_shown, 10):
+        raise AssertionError(f"choosing {entry} opened no dialog")
+    wait_drawn(dialog=True)
+
+
+def pick_in_dialog(entry, index):
+    display, list_id = DIALOGS[entry]
+    click(*(SNIPE_SELECTOR_ARROW if entry == "SnipeKey" else SELECTOR_ARROW), dialog=True)
+    if not wait_until(lambda: probe("--dialog", "lists")[1].strip(), 5):
+        raise AssertionError("the selector did not open the dialog's list")
+    x, y = map(int, probe_ok("--dialog", "list-item", list_id, index).split())
+    click(x, y, dialog=True)
+    if not wait_until(lambda: not probe("--dialog", "lists")[1].strip(), 5):
+        raise AssertionError("the pick left the dialog's list open")
+    return probe_ok("--dialog", "text", display).strip()
+
+
+def end_dialog(button=OK):
+    click(*button, dialog=True)
+    if not wait_until(lambda: not dialog_shown(), 5):
+        raise AssertionError(f"the button at {button} did not end the dialog")
+    # The key list closes once the dialog has gone; until then it covers the boxes below.
+    if not wait_until(lambda: lists() == {}, 5):
+        raise AssertionError(f"the key list stayed open after the dialog: {lists()}")
+
+
+def key_names(app, lang="EN"):
+    """The key names of str.ini's section for the language."""
+    section = read_ini(app.path("str.ini")).split(f"[Setting-{lang}]", 1)[1].split("[", 1)[0]
+    return dict(line.split("=", 1) for line in section.splitlines() if line.startswith("Item"))
+
+
+class KeyDialogRoads(unittest.TestCase):
+    def test_multimedia_vol_plus_on_key_2_reaches_the_mouse_and_its_box(self):
+        app = App(DIST_SIM)
+        with app:
+            show_page()
+            before = test_page.apply_and_wait(app)
+            open_dialog(2, "Multimedia")
+            self.assertEqual(probe_ok("--dialog", "text", 552).strip(), "Next", "every opening starts at Next")
+            self.assertEqual(pick_in_dialog("Multimedia", 5), "Vol+")
+            end_dialog()
+            after = test_page.apply_and_wait(app)
+            names = key_names(app)
+
+        expected = bytearray(before)
+        expected[slot(MODE_A_KEY_TABLE, 2)] = bytes([0x05, 0x02])
+        self.assertEqual(after.hex(), bytes(expected).hex())
+        self.assertEqual(names["Item2"], "Multimedia-Vol+")
+
+    def test_a_hot_key_and_a_windows_key_in_mode_b_reach_the_mouse(self):
+        app = App(DIST_SIM)
+        with app:
+            show_page()
+            before = test_page.apply_and_wait(app)
+            click(*MODE_B_BUTTON)
+            open_dialog(2, "HotKey")
+            self.assertEqual(pick_in_dialog("HotKey", 7), "Undo")
+            end_dialog()
+            open_dialog(3, "Windows")
+            self.assertEqual(pick_in_dialog("Windows", 2), "Calculator")
+            end_dialog()
+            after = test_page.apply_and_wait(app)
+            names = key_names(app)
+
+        expected = bytearray(before)
+        expected[slot(MODE_B_KEY_TABLE, 2)] = bytes([0x17, 0x02])  # hot-key entry 7: Ctrl+Z
+        expected[slot(MODE_B_KEY_TABLE, 3)] = bytes([0x09, 0x02])  # consumer entry 7 + 2
+        self.assertEqual(after.hex(), bytes(expected).hex())
+        self.assertEqual((names["Item23"], names["Item33"]), ("Undo", "Calculator"))
+
+    def test_close_after_a_pick_changes_nothing(self):
+        app = App(DIST_SIM)
+        with app:
+            show_page()
+            before = test_page.apply_and_wait(app)
+            open_dialog(2, "Multimedia")
+            pick_in_dialog("Multimedia", 6)
+            end_dialog(CLOSE)
+            after = test_page.apply_and_wait(app)
+        self.assertEqual(after.hex(), before.hex())
+
+
+class FireAndSnipeKeys(unittest.TestCase):
+    def type_into(self, field, text):
+        click(*FIRE_FIELDS[field], dialog=True)
+        xdotool("key", "End", "BackSpace", "BackSpace", "BackSpace")
+        xdotool("type", text)
+
+    def test_a_fire_key_with_a_scrolled_target_and_typed_times_reaches_the_mouse(self):
+        app = App(DIST_SIM)
+        with app:
+            show_page()
+            before = test_page.apply_and_wait(app)
+            open_dialog(2, "FireKey")
+            click(*FIRE_SELECTOR_ARROW, dialog=True)
+            self.assertTrue(wait_until(lambda: probe("--dialog", "lists")[1].count("\n") == 59, 5))
+            move(120, 150, dialog=True)
+            xdotool("click", "--repeat", "3", "5")  # three notches towards the user: nine lines
+            x, y = map(int, probe_ok("--dialog", "list-item", FIRE_LIST, 15).split())
+            self.assertLess(y, 257, "the wheel did not scroll the list")
+            click(x, y, dialog=True)
+            self.assertEqual(probe_ok("--dialog", "text", 572).strip(), "K")
+            self.type_into("times", "5")
+            self.type_into("make", "40")
+            self.type_into("break", "4")  # out of range, and OK comes while it has the focus
+            end_dialog()
+            after = test_page.apply_and_wait(app)
+            names = key_names(app)
+
+        expected = bytearray(before)
+        expected[slot(MODE_A_KEY_TABLE, 2)] = bytes([0x0E, 0x80 + 5])  # K, five shots
+        expected[BLOCKS + 206], expected[BLOCKS + 207] = 40, 5
+        self.assertEqual(after.hex(), bytes(expected).hex())
+        self.assertEqual(names["Item2"], "Fire Key-K")
+
+    def test_the_snipe_value_shown_is_the_value_whose_code_is_sent(self):
+        # DPI table 1 used to offer 600..3200 while sending the codes of its 500..7000 ladder.
+        for selector, index, value, code in ((2, 4, "1250", 0x0A), (1, 1, "1000", 0x04)):
+            with self.subTest(selector=selector):
+                first = App(DIST_SIM)
+                with first:  # the simulated mouse keeps its memory in a file from the first write
+                    show_page()
+                    memory = bytearray(test_page.apply_and_wait(first))
+                memory[BLOCKS + DPI_SELECTOR] = selector
+                app = App(DIST_SIM)
+                app.path("simmouse.bin").write_bytes(bytes(memory))
+                with app:
+                    show_page()
+                    before = test_page.apply_and_wait(app)
+                    open_dialog(2, "SnipeKey")
+                    self.assertEqual(pick_in_dialog("SnipeKey", index), value)
+                    end_dialog()
+                    after = test_page.apply_and_wait(app)
+                expected = bytearray(before)
+                expected[slot(MODE_A_KEY_TABLE, 2)] = bytes([0x0A, 0x03])
+                expected[BLOCKS + SNIPE_CODE] = code
+                self.assertEqual(after.hex(), bytes(expected).hex())
+
+
+class DpiSubList(unittest.TestCase):
+    def test_the_sub_list_follows_the_pointer_and_dpi_minus_assigns_sub_function_4(self):
+        app = App(DIST_SIM)
+        with app:
+            show_page()
+            before = test_page.apply_and_wait(app)
+            open_list(KEY_BOXES[2], key_list(2))
+            item = lambda index: tuple(map(int, probe_ok("list-item", key_list(2), index).split()))
+            move(*item(ENTRY["DPI Switch"]))
+            self.assertTrue(wait_until(lambda: DPI_SUB_LIST in lists(), 5), "resting on DPI Switch opened nothing")
+            self.assertEqual(lists()[DPI_SUB_LIST], ["DPI +", "DPI -", "DPI Loop"])
+            move(*item(ENTRY["DPI Switch"] - 1))
+            self.assertTrue(wait_until(lambda: DPI_SUB_LIST not in lists(), 5), "moving off left the sub-list open")
+            move(*item(ENTRY["DPI Switch"]))
+            self.assertTrue(wait_until(lambda: DPI_SUB_LIST in lists(), 5))
+            x, y = map(int, probe_ok("list-item", DPI_SUB_LIST, 1).split())
+            move(x, y)
+            click(x, y)
+            self.assertTrue(wait_until(lambda: lists() == {}, 5), "the pick left a list open")
+            after = test_page.apply_and_wait(app)
+
+        expected = bytearray(before)
+        expected[slot(MODE_A_KEY_TABLE, 2)] = bytes([0x04, 0x03])
+        self.assertEqual(after.hex(), bytes(expected).hex())
+
+
+class DialogScreens(unittest.TestCase):
+    def test_each_dialog_in_both_skins_and_in_chinese_matches_its_reviewed_screenshot(self):
+        for skin, lang in (("Carbon", "EN"), ("Frost", "EN"), ("Carbon", "CHS")):
+            with self.subTest(skin=skin, lang=lang), App(DIST_SIM, ini=ini(lang, skin)):
+                show_page()
+                for entry in (*DIALOGS, "FireKey"):
+                    open_dialog(2, entry)
+                    move(*OK, dialog=True)  # OK in its hover look
+                    shot = None
+
+                    def hovered():
+                        nonlocal shot
+                        shot = grab(f"dialog-{entry}-{skin}-{lang}", dialog=True)
+                        return matches_reference(shot, f"dialog-{entry}-{skin}-{lang}")
+                    self.assertTrue(wait_until(hovered, 5), f"{entry} differs from its reference: {shot}")
+                    end_dialog(CLOSE)
+                    move(*EMPTY)
+
+    def test_a_skin_without_the_dialog_background_reports_it_and_changes_nothing(self):
+        app = App(DIST_SIM, ini=ini("EN", "Carbon"))
+        app.path("Skins/Carbon/media-key.png").unlink()
+        with app:
+            show_page()
+            before = test_page.apply_and_wait(app)
+            open_list(KEY_BOXES[2], key_list(2))
+            x, y = map(int, probe_ok("list-item", key_list(2), ENTRY["Multimedia"]).split())
+            click(x, y)
+            shown = wait_until(lambda: probe("msgbox")[1].strip(), 10)
+            self.assertEqual(shown, "Media Dialog Load background image failed!!!\terror")
+            probe_ok("msgbox-ok")
+            self.assertTrue(wait_until(lambda: key_list(2) not in lists(), 5), "the list stayed open")
+            self.assertFalse(dialog_shown())
+            after = test_page.apply_and_wait(app)
+        self.assertEqual(after.hex(), before.hex())
+
+
+if __name__ == "__main__":
+    unittest.main()

@@ -1,0 +1,57 @@
+#include "keyassign/frame_looks.h"
+
+#include <gtest/gtest.h>
+
+#include "ui/page_fakes.h"
+
+namespace qv {
+namespace {
+
+using test::Call;
+using test::CallKind;
+using test::PageLog;
+namespace frame = layout::dialog;
+const FrameLook kLook{u"OK", u"Cancel", Rgb{1, 2, 3}};
+
+// The images drawn since the last call, as (name, left) pairs.
+std::vector<std::pair<std::u16string, int>> TakeImages(PageLog& log) {
+  std::vector<std::pair<std::u16string, int>> images;
+  for (const Call& call : log.Of(CallKind::Image)) images.emplace_back(call.what, call.rect.left);
+  log.calls.clear();
+  return images;
+}
+
+TEST(FrameHover, OkHandsItsLookToCancelAndMovingOffAllButtonsRestoresThem) {
+  PageLog log;
+  FrameHover hover;
+  const auto in = [](const layout::Rect& r) { return std::pair{r.left + 3, r.top + 3}; };
+  using Images = std::vector<std::pair<std::u16string, int>>;
+
+  EXPECT_EQ(hover.OnMove(in(frame::kOk).first, in(frame::kOk).second), MoveAnswer::Track);
+  hover.OnHover(in(frame::kOk).first, in(frame::kOk).second, log, kLook);
+  EXPECT_EQ(TakeImages(log), (Images{{u"/button-over.png", frame::kOk.left}}));
+
+  // Straight onto Cancel: it takes the look and OK is drawn normal again.
+  hover.OnHover(in(frame::kCancel).first, in(frame::kCancel).second, log, kLook);
+  EXPECT_EQ(TakeImages(log),
+            (Images{{u"/button-over.png", frame::kCancel.left}, {u"/button-normal.png", frame::kOk.left}}));
+  EXPECT_TRUE(hover.Hovered(FrameButton::Cancel));
+  EXPECT_FALSE(hover.Hovered(FrameButton::Ok));
+
+  hover.OnHover(in(frame::kClose).first, in(frame::kClose).second, log, kLook);
+  EXPECT_EQ(TakeImages(log), (Images{{u"/button-close-over.png", frame::kClose.left}}));
+
+  // Off every button: both looks go back in one redraw, and then there is nothing to do.
+  ASSERT_EQ(hover.OnMove(10, 100), MoveAnswer::RestoreLooks);
+  hover.RestoreNormal(log, kLook);
+  EXPECT_EQ(TakeImages(log), (Images{{u"/button-close-normal.png", frame::kClose.left},
+                                     {u"/button-normal.png", frame::kCancel.left}}));
+  EXPECT_EQ(hover.OnMove(10, 100), MoveAnswer::Nothing);
+
+  // A hover away from the buttons (the pointer left before it fired) draws nothing.
+  hover.OnHover(10, 100, log, kLook);
+  EXPECT_TRUE(log.calls.empty());
+}
+
+}  // namespace
+}  // namespace qv
