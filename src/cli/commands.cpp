@@ -77,7 +77,7 @@ Outcome List(Environment& env) {
   Session session(env.bus, env.pause);
   const bool opened = session.Open();
   if (!found && !opened) {
-    env.out << "No mouse found.\n";
+    env.out << "No mouse could be opened.\n";
     return NoMouse(env);
   }
   env.out << "Both configuration collections opened: " << (opened ? "yes" : "no") << "\n";

@@ -83,13 +83,13 @@ constexpr char kFixtureDump[] =
     "Key 3, Mode B: Single Key Space\n"
     "Key 4, Mode B: Fire Key R-CTRL, 3 shots\n";
 
-struct Run {
+struct Result {
   ExitCode code;
   std::string out;
   std::string error;
 };
 
-Run RunOn(SimMouse& mouse, MemoryFiles& files, const std::vector<std::string>& args) {
+Result RunOn(SimMouse& mouse, MemoryFiles& files, const std::vector<std::string>& args) {
   const auto parsed = ParseArguments(args);
   if (const auto* usage = std::get_if<std::string>(&parsed)) return {ExitCode::Usage, "", *usage};
   test::FakePause pause;
@@ -151,7 +151,7 @@ TEST(CliCommands, EachCommandPrintsChangesAndAnswersAsItShould) {
     SimMouse mouse;
     mouse.SetMemory(Fixture());
     MemoryFiles files;
-    const Run run = RunOn(mouse, files, c.args);
+    const Result run = RunOn(mouse, files, c.args);
     EXPECT_EQ(run.code, c.code) << run.error;
     EXPECT_EQ(run.error.empty(), c.code == ExitCode::Ok) << run.error;
     EXPECT_THAT(run.out, HasSubstr(c.output));
@@ -167,7 +167,7 @@ TEST(CliCommands, ApplySendsConfigBinAsTheTrayProgramDoes) {
   MemoryFiles files;
   const auto content = ConfigFileContent(1, DefaultRecord());
   files.files[u"config.bin"].assign(content.begin(), content.end());
-  const Run run = RunOn(mouse, files, {"apply", "config.bin"});
+  const Result run = RunOn(mouse, files, {"apply", "config.bin"});
   ASSERT_EQ(run.code, ExitCode::Ok) << run.error;
   SimMouse reader;
   reader.SetMemory(mouse.Memory());
@@ -181,7 +181,7 @@ TEST(CliCommands, BackupThenRestoreGivesTheMemoryBack) {
   MemoryFiles files;
   ASSERT_EQ(RunOn(mouse, files, {"backup", "mouse.qvb"}).code, ExitCode::Ok);
   ASSERT_EQ(RunOn(mouse, files, {"set", "light", "off"}).code, ExitCode::Ok);
-  const Run run = RunOn(mouse, files, {"restore", "mouse.qvb"});
+  const Result run = RunOn(mouse, files, {"restore", "mouse.qvb"});
   EXPECT_EQ(run.code, ExitCode::Ok) << run.error;
   EXPECT_EQ(mouse.Memory(), Fixture());
 }
@@ -207,7 +207,7 @@ TEST(CliCommands, RestoreRefusesDamagedTruncatedAndForeignFilesWithoutTouchingTh
     std::vector<uint8_t> content = BackupContent(image);
     breakIt(content);
     files.files[u"broken.qvb"] = content;
-    const Run run = RunOn(mouse, files, {"restore", "broken.qvb"});
+    const Result run = RunOn(mouse, files, {"restore", "broken.qvb"});
     EXPECT_EQ(run.code, ExitCode::File);
     EXPECT_THAT(run.error, HasSubstr("broken.qvb"));
     EXPECT_EQ(mouse.TransferAttempts(), 0u);
@@ -250,7 +250,7 @@ TEST(CliCommands, AFaultAtAnyTransferOfASetFailsWithThePhasesExitCode) {
       faults.noAnswer = fault == Fault::NoAnswer;
       faults.wrongSignature = fault == Fault::WrongSignature;
       MemoryFiles files;
-      const Run run = RunOn(mouse, files, set);
+      const Result run = RunOn(mouse, files, set);
       EXPECT_EQ(run.code, phaseCode(transfer)) << run.error;
       if (transfer < read || (fault == Fault::WrongSignature && transfer < read + write)) {
         EXPECT_EQ(mouse.Memory(), Fixture());  // nothing written
@@ -268,7 +268,7 @@ TEST(CliCommands, AVerifiedWriteCatchesABlockTheMouseSilentlyDropped) {
   mouse.SetMemory(Fixture());
   mouse.Faults().dropWrittenBlock = 4;
   MemoryFiles files;
-  const Run run = RunOn(mouse, files, {"set", "stage", "2", "dpi", "1750"});
+  const Result run = RunOn(mouse, files, {"set", "stage", "2", "dpi", "1750"});
   EXPECT_EQ(run.code, ExitCode::Mismatch);
   EXPECT_THAT(run.error, HasSubstr("block 4"));
   EXPECT_EQ(mouse.Memory(), Fixture());

@@ -1,6 +1,7 @@
 // The Linux bus through its seam: hidraw nodes described by sysfs and by the report
 // descriptor bytes of the mouse's two configuration interfaces and of a foreign keyboard.
 #include <linux/hidraw.h>
+#include <sys/ioctl.h>
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
