@@ -198,7 +198,7 @@ read is incomplete; after writing it reads the mouse back and compares.
 
 Exit codes:
   0  done
-  1  the arguments are not a command
+  1  the arguments are not a command, or ask for what this mouse cannot hold
   2  a file could not be read or written, or a backup was refused as damaged or foreign
   3  no mouse found, or it could not be opened
   4  the mouse did not answer a read completely; nothing was written

@@ -4,7 +4,7 @@ namespace qv::cli {
 
 enum class ExitCode : int {
   Ok = 0,
-  Usage = 1,        // the arguments are not a command
+  Usage = 1,        // the arguments are not a command, or ask what the mouse cannot hold
   File = 2,         // a file could not be read or written, or a backup was refused
   NoMouse = 3,      // no mouse found, or it could not be opened
   ReadFailed = 4,   // the mouse did not answer a read completely; nothing was written
