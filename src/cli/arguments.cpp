@@ -142,7 +142,8 @@ std::variant<Command, std::string> ParseArguments(std::span<const std::string> a
   Command command;
   Args words;
   for (size_t i = 0; i < args.size(); ++i) {
-    if (args[i] == "--help" || args[i] == "-h" || args[i] == "help") return command;  // Verb::Help
+    const bool helpWord = args[i] == "help" && words.empty();  // "backup help" names a file
+    if (args[i] == "--help" || args[i] == "-h" || helpWord) return command;  // Verb::Help
     if (args[i] == "--json") {
       command.json = true;
     } else if (args[i] == "--sim") {
