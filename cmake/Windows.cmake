@@ -28,6 +28,12 @@ target_link_options(QV318_Driver PRIVATE -municode)
 target_compile_options(QV318_Driver PRIVATE ${QV_WARNINGS})
 add_dependencies(QV318_Driver skin_icon)
 
+# The command-line companion, a console program over the same core.
+add_executable(qv318ctl ${CMAKE_SOURCE_DIR}/src/cli/win32/main.cpp)
+target_link_libraries(qv318ctl PRIVATE qvwin)
+target_link_options(qv318ctl PRIVATE -municode)
+target_compile_options(qv318ctl PRIVATE ${QV_WARNINGS})
+
 # One ctest entry per test case, so that a failure names the case. The cases are read from
 # the sources, since listing them from the executable would start Wine at build time; a
 # guard entry compares what was read with the executable's own list when the tests run.

@@ -15,4 +15,13 @@ inline void StoreLE16(std::span<uint8_t> bytes, size_t offset, uint16_t value) {
   bytes[offset + 1] = static_cast<uint8_t>(value >> 8);
 }
 
+inline uint32_t LoadLE32(std::span<const uint8_t> bytes, size_t offset) {
+  return static_cast<uint32_t>(LoadLE16(bytes, offset)) | (static_cast<uint32_t>(LoadLE16(bytes, offset + 2)) << 16);
+}
+
+inline void StoreLE32(std::span<uint8_t> bytes, size_t offset, uint32_t value) {
+  StoreLE16(bytes, offset, static_cast<uint16_t>(value & 0xFFFF));
+  StoreLE16(bytes, offset + 2, static_cast<uint16_t>(value >> 16));
+}
+
 }  // namespace qv

@@ -42,11 +42,14 @@ ButtonResult ApplyIfConnected(AppState& state, const LocalState& local, ApplySer
 
 }  // namespace
 
+MouseApply ApplyToMouse(AppState& state, MouseLink& mouse) {
+  if (!EnsureCompleteImage(state, mouse)) return MouseApply::ReadFailed;
+  BuildImage(state, mouse);
+  return mouse.WriteOperation(state.image) ? MouseApply::Written : MouseApply::WriteFailed;
+}
+
 void ApplySettings(AppState& state, const LocalState& local, ApplyServices services) {
-  if (EnsureCompleteImage(state, services.mouse)) {
-    BuildImage(state, services.mouse);
-    services.mouse.WriteOperation(state.image);
-  } else {
+  if (ApplyToMouse(state, services.mouse) == MouseApply::ReadFailed) {
     services.messages.Show(services.missingMouseText, u"WriteOperation");
   }
   SaveConfigFile(services.files, services.messages, local.paths, state.record);

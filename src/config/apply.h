@@ -20,6 +20,13 @@ struct ApplyServices {
   std::u16string_view missingMouseText;  // in the user's language
 };
 
+enum class MouseApply { Written, ReadFailed, WriteFailed };
+
+// The part of the pipeline that reaches the mouse: an image never read completely is read
+// first (nothing is written when that read fails), then the image is built from the
+// record and written. The command line sends a saved config.bin through this too.
+MouseApply ApplyToMouse(AppState& state, MouseLink& mouse);
+
 // The whole pipeline: the image from the record, the write to the mouse, config.bin and the
 // key names. An image never read completely is read again first; if that read fails
 // nothing goes to the mouse and the user is told so, as for a failed write, but the local

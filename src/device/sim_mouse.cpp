@@ -1,6 +1,7 @@
 #include "device/sim_mouse.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "device/mouse_identity.h"
 #include "device/reports.h"
@@ -46,6 +47,11 @@ const SimCollection* SimMouse::Present(size_t index) const {
   const SimCollection& c = kCollections[index];
   if (c.role == SimRole::Foreign) return foreignPresent_ ? &c : nullptr;
   return plugged_ ? &c : nullptr;
+}
+
+// attempts_ already counts the transfer being handled.
+bool SimMouse::FaultsActive() const {
+  return !faults_.faultsFromTransfer || attempts_ > *faults_.faultsFromTransfer;
 }
 
 bool SimMouse::BeginEnumeration() {
@@ -118,7 +124,7 @@ const SimCollection* SimMouse::FeatureChannel(HidHandle handle, size_t length) {
   if (c == nullptr || (c->role != SimRole::Data && c->role != SimRole::Command)) return nullptr;
   if (faults_.unplugBeforeTransfer && attempts_ == *faults_.unplugBeforeTransfer) Unplug();
   ++attempts_;
-  if (!plugged_ || faults_.noAnswer || length != c->caps.featureReportByteLength) return nullptr;
+  if (!plugged_ || (faults_.noAnswer && FaultsActive()) || length != c->caps.featureReportByteLength) return nullptr;
   return c;
 }
 
@@ -177,9 +183,10 @@ void SimMouse::ReceiveBlock(std::span<const uint8_t> wire) {
   if (scrambles_) UnscrambleDataReport(plain);
   Record(SimDirection::Set, SimChannel::Data, wire, plain);
   if (writeBlock_ == 0 || plain[kReportIdOffset] != kDataReportId) return;  // not for us: dropped
+  const uint8_t block = std::exchange(writeBlock_, 0);
+  if (block == faults_.dropWrittenBlock) return;  // acknowledged, never kept
   const SimMemory before = memory_;
-  std::copy_n(plain.begin() + kBlockOffset, kBlockSize, memory_.begin() + kStatusSize + kBlockSize * (writeBlock_ - 1u));
-  writeBlock_ = 0;
+  std::copy_n(plain.begin() + kBlockOffset, kBlockSize, memory_.begin() + kStatusSize + kBlockSize * (block - 1u));
   SaveIfChanged(before);
 }
 
@@ -187,7 +194,7 @@ void SimMouse::AnswerCommand(std::span<uint8_t> report) {
   std::vector<uint8_t> plain(kCommandReportSize, 0);
   plain[kReportIdOffset] = faults_.answerReportId;
   std::copy(kSignature.begin(), kSignature.end(), plain.begin() + kSignatureOffset);
-  if (faults_.wrongSignature) plain[kSignatureOffset + 3] ^= 0xFF;
+  if (faults_.wrongSignature && FaultsActive()) plain[kSignatureOffset + 3] ^= 0xFF;
   plain[kCommandOffset] = lastCommand_;
   plain[kFirstParamOffset] = memory_[ConfigImage::kStatusRate];
   plain[kSecondParamOffset] = memory_[ConfigImage::kStatusStage];

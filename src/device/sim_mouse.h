@@ -33,6 +33,10 @@ struct SimFaults {
   // The mouse is unplugged just before transfer N (0-based, counting every feature
   // transfer asked of its channels) and stays away until Plug().
   std::optional<size_t> unplugBeforeTransfer;
+  // noAnswer and wrongSignature hold only from transfer N on (counted as above).
+  std::optional<size_t> faultsFromTransfer;
+  // The data report of this block (1..5) is acknowledged on a write but never stored.
+  uint8_t dropWrittenBlock = 0;
 };
 
 // One transfer that crossed the wire, as sent and as the mouse understood or built it.
@@ -78,6 +82,7 @@ class SimMouse final : public HidBus {
 
  private:
   const SimCollection* Present(size_t index) const;
+  bool FaultsActive() const;
   const SimCollection* CollectionOf(HidHandle handle) const;
   const SimCollection* FeatureChannel(HidHandle handle, size_t length);
   void LoadMemory();

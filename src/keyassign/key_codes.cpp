@@ -3,23 +3,6 @@
 namespace qv {
 namespace {
 
-// Type bytes the mouse understands.
-constexpr uint8_t kTypeButtonOrKey = 0x00;
-constexpr uint8_t kTypeConsumerEntry = 0x02;
-constexpr uint8_t kTypeSpecial = 0x03;
-constexpr uint8_t kTypeFireBit = 0x80;
-
-// Codes of type kTypeSpecial besides the DPI sub-functions.
-constexpr uint8_t kSpecialModeSwitch = 0x06;
-constexpr uint8_t kSpecialSnipe = 0x0A;
-
-// Mouse-button codes of type kTypeButtonOrKey.
-constexpr uint8_t kButtonLeft = 0xF0;
-constexpr uint8_t kButtonRight = 0xF1;
-constexpr uint8_t kButtonMiddle = 0xF2;
-constexpr uint8_t kButtonBackward = 0xF3;
-constexpr uint8_t kButtonForward = 0xF4;
-
 uint8_t Plus(uint8_t a, uint8_t b) { return static_cast<uint8_t>(a + b); }
 
 struct FireTarget {
@@ -53,19 +36,19 @@ const FireTarget* FireTargetAt(int index) {
 KeyCode EncodeKeyAssignment(const UiRecord& record, KeyMode mode, int key) {
   const auto field = [&](size_t offset) { return record.Key(offset, mode, key); };
   switch (static_cast<KeyFunctionType>(field(uirec::kFunctionType))) {
-    case KeyFunctionType::LeftClick: return {kButtonLeft, kTypeButtonOrKey};
-    case KeyFunctionType::RightClick: return {kButtonRight, kTypeButtonOrKey};
-    case KeyFunctionType::MidClick: return {kButtonMiddle, kTypeButtonOrKey};
-    case KeyFunctionType::Forward: return {kButtonForward, kTypeButtonOrKey};
-    case KeyFunctionType::Backward: return {kButtonBackward, kTypeButtonOrKey};
-    case KeyFunctionType::DpiSwitch: return {field(uirec::kDpiSubFunction), kTypeSpecial};
-    case KeyFunctionType::Windows: return {Plus(field(uirec::kWindowsIndex), kWindowsCodeBase), kTypeConsumerEntry};
-    case KeyFunctionType::Multimedia: return {field(uirec::kMediaIndex), kTypeConsumerEntry};
-    case KeyFunctionType::HotKey: return {Plus(field(uirec::kHotKeyIndex), kHotKeyCodeBase), kTypeConsumerEntry};
-    case KeyFunctionType::FireKey: return {field(uirec::kFireTargetCode), Plus(field(uirec::kFireTimes), kTypeFireBit)};
-    case KeyFunctionType::SingleKey: return {field(uirec::kSingleKeyUsage), kTypeButtonOrKey};
-    case KeyFunctionType::SnipeKey: return {kSpecialSnipe, kTypeSpecial};
-    case KeyFunctionType::Shift: return {kSpecialModeSwitch, kTypeSpecial};
+    case KeyFunctionType::LeftClick: return {kButtonLeft, kKeyTypeButtonOrKey};
+    case KeyFunctionType::RightClick: return {kButtonRight, kKeyTypeButtonOrKey};
+    case KeyFunctionType::MidClick: return {kButtonMiddle, kKeyTypeButtonOrKey};
+    case KeyFunctionType::Forward: return {kButtonForward, kKeyTypeButtonOrKey};
+    case KeyFunctionType::Backward: return {kButtonBackward, kKeyTypeButtonOrKey};
+    case KeyFunctionType::DpiSwitch: return {field(uirec::kDpiSubFunction), kKeyTypeSpecial};
+    case KeyFunctionType::Windows: return {Plus(field(uirec::kWindowsIndex), kWindowsCodeBase), kKeyTypeConsumerEntry};
+    case KeyFunctionType::Multimedia: return {field(uirec::kMediaIndex), kKeyTypeConsumerEntry};
+    case KeyFunctionType::HotKey: return {Plus(field(uirec::kHotKeyIndex), kHotKeyCodeBase), kKeyTypeConsumerEntry};
+    case KeyFunctionType::FireKey: return {field(uirec::kFireTargetCode), Plus(field(uirec::kFireTimes), kKeyTypeFireBit)};
+    case KeyFunctionType::SingleKey: return {field(uirec::kSingleKeyUsage), kKeyTypeButtonOrKey};
+    case KeyFunctionType::SnipeKey: return {kSpecialSnipe, kKeyTypeSpecial};
+    case KeyFunctionType::Shift: return {kSpecialModeSwitch, kKeyTypeSpecial};
     case KeyFunctionType::KeyOff: break;
   }
   return {};  // Key Off, and any type a damaged record may hold

@@ -39,6 +39,19 @@ inline constexpr uint8_t kDpiLoop = 5;
 // Keys 1..4 are offered and sent; keys 5..8 only live in the record.
 inline constexpr int kSentKeyCount = 4;
 
+// Type bytes of a key-table slot, and the codes the mouse gives a meaning of its own.
+inline constexpr uint8_t kKeyTypeButtonOrKey = 0x00;
+inline constexpr uint8_t kKeyTypeConsumerEntry = 0x02;
+inline constexpr uint8_t kKeyTypeSpecial = 0x03;
+inline constexpr uint8_t kKeyTypeFireBit = 0x80;  // the lower seven bits count the shots
+inline constexpr uint8_t kSpecialModeSwitch = 0x06;
+inline constexpr uint8_t kSpecialSnipe = 0x0A;
+inline constexpr uint8_t kButtonLeft = 0xF0;
+inline constexpr uint8_t kButtonRight = 0xF1;
+inline constexpr uint8_t kButtonMiddle = 0xF2;
+inline constexpr uint8_t kButtonBackward = 0xF3;
+inline constexpr uint8_t kButtonForward = 0xF4;
+
 // One slot of a key table on the mouse.
 struct KeyCode {
   uint8_t code = 0;

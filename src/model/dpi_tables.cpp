@@ -45,6 +45,21 @@ uint8_t DpiCode(int selector, int index, bool enabled) {
   return enabled ? static_cast<uint8_t>(code & ~kDpiDisabledBit) : static_cast<uint8_t>(code | kDpiDisabledBit);
 }
 
+int DpiValue(int selector, int index) {
+  const DpiTable* table = TableOf(selector);
+  return table != nullptr && InTable(*table, index) ? table->values[static_cast<size_t>(index)] : 0;
+}
+
+int DpiIndexOfCode(int selector, uint8_t code) {
+  const DpiTable* table = TableOf(selector);
+  if (table == nullptr) return -1;
+  const auto wanted = static_cast<uint8_t>(code & ~kDpiDisabledBit);
+  for (int index = 0; index < table->steps; ++index) {
+    if (table->codes[static_cast<size_t>(index)] == wanted) return index;
+  }
+  return -1;
+}
+
 std::u16string DpiValueText(int selector, int index) {
   const bool shown = selector >= 1 && selector <= 3;
   return ValueText(TableOf(shown ? selector : 0), index);

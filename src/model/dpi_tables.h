@@ -20,6 +20,13 @@ int DpiLevelCount(int selector);
 // selector or an index beyond the table gives code 0 (0x80 when not enabled).
 uint8_t DpiCode(int selector, int index, bool enabled);
 
+// The DPI value at `index` of the selector's table, 0 for an unknown selector or index.
+int DpiValue(int selector, int index);
+
+// The position of a stage code (bit 7 ignored) in the selector's code table, -1 when the
+// table has no such code.
+int DpiIndexOfCode(int selector, uint8_t code);
+
 // The page's value text of a level: a selector outside 1..3 shows the selector-0 list; an
 // index beyond the list gives an empty text.
 std::u16string DpiValueText(int selector, int index);

@@ -66,6 +66,13 @@ std::u16string_view KeyListEntry(Language language, int index) {
   return Text(language, kEntrySlots[static_cast<size_t>(index)]);
 }
 
+std::u16string_view DpiSubFunctionText(uint8_t subFunction) {
+  for (const DpiSubEntry& entry : kDpiSubEntries) {
+    if (entry.subFunction == subFunction) return entry.text;
+  }
+  return {};
+}
+
 std::optional<MessageBoxText> OpenKeyList(const Page& page, int key, PageControls& controls) {
   if (!IsKey(key)) return std::nullopt;
   if (page.session.openLists.keyLists[Index(key)]) {

@@ -2,6 +2,7 @@
 // The key lists 41..48 that drop down under the key boxes, and the DPI sub-list 40 that
 // opens beside their "DPI Switch" entry. A choice changes only the record and the key
 // names; nothing reaches the mouse before Apply.
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <span>
@@ -22,6 +23,9 @@ inline constexpr int kDpiSubListSize = 60;  // width and height
 
 // Entry 0..13 of every key list (the key function's list position); empty outside.
 std::u16string_view KeyListEntry(Language language, int index);
+
+// The DPI sub-list's text of a sub-function ("DPI +", "DPI -", "DPI Loop"); empty otherwise.
+std::u16string_view DpiSubFunctionText(uint8_t subFunction);
 
 // A press on key box 1..8: a second press closes its list, and opening one closes every
 // other key list. The key that alone carries "Left Click" in the shown mode keeps it: the

@@ -28,24 +28,28 @@ def wait_until(predicate, timeout=20.0, interval=0.2):
         time.sleep(interval)
 
 
-def probe(*args, timeout=15):
-    """Runs qvprobe once and answers (exit code, output). One attempt only: a message sent
-    again after a timeout would reach the program twice and hide a hung handler."""
-    command = f"qvprobe {' '.join(map(str, args))}"
-    # Output goes to files and the wait is for the process: a Wine desktop that this start
-    # opens inherits its stderr and would hold a pipe open long after the probe has ended.
+def run_to_files(command, timeout, cwd=None):
+    """Runs a command once and answers (exit code, stdout, stderr). Output goes to files
+    and the wait is for the process: a Wine desktop that this start opens inherits its
+    stderr and would hold a pipe open long after the program has ended."""
     with tempfile.TemporaryFile() as out, tempfile.TemporaryFile() as err:
-        process = subprocess.Popen(["wine", str(PROBE), *map(str, args)], stdout=out, stderr=err)
+        process = subprocess.Popen(command, cwd=cwd, stdout=out, stderr=err)
         try:
             rc = process.wait(timeout)
         except subprocess.TimeoutExpired:
             process.kill()
             process.wait(10)
-            raise AssertionError(f"{command} did not end within {timeout} s")
+            raise AssertionError(f"{' '.join(map(str, command))} did not end within {timeout} s")
         out.seek(0)
         err.seek(0)
-        stdout = out.read().decode("utf-8", "replace")
-        stderr = err.read().decode("utf-8", "replace")
+        return rc, out.read().decode("utf-8", "replace"), err.read().decode("utf-8", "replace")
+
+
+def probe(*args, timeout=15):
+    """Runs qvprobe once and answers (exit code, output). One attempt only: a message sent
+    again after a timeout would reach the program twice and hide a hung handler."""
+    command = f"qvprobe {' '.join(map(str, args))}"
+    rc, stdout, stderr = run_to_files(["wine", str(PROBE), *map(str, args)], timeout)
     if rc == 3:
         raise AssertionError(f"the program did not answer {command}: {stderr.strip()}")
     return rc, stdout

@@ -18,8 +18,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Besides itself, each folder may include only these. A win32/ folder follows its parent's
-// row and may also include common/win32.
+// Besides itself, each folder may include only these. A win32/ or linux/ folder follows
+// its parent's row; a win32/ folder may also include common/win32.
 const std::map<std::string, std::set<std::string>> kMayInclude = {
     {"common", {}},
     {"model", {"common"}},
@@ -29,6 +29,8 @@ const std::map<std::string, std::set<std::string>> kMayInclude = {
     {"device", {"config", "model", "common"}},
     {"skins", {"ui", "model", "common"}},
     {"app", {"skins", "device", "config", "keyassign", "ui", "model", "common"}},
+    // The command line is a front end beside app, with no windows and no skins.
+    {"cli", {"device", "config", "keyassign", "ui", "model", "common"}},
 };
 
 // System headers that only the Win32 layer may use.
@@ -37,12 +39,18 @@ const std::set<std::string> kWindowsHeaders = {
     "dbt.h",     "gdiplus.h",  "commctrl.h", "commdlg.h", "shellapi.h", "shlwapi.h", "objidl.h", "tchar.h",
 };
 
+// System headers that only a linux/ folder (device/linux: the hidraw bus) may use.
+const std::set<std::string> kLinuxHeaders = {
+    "linux/hidraw.h", "linux/hid.h", "linux/input.h", "sys/ioctl.h", "fcntl.h", "unistd.h", "dirent.h",
+};
+
 struct SourceFile {
   std::string path;  // relative to src/, with forward slashes
   std::string text;
 };
 
 bool IsWin32(const std::string& path) { return path.find("/win32/") != std::string::npos; }
+bool IsLinux(const std::string& path) { return path.find("/linux/") != std::string::npos; }
 std::string FolderOf(const std::string& path) { return path.substr(0, path.find('/')); }
 
 std::vector<std::string> Violations(const std::vector<SourceFile>& files) {
@@ -64,13 +72,15 @@ std::vector<std::string> Violations(const std::vector<SourceFile>& files) {
         std::string name = target;
         std::transform(name.begin(), name.end(), name.begin(), [](unsigned char c) { return std::tolower(c); });
         if (!IsWin32(file.path) && kWindowsHeaders.count(name)) found.push_back(file.path + ": <" + target + ">");
+        if (!IsLinux(file.path) && kLinuxHeaders.count(name)) found.push_back(file.path + ": <" + target + ">");
         continue;
       }
       if (target.find('/') == std::string::npos) continue;  // generated headers such as resource.h
       const std::string targetFolder = FolderOf(target);
       const bool allowedFolder = targetFolder == folder || rule->second.count(targetFolder) > 0;
       const bool allowedWin32 = !IsWin32(target) || IsWin32(file.path);
-      if (!allowedFolder || !allowedWin32) found.push_back(file.path + ": \"" + target + "\"");
+      const bool allowedLinux = !IsLinux(target) || IsLinux(file.path);
+      if (!allowedFolder || !allowedWin32 || !allowedLinux) found.push_back(file.path + ": \"" + target + "\"");
     }
   }
   return found;
@@ -103,6 +113,9 @@ TEST(Layering, EachKindOfViolationIsFound) {
       {"device/c.h", "  #  include <Windows.h>\n"},              // a portable file
       {"config/d.cpp", "#include \"common/win32/wide.h\"\n"},   // portable using Win32
       {"widgets/e.h", ""},                                       // a folder nobody placed
+      {"cli/f.cpp", "#include <sys/ioctl.h>\n"},                 // Linux calls outside linux/
+      {"cli/g.cpp", "#include \"device/linux/hidraw_hid_bus.h\"\n"},  // portable using the Linux bus
+      {"cli/h.cpp", "#include \"app/notices.h\"\n"},            // the command line beside app
   };
   for (const SourceFile& file : bad) EXPECT_EQ(Violations({file}).size(), 1u) << file.path;
   EXPECT_THAT(Violations({{"config/win32/f.cpp", "#include <windows.h>\n#include \"common/win32/wide.h\"\n"

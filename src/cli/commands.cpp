@@ -1,0 +1,208 @@
+#include "cli/commands.h"
+
+#include <cstdio>
+#include <variant>
+
+#include "cli/backup_file.h"
+#include "cli/changes.h"
+#include "cli/mouse_view.h"
+#include "cli/session.h"
+#include "cli/std_services.h"
+#include "cli/view_output.h"
+#include "common/text.h"
+#include "config/apply.h"
+#include "device/hid_owners.h"
+#include "device/mouse_identity.h"
+
+namespace qv::cli {
+namespace {
+
+constexpr size_t kLargestFileRead = 1 << 20;  // a backup or config.bin is far smaller
+
+Outcome Error(ExitCode code, std::string sentence) { return {code, std::move(sentence)}; }
+
+Outcome NoMouse(Environment& env) {
+  const std::string reason = env.noMouseReason ? env.noMouseReason() : std::string();
+  return Error(ExitCode::NoMouse, reason.empty() ? "no QV318 mouse found (USB 04D9:A09E)." : reason);
+}
+
+Outcome ReadFailed() {
+  return Error(ExitCode::ReadFailed, "the mouse did not answer completely while it was read; nothing was written.");
+}
+
+std::string RoleOf(const HidCaps& caps) {
+  if (caps.usagePage == kGenericDesktopPage && caps.usage == kDataChannelUsage &&
+      caps.featureReportByteLength == kDataChannelFeatureLength) {
+    return "data channel";
+  }
+  if (caps.usagePage == kGenericDesktopPage && caps.usage == kCommandChannelUsage &&
+      caps.featureReportByteLength == kCommandChannelFeatureLength) {
+    return "command channel";
+  }
+  char text[64];
+  std::snprintf(text, sizeof text, "other collection (usage page 0x%X, usage 0x%X)", caps.usagePage, caps.usage);
+  return text;
+}
+
+// One line per collection of the mouse on the bus; false when there is none.
+bool ListCollections(Environment& env) {
+  HidBus& bus = env.bus;
+  bool found = false;
+  EnumerationScope scope(bus);
+  for (uint32_t member = 0; scope.Begun(); ++member) {
+    const HidInterface entry = bus.EnumerateInterface(member);
+    if (entry.status == HidEnumStatus::NoMoreItems) break;
+    if (!entry.path) continue;
+    const std::string path = ToUtf8(*entry.path);
+    const HidOpenResult opened = bus.Open(*entry.path, kAccessNone, kAttributesNone);
+    if (opened.handle == kInvalidHidHandle) continue;
+    HidHandleOwner handle(bus, opened.handle);
+    HidAttributes attributes;
+    if (!bus.GetAttributes(handle.Get(), attributes) || attributes.vendorId != kMouseVendorId ||
+        attributes.productId != kMouseProductId) {
+      continue;
+    }
+    PreparsedOwner preparsed(bus, bus.GetPreparsedData(handle.Get()));
+    HidCaps caps;
+    if (!preparsed || bus.GetCaps(preparsed.Get(), caps) != HidCapsStatus::Success) continue;
+    if (!found) env.out << "Mouse 04D9:A09E\n";
+    found = true;
+    env.out << "  " << RoleOf(caps) << ": " << path << "\n";
+  }
+  return found;
+}
+
+Outcome List(Environment& env) {
+  const bool found = ListCollections(env);
+  Session session(env.bus, env.pause);
+  const bool opened = session.Open();
+  if (!found && !opened) {
+    env.out << "No mouse could be opened.\n";
+    return NoMouse(env);
+  }
+  env.out << "Both configuration collections opened: " << (opened ? "yes" : "no") << "\n";
+  if (!opened) return NoMouse(env);
+  return {};
+}
+
+Outcome WriteVerified(Session& session, const ConfigImage& image) {
+  if (!session.Write(image)) return Error(ExitCode::WriteFailed, "the write did not reach the mouse completely.");
+  if (const auto mismatch = session.Verify(image)) return Error(ExitCode::Mismatch, *mismatch);
+  return {};
+}
+
+// Opens the mouse and reads all of it; `image` holds the memory on success.
+Outcome OpenAndRead(Environment& env, Session& session, ConfigImage& image) {
+  if (!session.Open()) return NoMouse(env);
+  if (!session.Read(image)) return ReadFailed();
+  return {};
+}
+
+Outcome Dump(const Command& command, Environment& env) {
+  Session session(env.bus, env.pause);
+  ConfigImage image;
+  if (Outcome read = OpenAndRead(env, session, image); read.code != ExitCode::Ok) return read;
+  const MouseView view = ViewOf(image);
+  env.out << (command.json ? ViewJson(view) : ViewText(view));
+  return {};
+}
+
+Outcome Backup(const Command& command, Environment& env) {
+  Session session(env.bus, env.pause);
+  ConfigImage image;
+  if (Outcome read = OpenAndRead(env, session, image); read.code != ExitCode::Ok) return read;
+  const std::vector<uint8_t> content = BackupContent(image);
+  if (!env.files.Replace(FromUtf8(command.file), content)) {
+    return Error(ExitCode::File, "cannot write " + command.file + " (error " + std::to_string(env.files.LastError()) + ").");
+  }
+  env.out << "Saved the mouse's memory to " << command.file << ".\n";
+  return {};
+}
+
+Outcome Restore(const Command& command, Environment& env) {
+  const auto content = env.files.Read(FromUtf8(command.file), kLargestFileRead);
+  if (!content) return Error(ExitCode::File, "cannot read " + command.file + ".");
+  const auto parsed = ParseBackup(*content);
+  if (const auto* refusal = std::get_if<std::string>(&parsed)) {
+    return Error(ExitCode::File, command.file + " " + *refusal + "; the mouse was not touched.");
+  }
+  Session session(env.bus, env.pause);
+  ConfigImage current;
+  if (Outcome read = OpenAndRead(env, session, current); read.code != ExitCode::Ok) return read;
+  if (Outcome written = WriteVerified(session, std::get<ConfigImage>(parsed)); written.code != ExitCode::Ok) return written;
+  env.out << "Restored the mouse's memory from " << command.file << ".\n";
+  return {};
+}
+
+Outcome Apply(const Command& command, Environment& env) {
+  Session session(env.bus, env.pause);
+  AppState& state = session.State();
+  LocalPaths paths;
+  paths.configFile = FromUtf8(command.file);
+  struct : MessageBoxes {
+    void Show(std::u16string_view, std::u16string_view) override {}
+  } silent;
+  switch (LoadConfigFile(env.files, silent, paths, state)) {
+    case ConfigLoad::Missing: return Error(ExitCode::File, command.file + " does not exist.");
+    case ConfigLoad::Ignored: return Error(ExitCode::File, command.file + " is not a 200-byte config.bin.");
+    case ConfigLoad::Loaded: break;
+  }
+  if (!session.Open()) return NoMouse(env);
+  switch (ApplyToMouse(state, session.Protocol())) {
+    case MouseApply::ReadFailed: return ReadFailed();
+    case MouseApply::WriteFailed: return Error(ExitCode::WriteFailed, "the write did not reach the mouse completely.");
+    case MouseApply::Written: break;
+  }
+  if (const auto mismatch = session.Verify(state.image)) return Error(ExitCode::Mismatch, *mismatch);
+  env.out << "Applied " << command.file << ".\n";
+  return {};
+}
+
+Outcome Set(const Command& command, Environment& env) {
+  Session session(env.bus, env.pause);
+  ConfigImage image;
+  if (Outcome read = OpenAndRead(env, session, image); read.code != ExitCode::Ok) return read;
+  if (const auto unfit = ApplyChange(command.change, image)) return Error(ExitCode::Usage, *unfit);
+  if (Outcome written = WriteVerified(session, image); written.code != ExitCode::Ok) return written;
+  env.out << "Written and verified.\n";
+  return {};
+}
+
+}  // namespace
+
+Outcome RunCommand(const Command& command, Environment& env) {
+  switch (command.verb) {
+    case Verb::Help: env.out << HelpText(); return {};
+    case Verb::List: return List(env);
+    case Verb::Dump: return Dump(command, env);
+    case Verb::Backup: return Backup(command, env);
+    case Verb::Restore: return Restore(command, env);
+    case Verb::Apply: return Apply(command, env);
+    case Verb::Set: return Set(command, env);
+  }
+  return {};
+}
+
+int RunProgram(std::span<const std::string> args, std::ostream& out, std::ostream& err, Platform& platform) {
+  const auto parsed = ParseArguments(args);
+  if (const auto* usage = std::get_if<std::string>(&parsed)) {
+    err << "qv318ctl: " << *usage << "\n";
+    return ToInt(ExitCode::Usage);
+  }
+  const Command& command = std::get<Command>(parsed);
+  if (command.verb == Verb::Help) {  // needs no bus: works where no HID access is possible
+    out << HelpText();
+    return ToInt(ExitCode::Ok);
+  }
+  std::unique_ptr<HidBus> bus = command.sim ? CreateFileSimMouse(FromUtf8(*command.sim)) : platform.CreateBus();
+  SleepPause pause;
+  StdFileSystem files;
+  Environment env{*bus, pause, files, out, nullptr};
+  if (!command.sim) env.noMouseReason = [&platform] { return platform.NoMouseReason(); };
+  const Outcome outcome = RunCommand(command, env);
+  out.flush();
+  if (outcome.code != ExitCode::Ok) err << "qv318ctl: " << outcome.error << "\n";
+  return ToInt(outcome.code);
+}
+
+}  // namespace qv::cli

@@ -1,0 +1,115 @@
+#include "cli/mouse_view.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "common/text.h"
+#include "keyassign/key_decode.h"
+#include "keyassign/selector_dialogs.h"
+#include "model/dpi_tables.h"
+#include "ui/key_lists.h"
+#include "ui/led_texts.h"
+
+namespace qv::cli {
+namespace {
+
+constexpr Language kEnglish = Language::English;
+
+std::string Hex(uint8_t byte) {
+  char text[8];
+  std::snprintf(text, sizeof text, "0x%02X", byte);
+  return text;
+}
+
+std::string ItemText(const SelectorDialogKind& kind, uint8_t index) {
+  return index < kind.items.size() ? ToUtf8(kind.items[index].english) : "entry " + std::to_string(index);
+}
+
+std::string FireText(const DecodedKey& key) {
+  const std::string target = ToUtf8(FireTargetText(FireTargetIndexOfCode(key.parameter)));
+  return target + (key.fireTimes == 0 ? ", until released" : ", " + std::to_string(key.fireTimes) + " shots");
+}
+
+std::string ParameterText(const DecodedKey& key) {
+  switch (key.type) {
+    case KeyFunctionType::DpiSwitch: return ToUtf8(DpiSubFunctionText(key.parameter));
+    case KeyFunctionType::Windows: return ItemText(WindowsDialog(), key.parameter);
+    case KeyFunctionType::Multimedia: return ItemText(MediaDialog(), key.parameter);
+    case KeyFunctionType::HotKey: return ItemText(HotKeyDialog(), key.parameter);
+    case KeyFunctionType::FireKey: return FireText(key);
+    case KeyFunctionType::SingleKey: return ToUtf8(UsageToKeyName(key.parameter));
+    default: return {};
+  }
+}
+
+KeyView ViewOfKey(const ConfigImage& image, KeyMode mode, int key) {
+  const size_t table = mode == KeyMode::A ? blockset::kModeAKeyTable : blockset::kModeBKeyTable;
+  const size_t at = table + 2 * *KeyTableSlot(mode, key);
+  const KeyCode code{image.Field(at), image.Field(at + 1)};
+  const std::optional<DecodedKey> decoded = DecodeKeyAssignment(code);
+  if (!decoded) return {mode, key, "Unknown", "code " + Hex(code.code) + ", type " + Hex(code.type)};
+  return {mode, key, ToUtf8(KeyListEntry(kEnglish, static_cast<int>(decoded->type))), ParameterText(*decoded)};
+}
+
+LightView ViewOfLight(const ConfigImage& image) {
+  const uint8_t mode = image.Field(blockset::kLightMode);
+  const uint8_t parameter = image.Field(blockset::kLightParameter);
+  const std::string modeText = ToUtf8(LedModeText(kEnglish, mode));
+  if (modeText.empty()) return {"unknown (" + std::to_string(mode) + ")", {}, {}};
+  if (mode == kLightStandard) return {modeText, ToUtf8(BrightnessText(parameter)), {}};
+  if (mode == kLightNeon) {
+    return {modeText, ToUtf8(NeonSpeedText(parameter)), ToUtf8(LightEffectText(kEnglish, image.Field(blockset::kLightEffect)))};
+  }
+  return {modeText, {}, {}};
+}
+
+}  // namespace
+
+std::optional<int> RateHz(uint8_t code) {
+  switch (code) {
+    case kRate1000Hz: return 1000;
+    case kRate500Hz: return 500;
+    case kRate250Hz: return 250;
+    case kRate125Hz: return 125;
+    default: return std::nullopt;
+  }
+}
+
+UiRecord StageRecordOf(const ConfigImage& image) {
+  UiRecord record;
+  size_t packed = blockset::kStageColours;
+  for (int stage = 1; stage <= kStageCount; ++stage) {
+    const uint8_t code = image.Field(blockset::kStageCodes + static_cast<size_t>(stage - 1));
+    record.DpiIndex(stage) = static_cast<uint8_t>(std::max(0, DpiIndexOfCode(image.DpiSelector(), code)));
+    record.StageEnabled(stage) = (code & kDpiDisabledBit) == 0 ? 1 : 0;
+    if (record.StageEnabled(stage) == 0) continue;
+    for (uint8_t& channel : record.StageColour(stage)) channel = image.Field(packed++);
+  }
+  return record;
+}
+
+MouseView ViewOf(const ConfigImage& image) {
+  MouseView view;
+  view.rateCode = image.bytes[ConfigImage::kStatusRate];
+  view.rateHz = RateHz(view.rateCode);
+  view.dpiTable = image.DpiSelector();
+  const UiRecord record = StageRecordOf(image);
+  for (int stage = 1; stage <= kStageCount; ++stage) {
+    StageView& shown = view.stages[static_cast<size_t>(stage - 1)];
+    shown.code = image.Field(blockset::kStageCodes + static_cast<size_t>(stage - 1));
+    const int index = DpiIndexOfCode(view.dpiTable, shown.code);
+    shown.dpi = index < 0 ? 0 : DpiValue(view.dpiTable, index);
+    shown.on = record.StageEnabled(stage) == 1;
+    if (shown.on) {
+      const auto rgb = record.StageColour(stage);
+      shown.colour = std::array<uint8_t, 3>{rgb[0], rgb[1], rgb[2]};
+    }
+  }
+  view.light = ViewOfLight(image);
+  for (KeyMode mode : {KeyMode::A, KeyMode::B}) {
+    for (int key = 1; key <= kSentKeyCount; ++key) view.keys.push_back(ViewOfKey(image, mode, key));
+  }
+  return view;
+}
+
+}  // namespace qv::cli

@@ -1,0 +1,37 @@
+#pragma once
+// The platform services the command line needs, from the C++ library alone so that the
+// Windows and the Linux program share them: files, the real pause and the simulated
+// mouse's memory file.
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+
+#include "common/platform.h"
+#include "config/local_files.h"
+#include "device/hid_bus.h"
+#include "device/sim_store.h"
+
+namespace qv::cli {
+
+std::filesystem::path PathOf(std::u16string_view path);
+
+class StdFileSystem final : public FileSystem {
+ public:
+  bool Exists(std::u16string_view path) override;
+  std::optional<std::vector<uint8_t>> Read(std::u16string_view path, size_t maxSize) override;
+  bool Replace(std::u16string_view path, std::span<const uint8_t> content) override;
+  uint32_t LastError() override { return lastError_; }
+
+ private:
+  uint32_t lastError_ = 0;
+};
+
+class SleepPause final : public Pause {
+ public:
+  void Sleep(uint32_t milliseconds) override;
+};
+
+// The simulated mouse over a memory file; its transfers are not logged.
+std::unique_ptr<HidBus> CreateFileSimMouse(std::u16string path);
+
+}  // namespace qv::cli

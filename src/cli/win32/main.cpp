@@ -1,0 +1,26 @@
+// qv318ctl.exe: the command line over SetupAPI and HID.DLL.
+#include <windows.h>
+
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "cli/commands.h"
+#include "common/text.h"
+#include "device/win32/setupapi_hid_bus.h"
+
+namespace {
+
+class WindowsPlatform final : public qv::cli::Platform {
+ public:
+  std::unique_ptr<qv::HidBus> CreateBus() override { return std::make_unique<qv::win::SetupApiHidBus>(); }
+};
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+  std::vector<std::string> args;
+  for (int i = 1; i < argc; ++i) args.push_back(qv::ToUtf8(reinterpret_cast<const char16_t*>(argv[i])));
+  WindowsPlatform platform;
+  return qv::cli::RunProgram(args, std::cout, std::cerr, platform);
+}

@@ -1,0 +1,278 @@
+// qv318ctl's commands against the simulated mouse holding a fixture memory: what each
+// prints, what it leaves in the mouse and the exit code it answers.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <map>
+#include <sstream>
+#include <variant>
+
+#include "cli/backup_file.h"
+#include "cli/commands.h"
+#include "config/defaults.h"
+#include "config/local_files.h"
+#include "device/device_fakes.h"
+#include "device/sim_memory.h"
+#include "device/sim_mouse.h"
+
+namespace qv::cli {
+namespace {
+
+using ::testing::HasSubstr;
+
+struct MemoryFiles final : FileSystem {
+  std::map<std::u16string, std::vector<uint8_t>> files;
+  bool Exists(std::u16string_view path) override { return files.count(std::u16string(path)) > 0; }
+  std::optional<std::vector<uint8_t>> Read(std::u16string_view path, size_t maxSize) override {
+    const auto found = files.find(std::u16string(path));
+    if (found == files.end() || found->second.size() > maxSize) return std::nullopt;
+    return found->second;
+  }
+  bool Replace(std::u16string_view path, std::span<const uint8_t> content) override {
+    files[std::u16string(path)].assign(content.begin(), content.end());
+    return true;
+  }
+  uint32_t LastError() override { return 0; }
+};
+
+uint8_t& At(SimMemory& memory, size_t blocksetOffset) { return memory[kStatusSize + blocksetOffset]; }
+
+void SetSlot(SimMemory& memory, size_t table, size_t slot, uint8_t code, uint8_t type) {
+  At(memory, table + 2 * slot) = code;
+  At(memory, table + 2 * slot + 1) = type;
+}
+
+void SetColours(SimMemory& memory, std::vector<uint8_t> packed) {
+  packed.resize(blockset::kStageColoursSize, 0);
+  std::copy(packed.begin(), packed.end(), memory.begin() + kStatusSize + blockset::kStageColours);
+}
+
+// The default memory with a key of every kind of parameter, stage 3 off and Neon lighting.
+SimMemory Fixture() {
+  SimMemory memory = DefaultSimMemory();
+  SetSlot(memory, blockset::kModeAKeyTable, 1, 0x05, 0x02);  // key 2: Multimedia Vol+
+  SetSlot(memory, blockset::kModeAKeyTable, 5, 0x17, 0x02);  // key 4: HotKey Undo
+  SetSlot(memory, blockset::kModeBKeyTable, 2, 0x2C, 0x00);  // key 3: Single Key Space
+  SetSlot(memory, blockset::kModeBKeyTable, 4, 0xE4, 0x83);  // key 4: Fire Key R-CTRL x3
+  At(memory, blockset::kStageCodes + 2) |= 0x80;
+  At(memory, blockset::kEnabledStageCount) = 3;
+  SetColours(memory, {0xFF, 0, 0, 0, 0xFF, 0, 0xFF, 0xFF, 0});
+  At(memory, blockset::kLightMode) = kLightNeon;
+  At(memory, blockset::kLightParameter) = 4;  // 2.5 s
+  At(memory, blockset::kLightEffect) = kNeonRgbFlash;
+  At(memory, blockset::kNeonFlash250) = 250;
+  At(memory, blockset::kNeonFlash2) = 2;
+  return memory;
+}
+
+constexpr char kFixtureDump[] =
+    "Report rate: 1000 Hz\n"
+    "DPI table: 0\n"
+    "Stage 1: 500 DPI, on, colour FF0000\n"
+    "Stage 2: 1000 DPI, on, colour 00FF00\n"
+    "Stage 3: 2000 DPI, off\n"
+    "Stage 4: 3000 DPI, on, colour FFFF00\n"
+    "Lighting: Neon, 2.5S, RGB Flash\n"
+    "Key 1, Mode A: Left Click\n"
+    "Key 2, Mode A: Multimedia Vol+\n"
+    "Key 3, Mode A: Mid Click\n"
+    "Key 4, Mode A: HotKey Undo\n"
+    "Key 1, Mode B: Left Click\n"
+    "Key 2, Mode B: Right Click\n"
+    "Key 3, Mode B: Single Key Space\n"
+    "Key 4, Mode B: Fire Key R-CTRL, 3 shots\n";
+
+struct Result {
+  ExitCode code;
+  std::string out;
+  std::string error;
+};
+
+Result RunOn(SimMouse& mouse, MemoryFiles& files, const std::vector<std::string>& args) {
+  const auto parsed = ParseArguments(args);
+  if (const auto* usage = std::get_if<std::string>(&parsed)) return {ExitCode::Usage, "", *usage};
+  test::FakePause pause;
+  std::ostringstream out;
+  Environment env{mouse, pause, files, out, nullptr};
+  const Outcome outcome = RunCommand(std::get<Command>(parsed), env);
+  return {outcome.code, out.str(), outcome.error};
+}
+
+struct Case {
+  std::vector<std::string> args;
+  ExitCode code;
+  std::function<void(SimMemory&)> change;  // what the command leaves in the mouse
+  std::string output;                      // a part of what it prints
+};
+
+TEST(CliCommands, EachCommandPrintsChangesAndAnswersAsItShould) {
+  const auto none = [](SimMemory&) {};
+  const std::vector<Case> cases = {
+      {{"dump"}, ExitCode::Ok, none, kFixtureDump},
+      {{"dump", "--json"}, ExitCode::Ok, none,
+       "{\"mode\": \"B\", \"key\": 4, \"function\": \"Fire Key\", \"parameter\": \"R-CTRL, 3 shots\"}"},
+      {{"list"}, ExitCode::Ok, none, "  command channel: \\\\?\\HID#VID_04D9&PID_A09E&MI_01&Col01"},
+      {{"set", "rate", "500"}, ExitCode::Ok, [](SimMemory& m) { m[ConfigImage::kStatusRate] = kRate500Hz; }, ""},
+      {{"set", "stage", "2", "dpi", "1750"}, ExitCode::Ok, [](SimMemory& m) { At(m, blockset::kStageCodes + 1) = 0x07; }, ""},
+      {{"set", "stage", "3", "on"}, ExitCode::Ok,
+       [](SimMemory& m) {
+         At(m, blockset::kStageCodes + 2) = 0x08;
+         At(m, blockset::kEnabledStageCount) = 4;
+         SetColours(m, {0xFF, 0, 0, 0, 0xFF, 0, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0});
+       },
+       ""},
+      {{"set", "stage", "1", "off"}, ExitCode::Ok,
+       [](SimMemory& m) {
+         At(m, blockset::kStageCodes) = 0x82;
+         At(m, blockset::kEnabledStageCount) = 2;
+         SetColours(m, {0, 0xFF, 0, 0xFF, 0xFF, 0});
+       },
+       ""},
+      {{"set", "stage", "4", "colour", "123456"}, ExitCode::Ok,
+       [](SimMemory& m) { SetColours(m, {0xFF, 0, 0, 0, 0xFF, 0, 0x12, 0x34, 0x56}); }, ""},
+      {{"set", "light", "standard", "55"}, ExitCode::Ok,
+       [](SimMemory& m) {
+         At(m, blockset::kLightMode) = kLightStandard;
+         At(m, blockset::kLightParameter) = 5;
+         At(m, blockset::kLightEffect) = 1;
+         At(m, blockset::kStandard2) = 2;
+       },
+       ""},
+      {{"set", "light", "off"}, ExitCode::Ok, [](SimMemory& m) { At(m, blockset::kLightMode) = kLightOff; }, ""},
+      {{"set", "stage", "3", "colour", "123456"}, ExitCode::Usage, none, ""},  // off: no colour kept
+      {{"set", "stage", "1", "dpi", "1600"}, ExitCode::Usage, none, ""},       // not in DPI table 0
+      {{"set", "rate", "300"}, ExitCode::Usage, none, ""},
+      {{"restore", "missing.qvb"}, ExitCode::File, none, ""},
+      {{"apply", "missing.bin"}, ExitCode::File, none, ""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(::testing::PrintToString(c.args));
+    SimMouse mouse;
+    mouse.SetMemory(Fixture());
+    MemoryFiles files;
+    const Result run = RunOn(mouse, files, c.args);
+    EXPECT_EQ(run.code, c.code) << run.error;
+    EXPECT_EQ(run.error.empty(), c.code == ExitCode::Ok) << run.error;
+    EXPECT_THAT(run.out, HasSubstr(c.output));
+    SimMemory expected = Fixture();
+    c.change(expected);
+    EXPECT_EQ(mouse.Memory(), expected);
+  }
+}
+
+TEST(CliCommands, ApplySendsConfigBinAsTheTrayProgramDoes) {
+  SimMouse mouse;
+  mouse.SetMemory(Fixture());
+  MemoryFiles files;
+  const auto content = ConfigFileContent(1, DefaultRecord());
+  files.files[u"config.bin"].assign(content.begin(), content.end());
+  const Result run = RunOn(mouse, files, {"apply", "config.bin"});
+  ASSERT_EQ(run.code, ExitCode::Ok) << run.error;
+  SimMouse reader;
+  reader.SetMemory(mouse.Memory());
+  EXPECT_THAT(RunOn(reader, files, {"dump"}).out,
+              HasSubstr("Key 2, Mode A: Right Click\nKey 3, Mode A: Mid Click\nKey 4, Mode A: DPI Switch DPI Loop\n"));
+}
+
+TEST(CliCommands, BackupThenRestoreGivesTheMemoryBack) {
+  SimMouse mouse;
+  mouse.SetMemory(Fixture());
+  MemoryFiles files;
+  ASSERT_EQ(RunOn(mouse, files, {"backup", "mouse.qvb"}).code, ExitCode::Ok);
+  ASSERT_EQ(RunOn(mouse, files, {"set", "light", "off"}).code, ExitCode::Ok);
+  const Result run = RunOn(mouse, files, {"restore", "mouse.qvb"});
+  EXPECT_EQ(run.code, ExitCode::Ok) << run.error;
+  EXPECT_EQ(mouse.Memory(), Fixture());
+}
+
+// One valid backup broken one way at a time: refused before the mouse is asked anything.
+TEST(CliCommands, RestoreRefusesDamagedTruncatedAndForeignFilesWithoutTouchingTheMouse) {
+  ConfigImage image;
+  const SimMemory fixture = Fixture();
+  std::copy(fixture.begin(), fixture.end(), image.bytes.begin());
+  const std::vector<std::pair<const char*, std::function<void(std::vector<uint8_t>&)>>> breaks = {
+      {"damaged", [](std::vector<uint8_t>& f) { f[kBackupHeaderSize + 200] ^= 0x01; }},
+      {"truncated", [](std::vector<uint8_t>& f) { f.pop_back(); }},
+      {"header only", [](std::vector<uint8_t>& f) { f.resize(kBackupHeaderSize); }},
+      {"foreign", [](std::vector<uint8_t>& f) { f[0] = 'X'; }},
+      {"config.bin", [](std::vector<uint8_t>& f) { f.assign(kConfigFileSize, 0); }},
+      {"other version", [](std::vector<uint8_t>& f) { f[kBackupVersionOffset] = 2; }},
+  };
+  for (const auto& [name, breakIt] : breaks) {
+    SCOPED_TRACE(name);
+    SimMouse mouse;
+    mouse.SetMemory(DefaultSimMemory());
+    MemoryFiles files;
+    std::vector<uint8_t> content = BackupContent(image);
+    breakIt(content);
+    files.files[u"broken.qvb"] = content;
+    const Result run = RunOn(mouse, files, {"restore", "broken.qvb"});
+    EXPECT_EQ(run.code, ExitCode::File);
+    EXPECT_THAT(run.error, HasSubstr("broken.qvb"));
+    EXPECT_EQ(mouse.TransferAttempts(), 0u);
+    EXPECT_EQ(mouse.Memory(), DefaultSimMemory());
+  }
+}
+
+size_t TransfersOf(const std::vector<std::string>& args) {
+  SimMouse mouse;
+  mouse.SetMemory(Fixture());
+  MemoryFiles files;
+  EXPECT_EQ(RunOn(mouse, files, args).code, ExitCode::Ok);
+  return mouse.TransferAttempts();
+}
+
+// A `set` is a read, a write and a read-back. A fault in the read leaves the mouse as it
+// was; one in the write is a failed write; one in the read-back a failed verification.
+TEST(CliCommands, AFaultAtAnyTransferOfASetFailsWithThePhasesExitCode) {
+  const std::vector<std::string> set = {"set", "stage", "2", "dpi", "1750"};
+  const size_t read = TransfersOf({"dump"});
+  const size_t total = TransfersOf(set);
+  const size_t write = total - 2 * read;
+  SimMemory after = Fixture();
+  At(after, blockset::kStageCodes + 1) = 0x07;
+  const auto phaseCode = [&](size_t transfer) {
+    return transfer < read ? ExitCode::ReadFailed : transfer < read + write ? ExitCode::WriteFailed : ExitCode::Mismatch;
+  };
+  enum class Fault { Unplugged, NoAnswer, WrongSignature };
+  for (Fault fault : {Fault::Unplugged, Fault::NoAnswer, Fault::WrongSignature}) {
+    for (size_t transfer = 0; transfer < total; ++transfer) {
+      // The signature is examined only in the status answer, each operation's second transfer.
+      const bool statusAnswer = transfer == 1 || transfer == read + 1 || transfer == read + write + 1;
+      if (fault == Fault::WrongSignature && !statusAnswer) continue;
+      SCOPED_TRACE(::testing::Message() << "fault " << static_cast<int>(fault) << " at transfer " << transfer);
+      SimMouse mouse;
+      mouse.SetMemory(Fixture());
+      SimFaults& faults = mouse.Faults();
+      if (fault == Fault::Unplugged) faults.unplugBeforeTransfer = transfer;
+      faults.faultsFromTransfer = transfer;
+      faults.noAnswer = fault == Fault::NoAnswer;
+      faults.wrongSignature = fault == Fault::WrongSignature;
+      MemoryFiles files;
+      const Result run = RunOn(mouse, files, set);
+      EXPECT_EQ(run.code, phaseCode(transfer)) << run.error;
+      if (transfer < read || (fault == Fault::WrongSignature && transfer < read + write)) {
+        EXPECT_EQ(mouse.Memory(), Fixture());  // nothing written
+      } else if (transfer >= read + write) {
+        EXPECT_EQ(mouse.Memory(), after);
+      } else {  // cut off while writing: every block is the old one or the new one
+        EXPECT_TRUE(mouse.Memory() == Fixture() || mouse.Memory() == after);
+      }
+    }
+  }
+}
+
+TEST(CliCommands, AVerifiedWriteCatchesABlockTheMouseSilentlyDropped) {
+  SimMouse mouse;
+  mouse.SetMemory(Fixture());
+  mouse.Faults().dropWrittenBlock = 4;
+  MemoryFiles files;
+  const Result run = RunOn(mouse, files, {"set", "stage", "2", "dpi", "1750"});
+  EXPECT_EQ(run.code, ExitCode::Mismatch);
+  EXPECT_THAT(run.error, HasSubstr("block 4"));
+  EXPECT_EQ(mouse.Memory(), Fixture());
+}
+
+}  // namespace
+}  // namespace qv::cli

@@ -1,0 +1,68 @@
+"""qv318ctl: the Windows program under Wine prints what the Linux program prints, and the
+Debian package holds what it should and its program runs."""
+
+import os
+import shutil
+import subprocess
+import tempfile
+import unittest
+from pathlib import Path
+
+from harness import DIST, DIST_SIM, ROOT, run_to_files
+
+LINUX_BUILD = Path(os.environ.get("QV_CLI_LINUX", ROOT / "build/cli-linux"))
+NATIVE = LINUX_BUILD / "qv318ctl"
+
+
+def run(command, cwd, timeout=60):
+    """(exit code, stdout, stderr) with Windows line ends made Unix ones."""
+    rc, stdout, stderr = run_to_files(command, timeout, cwd)
+    return rc, stdout.replace("\r\n", "\n"), stderr.replace("\r\n", "\n")
+
+
+class WindowsAndLinuxAgree(unittest.TestCase):
+    def setUp(self):
+        self.work = Path(tempfile.mkdtemp(prefix="qv318ctl-"))
+        self.addCleanup(shutil.rmtree, self.work, True)
+
+    def test_both_layouts_hold_qv318ctl(self):
+        for dist in (DIST, DIST_SIM):
+            self.assertTrue((dist / "qv318ctl.exe").is_file(), dist)
+
+    def test_list_and_dump_print_the_same_on_both(self):
+        # A memory that is not the default one, written by the Linux program.
+        rc, _, err = run([str(NATIVE), "--sim", "memory.bin", "set", "stage", "2", "dpi", "750"], self.work)
+        self.assertEqual(rc, 0, err)
+        for args in (["list"], ["--sim", "memory.bin", "list"], ["--sim", "memory.bin", "dump"],
+                     ["--sim", "memory.bin", "dump", "--json"]):
+            with self.subTest(args):
+                linux = run([str(NATIVE), *args], self.work)
+                windows = run(["wine", str(DIST / "qv318ctl.exe"), *args], self.work)
+                self.assertEqual(windows[:2], linux[:2], windows[2])
+        self.assertIn("Stage 2: 750 DPI, on", run([str(NATIVE), "--sim", "memory.bin", "dump"], self.work)[1])
+
+
+class DebianPackage(unittest.TestCase):
+    def test_the_package_holds_program_rule_and_manual_and_its_program_runs(self):
+        packages = sorted(LINUX_BUILD.glob("qv318ctl_*.deb"))
+        self.assertEqual(len(packages), 1, packages)
+        deb = packages[0]
+        info = subprocess.run(["dpkg-deb", "--info", str(deb)], capture_output=True, text=True, check=True).stdout
+        for field in ("Package: qv318ctl", "Architecture: ", "Depends: libc6", "Description: "):
+            self.assertIn(field, info)
+        contents = subprocess.run(["dpkg-deb", "--contents", str(deb)], capture_output=True, text=True,
+                                  check=True).stdout
+        for path in ("./usr/bin/qv318ctl", "./usr/lib/udev/rules.d/70-qv318.rules",
+                     "./usr/share/man/man1/qv318ctl.1.gz"):
+            self.assertIn(path, contents)
+        with tempfile.TemporaryDirectory() as root:
+            subprocess.run(["dpkg-deb", "--extract", str(deb), root], check=True)
+            rc, out, _ = run([str(Path(root) / "usr/bin/qv318ctl"), "--help"], root)
+            self.assertEqual(rc, 0)
+            self.assertIn("Exit codes:", out)
+            rule = (Path(root) / "usr/lib/udev/rules.d/70-qv318.rules").read_text()
+            self.assertIn('ATTRS{idVendor}=="04d9", ATTRS{idProduct}=="a09e"', rule)
+
+
+if __name__ == "__main__":
+    unittest.main()
