@@ -9,10 +9,16 @@ set(QV_PORTABLE_ZIP ${QV_PACKAGE_DIR}/QV318_Driver-${PROJECT_VERSION}-portable.z
 set(QV_INSTALLER_FILES ${CMAKE_BINARY_DIR}/installer_files.nsh)
 set(QV_INSTALLER_SCRIPT ${CMAKE_SOURCE_DIR}/resources/installer/installer.nsi)
 
-# The layout's files are known only once dist has run, so both are always re-made after it.
-add_custom_target(installer ALL
+# The layout's files are known only once dist has run: their list is written again after
+# every dist, and the packing runs when that list or the script changed.
+add_custom_target(installer_files
   COMMAND ${CMAKE_COMMAND} -DDIST_DIR=${QV_DIST_DIR} -DOUT=${QV_INSTALLER_FILES}
           -P ${CMAKE_SOURCE_DIR}/cmake/InstallerFiles.cmake
+  BYPRODUCTS ${QV_INSTALLER_FILES}
+  COMMENT "Listing the install layout for the installer"
+  VERBATIM)
+add_dependencies(installer_files dist)
+add_custom_command(OUTPUT ${QV_INSTALLER} ${QV_PORTABLE_ZIP}
   COMMAND ${QV_MAKENSIS} -V2 -INPUTCHARSET UTF8
           -DVERSION=${PROJECT_VERSION} "-DPRODUCT=${QV_PRODUCT_NAME}" "-DPUBLISHER=${QV_PUBLISHER}"
           -DDIST_DIR=${QV_DIST_DIR} -DFILES_NSH=${QV_INSTALLER_FILES} -DICON=${QV_ICON_FILE}
@@ -20,7 +26,8 @@ add_custom_target(installer ALL
   COMMAND ${CMAKE_COMMAND} -E rm -f ${QV_PORTABLE_ZIP}
   COMMAND ${CMAKE_COMMAND} -E tar cf ${QV_PORTABLE_ZIP} --format=zip ${QV_LAYOUT_NAME}
   WORKING_DIRECTORY ${QV_PACKAGE_DIR}
-  BYPRODUCTS ${QV_INSTALLER} ${QV_PORTABLE_ZIP} ${QV_INSTALLER_FILES}
+  DEPENDS ${QV_INSTALLER_FILES} ${QV_INSTALLER_SCRIPT} ${QV_ICON_FILE}
   COMMENT "Packing ${QV_INSTALLER} and ${QV_PORTABLE_ZIP}"
   VERBATIM)
-add_dependencies(installer dist)
+add_custom_target(installer ALL DEPENDS ${QV_INSTALLER} ${QV_PORTABLE_ZIP})
+add_dependencies(installer installer_files)

@@ -5,10 +5,19 @@
 #   -DDIST_DIR=<install layout> -DOUT=<file.nsh>
 cmake_minimum_required(VERSION 3.25)
 file(GLOB_RECURSE files LIST_DIRECTORIES false RELATIVE ${DIST_DIR} ${DIST_DIR}/*)
-list(REMOVE_ITEM files config.bin str.ini)
 list(SORT files)
 
-set(install "!macro QV_INSTALL_FILES\n")
+# One digest of every file's name and content: the macros file changes, and so the
+# installer is packed again, exactly when the layout does.
+set(contents "")
+foreach(file ${files})
+  file(SHA256 ${DIST_DIR}/${file} hash)
+  string(APPEND contents "${file} ${hash}\n")
+endforeach()
+string(SHA256 digest "${contents}")
+list(REMOVE_ITEM files config.bin str.ini)
+
+set(install "; layout ${digest}\n!macro QV_INSTALL_FILES\n")
 set(uninstall "!macro QV_UNINSTALL_FILES\n")
 set(dirs "")
 set(current_dir "-")
