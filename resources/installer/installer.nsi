@@ -16,7 +16,7 @@ RequestExecutionLevel admin
 !include FileFunc.nsh
 !include Sections.nsh
 !include x64.nsh
-!include ${FILES_NSH}
+!include "${FILES_NSH}"
 
 !define EXE "QV318_Driver.exe"
 !define UNINSTALLER "uninstall.exe"
