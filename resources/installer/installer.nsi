@@ -23,6 +23,24 @@ RequestExecutionLevel admin
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\QV318_Driver"
 !define TASK_NAME "QV318 Driver"
 !define SHORTCUT "$SMPROGRAMS\${PRODUCT}.lnk"
+!define MAIN_WINDOW_CLASS "QV318-207GMClass"
+!define EXIT_COMMAND 1028  ; the tray menu's Exit (kExitCommand in src/app/win32/velmo_dlg.h)
+
+; A running copy (it starts with Windows) holds its exe open: ask it to exit as the tray
+; menu's Exit does, and wait a bounded time for it to be gone.
+!macro EndRunningProgram
+  FindWindow $0 "${MAIN_WINDOW_CLASS}"
+  ${If} $0 != 0
+    DetailPrint "Ending the running ${PRODUCT}"
+    SendMessage $0 ${WM_COMMAND} ${EXIT_COMMAND} 0 /TIMEOUT=5000
+    ${For} $1 1 50
+      Sleep 200
+      FindWindow $0 "${MAIN_WINDOW_CLASS}"
+      ${IfThen} $0 == 0 ${|} ${ExitFor} ${|}
+    ${Next}
+    Sleep 500  ; the window goes first, the process and its exe's handle right after
+  ${EndIf}
+!macroend
 
 Name "${PRODUCT}"
 OutFile "${OUT_FILE}"
@@ -56,6 +74,7 @@ Var KeepSettings
 
 Section "${PRODUCT} (required)" SecProgram
   SectionIn RO
+  !insertmacro EndRunningProgram
   SetOutPath "$INSTDIR"
   !insertmacro QV_INSTALL_FILES
   ; The user's settings survive an upgrade: only a missing file is installed.
@@ -154,6 +173,7 @@ Function un.onInit
 FunctionEnd
 
 Section "Uninstall"
+  !insertmacro EndRunningProgram
   nsExec::ExecToLog '"$SYSDIR\schtasks.exe" /Delete /F /TN "${TASK_NAME}"'
   Pop $1
   SetShellVarContext all

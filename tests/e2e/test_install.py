@@ -11,7 +11,7 @@ import unittest
 import zipfile
 from pathlib import Path
 
-from harness import DIST, EXE, ROOT, probe_ok
+from harness import DIST, EXE, ROOT, main_window_count, probe, probe_ok, wait_until
 
 VERSION = re.search(r"project\(QV318 VERSION ([0-9.]+)",
                     (ROOT / "CMakeLists.txt").read_text(encoding="utf-8")).group(1)
@@ -57,6 +57,17 @@ def uninstall_entry():
         if len(parts) == 3:
             values[parts[0]] = parts[2]
     return values
+
+
+def end(process):
+    """Ends a program a failed test left running: by its tray Exit, else by its id."""
+    if process.poll() is None:
+        probe("exit")
+        try:
+            process.wait(15)
+        except subprocess.TimeoutExpired:
+            process.kill()
+            process.wait(10)
 
 
 def forget_installation():
@@ -132,7 +143,13 @@ class Installer(unittest.TestCase):
                                                           "Frost".encode("utf-16-le"))
         (self.dir / "str.ini").write_bytes(ini)
 
+        # Started with Windows, the program runs in the tray and holds its exe open.
+        running = subprocess.Popen(["wine", EXE], cwd=self.dir, stdout=subprocess.DEVNULL,
+                                   stderr=subprocess.DEVNULL)
+        self.addCleanup(end, running)
+        self.assertTrue(wait_until(lambda: main_window_count() >= 1, 30), "the program did not start")
         self.install()  # the upgrade; "Start with Windows" stays as chosen last time
+        self.assertEqual(running.wait(15), 0, "the upgrade did not end the running program")
         self.assert_installed()
         self.assertEqual((self.dir / "config.bin").read_bytes(), bytes(config))
         self.assertEqual((self.dir / "str.ini").read_bytes(), ini)
