@@ -11,7 +11,7 @@ import unittest
 import zipfile
 from pathlib import Path
 
-from harness import DIST, EXE, ROOT, main_window_count, probe, probe_ok, wait_until
+from harness import DIST, EXE, ROOT, main_window_count, probe, probe_ok, wait_until, xdotool
 
 VERSION = re.search(r"project\(QV318 VERSION ([0-9.]+)",
                     (ROOT / "CMakeLists.txt").read_text(encoding="utf-8")).group(1)
@@ -59,10 +59,10 @@ def uninstall_entry():
     return values
 
 
-def end(process):
-    """Ends a program a failed test left running: by its tray Exit, else by its id."""
+def end(process, ask=lambda: probe("exit")):
+    """Ends a program a test left running: asked to (the tray's Exit), else by its id."""
     if process.poll() is None:
-        probe("exit")
+        ask()
         try:
             process.wait(15)
         except subprocess.TimeoutExpired:
@@ -91,13 +91,17 @@ class Installer(unittest.TestCase):
         rc, out = wine(SETUP, "/S", *switches, f"/D={windows_path(self.dir)}")
         self.assertEqual(rc, 0, out)
 
-    def uninstall(self, *switches):
+    def uninstaller(self):
         # As the uninstaller does itself, a copy run from outside the folder with _?=, which
         # can delete the original; here it is waited for, where the original returns at once.
         copy = Path(tempfile.mkdtemp(prefix="qv318-uninstall-", dir=DRIVE_C))
         self.addCleanup(shutil.rmtree, copy, ignore_errors=True)
         shutil.copy(self.dir / "uninstall.exe", copy / "uninstall.exe")
-        rc, out = wine(copy / "uninstall.exe", "/S", *switches, f"_?={windows_path(self.dir)}")
+        return [copy / "uninstall.exe", f"_?={windows_path(self.dir)}"]
+
+    def uninstall(self, *switches):
+        program, folder = self.uninstaller()
+        rc, out = wine(program, "/S", *switches, folder)
         self.assertEqual(rc, 0, out)
 
     def assert_installed(self):
@@ -171,6 +175,25 @@ class Installer(unittest.TestCase):
         self.assertFalse(self.dir.exists(), files_under(self.dir) if self.dir.exists() else "")
         self.assertIsNone(uninstall_entry())
         self.assertFalse(SHORTCUT.exists())
+
+    def test_uninstall_asks_about_the_settings_and_no_removes_them(self):
+        self.install()
+        running = subprocess.Popen(["wine", *map(str, self.uninstaller())], stdout=subprocess.DEVNULL,
+                                   stderr=subprocess.DEVNULL)
+        self.addCleanup(end, running, lambda: key_to_uninstaller("Return"))  # Close
+        self.assertTrue(wait_until(lambda: "Keep your settings" in probe("msgbox")[1], 20),
+                        "the uninstaller did not ask about the settings")
+        key_to_uninstaller("n")
+        self.assertTrue(wait_until(lambda: "Keep your settings" not in probe("msgbox")[1], 10))
+        key_to_uninstaller("Return")  # the confirmation page's Uninstall
+        self.assertTrue(wait_until(lambda: not self.dir.exists(), 20),
+                        files_under(self.dir) if self.dir.exists() else "")
+        self.assertTrue(wait_until(lambda: uninstall_entry() is None, 10))
+
+
+def key_to_uninstaller(key):
+    window = xdotool("search", "--onlyvisible", "--name", "QV318 Driver Uninstall").split()[0]
+    xdotool("windowfocus", "--sync", window, "key", key)
 
 
 class PortableZip(unittest.TestCase):
