@@ -23,7 +23,11 @@ configure_file(${CMAKE_SOURCE_DIR}/resources/app.rc.in ${CMAKE_BINARY_DIR}/app.r
 set_source_files_properties(${CMAKE_BINARY_DIR}/app.rc PROPERTIES OBJECT_DEPENDS "${QV_ICON_FILE};${CMAKE_SOURCE_DIR}/resources/app.manifest")
 add_executable(QV318_Driver WIN32 ${CMAKE_SOURCE_DIR}/src/app/win32/main.cpp ${CMAKE_BINARY_DIR}/app.rc)
 target_include_directories(QV318_Driver PRIVATE ${CMAKE_SOURCE_DIR}/resources)
-target_link_libraries(QV318_Driver PRIVATE qvwin)
+include(${CMAKE_SOURCE_DIR}/cmake/DelayLoad.cmake)
+qv_delay_load_libraries(QV_DELAY_LIBS hid msimg32 gdiplus comctl32)
+# Listed before qvwin's own import libraries, so these win the symbols.
+target_link_libraries(QV318_Driver PRIVATE qvwin ${QV_DELAY_LIBS} delayimp)
+add_dependencies(QV318_Driver delay_load_libraries)
 target_link_options(QV318_Driver PRIVATE -municode)
 target_compile_options(QV318_Driver PRIVATE ${QV_WARNINGS})
 add_dependencies(QV318_Driver skin_icon)
@@ -111,12 +115,22 @@ foreach(dir ${QV_TOOL_DIRS})
 endforeach()
 
 include(${CMAKE_SOURCE_DIR}/cmake/Dist.cmake)
+if(NOT QV_SIMULATED)
+  include(${CMAKE_SOURCE_DIR}/cmake/Installer.cmake)
+endif()
 
 # The observer the end-to-end tests drive the program with.
 add_executable(qvprobe ${CMAKE_SOURCE_DIR}/tests/e2e/probe/probe.cpp)
 target_compile_definitions(qvprobe PRIVATE UNICODE _UNICODE)
 target_link_options(qvprobe PRIVATE -municode)
+target_link_libraries(qvprobe PRIVATE version)
 target_compile_options(qvprobe PRIVATE ${QV_WARNINGS})
+# The DLL the end-to-end tests plant beside the program under system DLLs' names.
+add_library(qvplanted SHARED ${CMAKE_SOURCE_DIR}/tests/e2e/planted/planted.cpp)
+set_target_properties(qvplanted PROPERTIES PREFIX "" OUTPUT_NAME planted)
+target_compile_definitions(qvplanted PRIVATE UNICODE _UNICODE)
+target_link_options(qvplanted PRIVATE -static)
+target_compile_options(qvplanted PRIVATE ${QV_WARNINGS})
 add_subdirectory(${CMAKE_SOURCE_DIR}/bench ${CMAKE_BINARY_DIR}/bench)
 
 # The ui tests' PNG kinds, written by ImageMagick at build time.

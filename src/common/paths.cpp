@@ -5,7 +5,16 @@ namespace {
 
 constexpr std::u16string_view kSeparators = u"\\/";
 
+constexpr std::u16string_view kTrimmedByWindows = u". ";
+
 }  // namespace
+
+bool IsNameInsideFolder(std::u16string_view name) {
+  for (char16_t c : name) {
+    if (c < 0x20 || c == u':' || kSeparators.find(c) != std::u16string_view::npos) return false;
+  }
+  return name.empty() || name.find_first_not_of(kTrimmedByWindows) != std::u16string_view::npos;
+}
 
 std::u16string_view DirectoryOf(std::u16string_view path) {
   const size_t separator = path.find_last_of(kSeparators);

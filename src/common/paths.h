@@ -11,4 +11,9 @@ std::u16string_view FileNameOf(std::u16string_view path);
 // A file name without its last extension.
 std::u16string_view StemOf(std::u16string_view fileName);
 
+// True when name, appended to a folder, names something inside that folder: no separator,
+// drive or stream colon, control character, and not a name made only of dots and blanks
+// (Windows trims trailing dots and blanks, so "..." and ". ." mean "..").
+bool IsNameInsideFolder(std::u16string_view name);
+
 }  // namespace qv

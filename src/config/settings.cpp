@@ -1,5 +1,6 @@
 #include "config/settings.h"
 
+#include "common/paths.h"
 #include "common/text.h"
 #include "ui/key_names.h"
 
@@ -49,6 +50,7 @@ void ReadSettings(ProfileStore& store, std::u16string_view settingsFile, Setting
   settings.green = Get(store, settingsFile, kSkinsSection, kGreenKey);
   settings.blue = Get(store, settingsFile, kSkinsSection, kBlueKey);
   settings.skinName = Get(store, settingsFile, kSkinsSection, kPathKey);
+  if (!IsNameInsideFolder(settings.skinName)) settings.skinName = kDefaultSkinName;
 }
 
 void WriteKeyNames(ProfileStore& store, std::u16string_view settingsFile, const Settings& settings) {

@@ -14,6 +14,7 @@ namespace qv {
 
 inline constexpr size_t kProfileBufferChars = 1024;
 inline constexpr std::u16string_view kSkinsSection = u"Skins";
+inline constexpr std::u16string_view kDefaultSkinName = u"Carbon";
 
 // INI access. Get has no default: a missing file, section or key reads as empty; the value
 // is at most kProfileBufferChars - 1 characters, cut at its first zero.
@@ -49,7 +50,9 @@ std::u16string ReadLanguageCode(ProfileStore& store, std::u16string_view setting
 // "Setting-CHS", "Setting-CHT" or "Setting-EN" for a language code.
 std::u16string KeyNameSection(std::u16string_view languageCode);
 
-// The 16 key names from settings.section, then RColor, GColor, BColor and Path.
+// The 16 key names from settings.section, then RColor, GColor, BColor and Path. A Path
+// that would lead out of the Skins folder (a drive, a root, a UNC name, "..") gives the
+// default skin: the skin folder must never be chosen by whoever can edit str.ini.
 void ReadSettings(ProfileStore& store, std::u16string_view settingsFile, Settings& settings);
 
 // The 16 key names into settings.section, Item1..Item8 then Item13..Item83.

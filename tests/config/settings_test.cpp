@@ -71,6 +71,27 @@ TEST_F(SettingsTest, ReadsKeyNamesFromTheLanguageSectionThenColoursThenPath) {
               ElementsAre("Skins/RColor", "Skins/GColor", "Skins/BColor", "Skins/Path"));
 }
 
+// The skin folder is read from and, through the skins dialog, written back; a name from
+// str.ini must never lead it out of the Skins folder beside the program.
+TEST_F(SettingsTest, SkinNamesThatLeaveTheSkinsFolderGiveTheDefaultSkin) {
+  // An empty name is the Skins folder itself: inside, so kept.
+  const std::u16string_view kept[] = {u"Frost", u"My Skin 2", u"黑色", u".dark", u"a..b", u""};
+  const std::u16string_view refused[] = {u"..", u".", u"...", u". .", u"..\\..\\Windows", u"../../Windows",
+                                         u"Frost\\..", u"C:", u"C:\\Windows", u"D:evil", u"\\\\server\\share",
+                                         u"//server/share", u"\\\\?\\C:\\x", u"\\Windows", u"/etc",
+                                         u"Frost:stream", u"Fro\tst"};
+  for (std::u16string_view name : kept) {
+    Set(u"Skins", u"Path", name);
+    ReadSettings(profile, kIni, settings);
+    EXPECT_EQ(settings.skinName, name) << ToUtf8(name);
+  }
+  for (std::u16string_view name : refused) {
+    Set(u"Skins", u"Path", name);
+    ReadSettings(profile, kIni, settings);
+    EXPECT_EQ(settings.skinName, kDefaultSkinName) << ToUtf8(name);
+  }
+}
+
 TEST_F(SettingsTest, ReadingAgainReplacesEditedNames) {
   settings.section = u"Setting-EN";
   settings.KeyName(KeyMode::A, 3) = u"Forward";

@@ -13,7 +13,6 @@
 namespace {
 
 constexpr std::u16string_view kDefaultLanguage = u"EN";
-constexpr std::u16string_view kDefaultSkin = u"Carbon";
 constexpr std::u16string_view kDefaultColour = u"230";  // light grey on the dark skin
 
 std::u16string Line(std::u16string_view key, std::u16string_view value) {
@@ -35,7 +34,7 @@ std::u16string KeyNameSection(qv::Language language) {
 std::u16string SettingsText() {
   std::u16string text = u"[" + std::u16string(qv::kSkinsSection) + u"]\r\n";
   text += Line(u"Lan", kDefaultLanguage);
-  text += Line(u"Path", kDefaultSkin);
+  text += Line(u"Path", qv::kDefaultSkinName);
   text += Line(u"RColor", kDefaultColour);
   text += Line(u"GColor", kDefaultColour);
   text += Line(u"BColor", kDefaultColour);

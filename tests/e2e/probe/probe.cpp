@@ -1,7 +1,8 @@
 // A small observer for the end-to-end tests: finds the program's main window and reads
-// what a person would see of it (visible or not, balloon texts, list boxes), or sends it
-// a message. Prints UTF-8 lines; exit code 0 on success, 1 when there is nothing to find,
-// 3 when the program does not answer a sent message in time (it is hung: never re-send).
+// what a person would see of it (visible or not, balloon texts, list boxes), sends it a
+// message, or reads a file's version resource. Prints UTF-8 lines; exit code 0 on success,
+// 1 when there is nothing to find, 3 when the program does not answer a sent message in
+// time (it is hung: never re-send).
 #include <windows.h>
 #include <dbt.h>
 
@@ -202,6 +203,40 @@ int PrintMessageBoxes() {
   return boxes.empty() ? 1 : 0;
 }
 
+// The version resource of a file as the shell's properties show it: the fixed file and
+// product versions, then "Name<TAB>value" for each string of the first translation.
+int PrintVersion(const wchar_t* file) {
+  DWORD ignored = 0;
+  const DWORD size = GetFileVersionInfoSizeW(file, &ignored);
+  if (size == 0) return 1;
+  std::vector<unsigned char> data(size);
+  if (!GetFileVersionInfoW(file, 0, size, data.data())) return 1;
+  VS_FIXEDFILEINFO* fixed = nullptr;
+  UINT length = 0;
+  if (!VerQueryValueW(data.data(), L"\\", reinterpret_cast<void**>(&fixed), &length) || !fixed) return 1;
+  const auto print = [](const char* name, DWORD high, DWORD low) {
+    std::printf("%s\t%u.%u.%u.%u\n", name, unsigned{HIWORD(high)}, unsigned{LOWORD(high)}, unsigned{HIWORD(low)},
+                unsigned{LOWORD(low)});
+  };
+  print("FILEVERSION", fixed->dwFileVersionMS, fixed->dwFileVersionLS);
+  print("PRODUCTVERSION", fixed->dwProductVersionMS, fixed->dwProductVersionLS);
+  WORD* translation = nullptr;
+  if (!VerQueryValueW(data.data(), L"\\VarFileInfo\\Translation", reinterpret_cast<void**>(&translation), &length) ||
+      length < 4) {
+    return 1;
+  }
+  for (const wchar_t* name : {L"ProductName", L"FileVersion", L"ProductVersion", L"FileDescription", L"LegalCopyright",
+                              L"CompanyName"}) {
+    wchar_t key[128];
+    std::swprintf(key, 128, L"\\StringFileInfo\\%04x%04x\\%ls", translation[0], translation[1], name);
+    wchar_t* value = nullptr;
+    if (VerQueryValueW(data.data(), key, reinterpret_cast<void**>(&value), &length) && value) {
+      std::printf("%s\t%s\n", Utf8(name).c_str(), Utf8(value).c_str());
+    }
+  }
+  return 0;
+}
+
 int Main(int argc, wchar_t** argv) {
   // "--dialog" first: the window commands below act on the open sub-dialog instead.
   const bool onSubDialog = argc > 1 && std::wstring(argv[1]) == L"--dialog";
@@ -225,6 +260,7 @@ int Main(int argc, wchar_t** argv) {
     Sleep(INFINITE);
     return 0;
   }
+  if (command == L"version" && argc > 2) return PrintVersion(argv[2]);
   if (command == L"msgbox") return PrintMessageBoxes();
   if (command == L"msgbox-ok") {
     const auto boxes = MessageBoxWindows();

@@ -1,0 +1,57 @@
+"""The program runs elevated, so a DLL planted beside it under a system DLL's name must never
+be loaded: every system DLL comes from System32."""
+
+import os
+import re
+import subprocess
+import unittest
+from pathlib import Path
+
+from harness import App, DIST, DIST_SIM, EXE, PROBE
+from page import show_page
+
+PLANTED = PROBE.parent / "planted.dll"
+# Wine prefers its own builtin DLLs wherever a native one lies; "n,b" makes it search as
+# Windows does, the program's folder first, so a planted DLL would be found.
+SYSTEM_DLLS = ["hid", "msimg32", "gdiplus", "comctl32"]
+
+# Windows always maps these from System32 (its KnownDLLs), whatever lies beside the exe; any
+# other DLL must be delay-loaded, and be planted below.
+KNOWN_DLLS = {"advapi32", "comdlg32", "gdi32", "kernel32", "msvcrt", "ole32", "oleaut32",
+              "setupapi", "shell32", "shlwapi", "user32"}
+
+
+class StaticImports(unittest.TestCase):
+    def test_both_builds_import_only_known_dlls_before_main_runs(self):
+        for dist in (DIST, DIST_SIM):
+            dump = subprocess.run(["x86_64-w64-mingw32-objdump", "-p", str(dist / EXE)],
+                                  capture_output=True, text=True, check=True).stdout
+            imported = {name.lower() for name in re.findall(r"DLL Name: (\S+)\.dll", dump, re.I)}
+            self.assertLessEqual(imported, KNOWN_DLLS, str(dist))
+
+
+class PlantedDlls(unittest.TestCase):
+    def setUp(self):
+        overrides = os.environ.get("WINEDLLOVERRIDES", "")
+        self.addCleanup(os.environ.__setitem__, "WINEDLLOVERRIDES", overrides)
+        os.environ["WINEDLLOVERRIDES"] = overrides + ";" + ",".join(SYSTEM_DLLS) + "=n,b"
+
+    def run_with_planted_dlls(self, dist, show):
+        app = App(dist)
+        for name in SYSTEM_DLLS:
+            app.path(f"{name}.dll").write_bytes(PLANTED.read_bytes())
+        with app:
+            if show:
+                show_page()  # painting blends with msimg32
+            loaded = sorted(p.name for p in Path(app.dir).glob("*.loaded"))
+        self.assertEqual(loaded, [], "a DLL from the program's folder was loaded")
+
+    def test_the_real_build_opening_the_hid_bus_loads_no_planted_dll(self):
+        self.run_with_planted_dlls(DIST, show=False)
+
+    def test_the_simulated_build_painting_its_page_loads_no_planted_dll(self):
+        self.run_with_planted_dlls(DIST_SIM, show=True)
+
+
+if __name__ == "__main__":
+    unittest.main()
