@@ -55,9 +55,9 @@ def probe(*args, timeout=15):
     return rc, stdout
 
 
-def probe_ok(*args):
+def probe_ok(*args, timeout=15):
     """qvprobe for a request that must succeed; answers its output."""
-    rc, out = probe(*args)
+    rc, out = probe(*args, timeout=timeout)
     if rc != 0:
         raise AssertionError(f"qvprobe {' '.join(map(str, args))} exited {rc}: {out.strip()}")
     return out

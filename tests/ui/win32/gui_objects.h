@@ -1,6 +1,7 @@
 #pragma once
 // How many GDI and USER objects the process owns.
 #include <windows.h>
+#include <psapi.h>
 #include <winternl.h>
 
 #include <cstring>
@@ -38,6 +39,15 @@ inline int GdiObjectCount() {
 
 // 0 where the system does not count them (Wine).
 inline int UserObjectCount() { return static_cast<int>(GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS)); }
+
+// The process's private memory (committed, not shared).
+inline size_t PrivateBytes() {
+  PROCESS_MEMORY_COUNTERS_EX memory{};
+  memory.cb = sizeof(memory);
+  K32GetProcessMemoryInfo(GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&memory), sizeof(memory));
+  // Where PrivateUsage is not filled in (Wine), the commit charge is the same figure.
+  return memory.PrivateUsage ? memory.PrivateUsage : memory.PagefileUsage;
+}
 
 // The windows of this thread, top-level and child: a window left behind is a USER object
 // that Wine's GetGuiResources would not show.
