@@ -53,9 +53,9 @@ std::optional<Assignment> FromFire(const Page& page, std::optional<FireChoice> c
                     {{uirec::kFireMakeTime, c->makeTime}, {uirec::kFireBreakTime, c->breakTime}}};
 }
 
-std::optional<Assignment> FromSingle(const Page& page, std::optional<std::u16string> name) {
-  if (!name) return std::nullopt;
-  return Assignment{Prefixed(page.language, kSlotSingleKey, *name), {{uirec::kSingleKeyUsage, KeyNameToUsage(*name)}}, {}};
+std::optional<Assignment> FromSingle(const Page& page, std::optional<SingleKey> key) {
+  if (!key) return std::nullopt;
+  return Assignment{Prefixed(page.language, kSlotSingleKey, key->name), {{uirec::kSingleKeyUsage, key->usage}}, {}};
 }
 
 std::optional<Assignment> FromSnipe(const Page& page, std::optional<Choice> c) {

@@ -30,7 +30,9 @@ std::optional<FrameButton> ButtonAt(int x, int y) {
 void PaintSkinnedDialog(Canvas& canvas, const FrameLook& look, std::span<const DialogLabel> labels) {
   DrawTextButton(canvas, frame::kOk, kButtonNormal, look.okText, look.textColour);
   DrawTextButton(canvas, frame::kCancel, kButtonNormal, look.cancelText, look.textColour);
-  for (const DialogLabel& label : labels) canvas.DrawText(label.text, label.rect, label.format, FontRole::Text, look.textColour);
+  for (const DialogLabel& label : labels) {
+    canvas.DrawText(label.text, label.rect, label.format, FontRole::Text, label.colour.value_or(look.textColour));
+  }
   canvas.DrawImage(kCloseNormal, frame::kClose.left, frame::kClose.top);
 }
 

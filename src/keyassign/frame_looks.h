@@ -13,11 +13,12 @@
 
 namespace qv {
 
-// A dialog's own text drawn on its background in the skin's text colour.
+// A dialog's own text drawn on its background, in the skin's text colour unless it names one.
 struct DialogLabel {
   std::u16string_view text;
   layout::Rect rect;
   TextFormat format = TextFormat::Left;
+  std::optional<Rgb> colour = std::nullopt;
 };
 
 struct FrameLook {

@@ -93,10 +93,9 @@ std::u16string_view UsageToKeyName(uint8_t usage);
 // extended-key flag in bit 24), 0 for a key the table does not know.
 uint8_t ScanCodeToUsage(uint32_t lParam);
 
-// The name to keep for a captured keystroke: the system's name when the table knows it,
-// otherwise the table's name for the scan code (Wine and foreign layouts name keys
-// differently), otherwise the system's name unchanged.
-std::u16string KeystrokeKeyName(std::u16string_view systemName, uint32_t lParam);
+// The usage of a captured keystroke: the key-name table's for the system's name, or else
+// the scan code's (Wine and foreign layouts name keys the table does not know).
+uint8_t KeystrokeUsage(std::u16string_view systemName, uint32_t lParam);
 
 // The rapid-fire target list: 59 entries.
 inline constexpr int kFireTargetCount = 59;

@@ -21,6 +21,15 @@ struct FireChoice {
   uint8_t breakTime = 0;  // shared by every fire key
 };
 
+// The single key dialog's answer on OK: the key's name as the system gives it and its
+// keyboard usage (0 when neither the name nor the scan code is known; empty when no key
+// was pressed).
+struct SingleKey {
+  std::u16string name;
+  uint8_t usage = 0;
+  friend bool operator==(const SingleKey&, const SingleKey&) = default;
+};
+
 // The sub-dialogs, each constructed with its defaults and run modally by the caller. Each
 // answers its result after OK, none after Cancel, close, Esc or a background that failed to
 // load. A dialog the platform does not have yet answers none.
@@ -31,7 +40,7 @@ class KeyDialogs {
   virtual std::optional<Choice> RunMedia() = 0;
   virtual std::optional<Choice> RunHotKey() = 0;
   virtual std::optional<FireChoice> RunFire() = 0;
-  virtual std::optional<std::u16string> RunSingle() = 0;  // the captured key's name
+  virtual std::optional<SingleKey> RunSingle() = 0;
   virtual std::optional<Choice> RunSnipe() = 0;
 };
 

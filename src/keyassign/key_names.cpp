@@ -79,7 +79,7 @@ constexpr ScanKey kScanKeys[] = {
     {0x4D, true, 0x4F}, {0x4F, true, 0x4D}, {0x50, true, 0x51}, {0x51, true, 0x4E},
     {0x52, true, 0x49}, {0x53, true, 0x4C},
     {0x5B, true, 0xE3}, {0x5C, true, 0xE7},
-    {0x56, false, 0x32},  // the 102nd key of European layouts
+    {0x56, false, 0x64},  // the ISO key beside left Shift; 0x32 is the one beside Enter
 };
 
 }  // namespace
@@ -108,10 +108,9 @@ uint8_t ScanCodeToUsage(uint32_t lParam) {
   return 0;
 }
 
-std::u16string KeystrokeKeyName(std::u16string_view systemName, uint32_t lParam) {
-  if (KeyNameToUsage(systemName) != 0) return std::u16string(systemName);
-  const std::u16string_view tableName = UsageToKeyName(ScanCodeToUsage(lParam));
-  return std::u16string(tableName.empty() ? systemName : tableName);
+uint8_t KeystrokeUsage(std::u16string_view systemName, uint32_t lParam) {
+  const uint8_t named = KeyNameToUsage(systemName);
+  return named != 0 ? named : ScanCodeToUsage(lParam);
 }
 
 }  // namespace qv

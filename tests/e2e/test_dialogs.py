@@ -1,6 +1,6 @@
 """The key sub-dialogs as a person uses them: a key list's Multimedia, HotKey and Windows
 entries open their skinned dialogs, whose choice reaches the mouse at Apply and shows in
-the key's box; the DPI sub-list follows the pointer; each dialog looks as reviewed in both
+the key's box; the single key dialog captures real key presses, Enter and the Windows key included; the DPI sub-list follows the pointer; each dialog looks as reviewed in both
 skins and in Chinese; a skin without a dialog's background reports it and changes nothing."""
 
 import unittest
@@ -15,7 +15,8 @@ KEY_BOXES = {2: (357, 232), 3: (357, 255)}
 MODE_B_BUTTON = (409, 528)
 MODE_B_KEY_TABLE = 160
 DPI_SUB_LIST = 40
-ENTRY = {"DPI Switch": 5, "Windows": 6, "Multimedia": 7, "HotKey": 8, "FireKey": 9, "SnipeKey": 11}
+ENTRY = {"DPI Switch": 5, "Windows": 6, "Multimedia": 7, "HotKey": 8, "FireKey": 9, "SingleKey": 10,
+         "SnipeKey": 11}
 # The sub-dialogs' frame, in their client pixels.
 SELECTOR_ARROW = (144, 136)
 OK, CLOSE = (218, 263), (361, 15)
@@ -28,6 +29,8 @@ DIALOGS = {  # entry: (display id, list id)
 SNIPE_SELECTOR_ARROW = (144, 113)
 FIRE_SELECTOR_ARROW, FIRE_LIST = (158, 77), 573
 FIRE_FIELDS = {"times": (123, 111), "make": (123, 145), "break": (123, 179)}
+SINGLE_DISPLAY = 502
+SINGLE_EMPTY_SPOT = (120, 200)  # on the background: a press here only gives the dialog the keyboard
 DPI_SELECTOR = 193  # block-set byte: which DPI table the mouse uses
 SNIPE_CODE = 215
 
@@ -192,6 +195,42 @@ class FireAndSnipeKeys(unittest.TestCase):
                 self.assertEqual(after.hex(), bytes(expected).hex())
 
 
+def capture_key(key):
+    """Presses a key (an xdotool key name, or a number for a keycode) in the open single key
+    dialog and answers the name it shows once the display has changed."""
+    click(*SINGLE_EMPTY_SPOT, dialog=True)
+    before = probe_ok("--dialog", "text", SINGLE_DISPLAY)
+    xdotool("key", key)
+    shown = wait_until(lambda: probe_ok("--dialog", "text", SINGLE_DISPLAY) != before
+                       and probe_ok("--dialog", "text", SINGLE_DISPLAY).strip(), 5)
+    if not shown:
+        raise AssertionError(f"pressing {key} showed no name in the single key dialog")
+    return shown
+
+
+class SingleKeys(unittest.TestCase):
+    def test_real_key_presses_reach_the_mouse_as_their_usages(self):
+        # Names differ between Windows and Wine's X11 names: the scan code decides then.
+        keys = (("a", 0x04), ("1", 0x1E), ("Return", 0x28), ("F1", 0x3A), ("Left", 0x50),
+                ("Control_R", 0xE4), ("Super_L", 0xE3), ("94", 0x64))  # 94: the ISO key's keycode
+        app = App(DIST_SIM)
+        with app:
+            show_page()
+            before = test_page.apply_and_wait(app)
+            for key, usage in keys:
+                with self.subTest(key=key):
+                    open_dialog(2, "SingleKey")
+                    self.assertEqual(probe_ok("--dialog", "text", SINGLE_DISPLAY).strip(), "")
+                    name = capture_key(key)
+                    self.assertTrue(dialog_shown(), f"{key} ended the dialog")
+                    end_dialog()
+                    after = test_page.apply_and_wait(app)
+                    self.assertEqual(key_names(app)["Item2"], f"Single Key-{name}")
+                    expected = bytearray(before)
+                    expected[slot(MODE_A_KEY_TABLE, 2)] = bytes([usage, 0x00])
+                    self.assertEqual(after.hex(), bytes(expected).hex(), f"{key} shown as {name}")
+
+
 class DpiSubList(unittest.TestCase):
     def test_the_sub_list_follows_the_pointer_and_dpi_minus_assigns_sub_function_4(self):
         app = App(DIST_SIM)
@@ -223,8 +262,10 @@ class DialogScreens(unittest.TestCase):
         for skin, lang in (("Carbon", "EN"), ("Frost", "EN"), ("Carbon", "CHS")):
             with self.subTest(skin=skin, lang=lang), App(DIST_SIM, ini=ini(lang, skin)):
                 show_page()
-                for entry in (*DIALOGS, "FireKey"):
+                for entry in (*DIALOGS, "FireKey", "SingleKey"):
                     open_dialog(2, entry)
+                    if entry == "SingleKey":
+                        capture_key("space")  # the display with a name in its colours
                     move(*OK, dialog=True)  # OK in its hover look
                     shot = None
 

@@ -19,14 +19,14 @@ constexpr int kKey = 3;
 struct FakeDialogs : KeyDialogs {
   std::optional<Choice> windows, media, hotKey, snipe;
   std::optional<FireChoice> fire;
-  std::optional<std::u16string> single;
+  std::optional<SingleKey> single;
   std::vector<std::string> ran;
 
   std::optional<Choice> RunWindows() override { return Ran("windows", windows); }
   std::optional<Choice> RunMedia() override { return Ran("media", media); }
   std::optional<Choice> RunHotKey() override { return Ran("hot key", hotKey); }
   std::optional<FireChoice> RunFire() override { return Ran("fire", fire); }
-  std::optional<std::u16string> RunSingle() override { return Ran("single", single); }
+  std::optional<SingleKey> RunSingle() override { return Ran("single", single); }
   std::optional<Choice> RunSnipe() override { return Ran("snipe", snipe); }
 
   template <typename T>
@@ -82,8 +82,8 @@ TEST(AssignKeyFunction, StoresWhatTheDialogAnswersInTheShownMode) {
          r[37] = 20;
        },
        u"火力键-R-CTRL", {"fire"}, Language::SimplifiedChinese},
-      {"Single Key", KeyMode::A, 10, [](FakeDialogs& d) { d.single = u"F5"; },
-       [](UiRecord& r, KeyNames&) { KeyField(r, uirec::kSingleKeyUsage, KeyMode::A) = 0x3E; }, u"Single Key-F5", {"single"}},
+      {"Single Key by its scan code", KeyMode::A, 10, [](FakeDialogs& d) { d.single = SingleKey{u"less", 0x64}; },
+       [](UiRecord& r, KeyNames&) { KeyField(r, uirec::kSingleKeyUsage, KeyMode::A) = 0x64; }, u"Single Key-less", {"single"}},
       {"Snipe Key", KeyMode::A, 11, [](FakeDialogs& d) { d.snipe = Choice{2, u"1600"}; },
        [](UiRecord& r, KeyNames&) {
          KeyField(r, uirec::kSnipeIndex, KeyMode::A) = 2;

@@ -18,8 +18,7 @@ class Win32KeyDialogs final : public KeyDialogs {
   std::optional<Choice> RunMedia() override;
   std::optional<Choice> RunHotKey() override;
   std::optional<FireChoice> RunFire() override;
-  // The single key dialog is not built yet: it answers as if cancelled.
-  std::optional<std::u16string> RunSingle() override { return std::nullopt; }
+  std::optional<SingleKey> RunSingle() override;
   std::optional<Choice> RunSnipe() override;
 
  private:

@@ -134,10 +134,12 @@ MessageResult CSkinnedDialog::OnControlColour(ControlKind kind, WPARAM wParam) {
 MessageResult CSkinnedDialog::OnDestroy(WPARAM, LPARAM) {
   // The controls go with the window; nothing may still paint with the brush after this.
   brush_.reset();
+  OnWindowGone();
   return std::nullopt;
 }
 
 bool CSkinnedDialog::PreTranslateMessage(MSG& msg) {
+  if (SwallowsQueued(msg)) return true;
   if (msg.message == WM_MOUSEMOVE) TrackListUnderCursor();
   return false;
 }

@@ -55,10 +55,15 @@ class CSkinnedDialog : public Dialog<CSkinnedDialog> {
   virtual bool DarkFields() const { return false; }
   // Messages of the dialog's own that the frame does not handle.
   virtual MessageResult OnOwnMessage(UINT /*message*/, WPARAM, LPARAM) { return std::nullopt; }
+  // A queued message for the dialog or a child that must not be dispatched at all.
+  virtual bool SwallowsQueued(const MSG& /*msg*/) const { return false; }
+  // WM_DESTROY: the window ends, whichever way the run ended.
+  virtual void OnWindowGone() {}
 
   Win32DialogControls& Controls() { return controls_; }
   const SubDialogContext& Context() const { return context_; }
   HFONT Font() const { return fonts_.text.get(); }
+  MessageBoxes& Boxes() { return messageBoxes_; }
 
  private:
   BOOL OnInitDialog() override;

@@ -1,6 +1,7 @@
-// The hot key, media and Windows key dialogs on real windows with the shipped skin: Enter
-// and Esc end them as a person expects, and a thousand openings of each leave the
-// process's GDI objects and windows where they were.
+// The key dialogs on real windows with the shipped skin: Enter and Esc end the hot key,
+// media and Windows key dialogs as a person expects, and a thousand openings of each leave
+// the process's GDI objects and windows where they were; the single key dialog captures
+// real keystrokes, Enter and Esc among them, and its hook goes when the dialog does.
 #include "app/win32/key_dialogs_win32.h"
 
 #include <gtest/gtest.h>
@@ -8,8 +9,10 @@
 #include <algorithm>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "app/win32/keystroke_hook_win32.h"
 #include "common/text.h"
 #include "common/win32/handles.h"
 #include "ui/layout.h"
@@ -25,9 +28,12 @@ std::u16string SkinFolder(std::u16string_view skin) {  // QV_DIST_DIR is a host 
   return folder;
 }
 
-// What the next sub-dialog of this thread receives once it is shown. A thread timer runs
-// inside the dialog's own modal loop, so it can act on the window the loop serves.
-std::vector<MSG> gScript;
+// What the next sub-dialog of this thread receives once it is shown, one step per tick of
+// a thread timer. The timer runs inside the dialog's own modal loop, so it can act on the
+// window the loop serves; it ticks only when no input is waiting, so each step's keystrokes
+// have been handled before the next step runs.
+using Step = std::function<void(HWND)>;
+std::vector<Step> gSteps;
 
 HWND ShownSubDialog() {
   HWND found = nullptr;
@@ -44,13 +50,46 @@ HWND ShownSubDialog() {
   return found;
 }
 
-void CALLBACK PlayScript(HWND, UINT, UINT_PTR timer, DWORD) {
+void CALLBACK PlaySteps(HWND, UINT, UINT_PTR timer, DWORD) {
   HWND dialog = ShownSubDialog();
   if (!dialog) return;
-  KillTimer(nullptr, timer);
-  // Paint it as the screen would, with its display's colours, before the input arrives.
-  RedrawWindow(dialog, nullptr, nullptr, RDW_ERASE | RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-  for (const MSG& msg : gScript) PostMessageW(dialog, msg.message, msg.wParam, msg.lParam);
+  const Step step = gSteps.front();
+  gSteps.erase(gSteps.begin());
+  if (gSteps.empty()) KillTimer(nullptr, timer);
+  step(dialog);
+}
+
+void StartSteps(std::vector<Step> steps) {
+  gSteps = std::move(steps);
+  if (!gSteps.empty()) SetTimer(nullptr, 0, 1, PlaySteps);
+}
+
+// Posts the messages at once, after painting the dialog as the screen would, with its
+// display's colours.
+Step Post(std::vector<MSG> script) {
+  return [script = std::move(script)](HWND dialog) {
+    RedrawWindow(dialog, nullptr, nullptr, RDW_ERASE | RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    for (const MSG& msg : script) PostMessageW(dialog, msg.message, msg.wParam, msg.lParam);
+  };
+}
+
+// Presses and releases keys as the keyboard does: the system queues them for the window
+// with the focus, and the thread's hooks see them when the thread takes them.
+void TypeInto(HWND window, std::vector<std::pair<WORD, bool>> keys) {
+  SetForegroundWindow(window);
+  SetFocus(window);
+  std::vector<INPUT> inputs;
+  for (const auto& [key, extended] : keys) {
+    for (DWORD up : {DWORD{0}, DWORD{KEYEVENTF_KEYUP}}) {
+      INPUT input{};
+      input.type = INPUT_KEYBOARD;
+      input.ki.wVk = key;
+      input.ki.wScan = static_cast<WORD>(MapVirtualKeyW(key, MAPVK_VK_TO_VSC));
+      input.ki.dwFlags = up | (extended ? KEYEVENTF_EXTENDEDKEY : 0);
+      inputs.push_back(input);
+    }
+  }
+  SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
 }
 
 MSG Key(UINT key) { return MSG{nullptr, WM_KEYDOWN, key, 1, 0, {}}; }
@@ -65,11 +104,14 @@ struct Fixture {
                                      GetModuleHandleW(nullptr), nullptr)};
 
   template <typename Answer>
-  Answer Run(Answer (KeyDialogs::*run)(), std::vector<MSG> script, Language language = Language::English) {
-    gScript = std::move(script);
-    SetTimer(nullptr, 0, 1, PlayScript);
-    Win32KeyDialogs dialogs(owner.get(), SubDialogContext{SkinFolder(u"Carbon"), language, Rgb{230, 230, 230}}, 0);
+  Answer Run(Answer (KeyDialogs::*run)(), std::vector<Step> steps, std::u16string_view skin = u"Carbon") {
+    StartSteps(std::move(steps));
+    Win32KeyDialogs dialogs(owner.get(), SubDialogContext{SkinFolder(skin), Language::English, Rgb{230, 230, 230}}, 0);
     return (dialogs.*run)();
+  }
+  template <typename Answer>
+  Answer Run(Answer (KeyDialogs::*run)(), std::vector<MSG> script) {
+    return Run(run, std::vector<Step>{Post(std::move(script))});
   }
 };
 
@@ -108,6 +150,8 @@ TEST(KeyDialogs, AThousandOpeningsOfEachLeaveNoObjectsWindowsOrMemoryBehind) {
     }
     EXPECT_EQ(fixture.Run(&KeyDialogs::RunSnipe, script(layout::snipe_dialog::kSelector)), std::nullopt);
     EXPECT_EQ(fixture.Run(&KeyDialogs::RunFire, script(layout::fire_dialog::kSelector)), std::nullopt);
+    // No list here: its hook is installed and removed instead.
+    EXPECT_EQ(fixture.Run(&KeyDialogs::RunSingle, script(layout::Rect{60, 60, 65, 65})), std::nullopt);
   };
   openAll();  // the system's own caches are filled now
   const int gdi = test::GdiObjectCount();
@@ -120,6 +164,52 @@ TEST(KeyDialogs, AThousandOpeningsOfEachLeaveNoObjectsWindowsOrMemoryBehind) {
   EXPECT_EQ(test::ThreadWindowCount(), windows);
   // The heap keeps some of what it once held; a leak per opening would be far beyond this.
   EXPECT_LT(test::PrivateBytes(), privateBytes + 2 * 1024 * 1024);
+}
+
+// Types a key at the owner, outside any dialog, and takes it from the queue: answers whether
+// the thread took it, as it must for a hook left behind to see it.
+bool TypeAfterTheDialog(HWND owner, WORD key) {
+  ShowWindow(owner, SW_SHOW);
+  TypeInto(owner, {{key, false}});
+  bool taken = false;
+  for (int wait = 0; wait < 20 && !taken; ++wait) {
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 100, QS_ALLINPUT);
+    MSG msg{};
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      taken = taken || (msg.message == WM_KEYDOWN && msg.wParam == key);
+      DispatchMessageW(&msg);
+    }
+  }
+  ShowWindow(owner, SW_HIDE);
+  return taken;
+}
+
+TEST(SingleKeyDialog, CapturesEnterAndEscAsKeysAndItsHookGoesWithTheWindow) {
+  Fixture fixture;
+  ASSERT_TRUE(fixture.gdiplus.Started() && fixture.owner);
+  const Step pressOk = Post({Press(layout::dialog::kOk)});
+  const auto type = [](std::vector<std::pair<WORD, bool>> keys) {
+    return [keys](HWND dialog) { TypeInto(dialog, keys); };
+  };
+
+  const std::optional<SingleKey> arrow = fixture.Run(&KeyDialogs::RunSingle, {type({{VK_RIGHT, true}}), pressOk});
+  ASSERT_TRUE(arrow);
+  EXPECT_EQ(arrow->usage, 0x4F);
+  EXPECT_EQ(arrow->name, KeystrokeHook::Last().name);
+  const uint32_t lastSeen = KeystrokeHook::Last().lParam;
+  ASSERT_TRUE(TypeAfterTheDialog(fixture.owner.get(), 'Z'));
+  EXPECT_EQ(KeystrokeHook::Last().lParam, lastSeen) << "a hook outlived its dialog";
+
+  const Step closeErrorBox = [](HWND box) { PostMessageW(box, WM_COMMAND, IDOK, 0); };
+  EXPECT_EQ(fixture.Run(&KeyDialogs::RunSingle, {closeErrorBox}, u"NoSuchSkin"), std::nullopt);
+  ASSERT_TRUE(TypeAfterTheDialog(fixture.owner.get(), 'Z'));
+  EXPECT_EQ(KeystrokeHook::Last().lParam, lastSeen) << "a failed dialog left a hook";
+
+  // Neither Enter nor Esc ends the dialog: the last key is Esc, answered on OK.
+  const std::optional<SingleKey> escape =
+      fixture.Run(&KeyDialogs::RunSingle, {type({{VK_RETURN, false}, {VK_ESCAPE, false}}), pressOk});
+  ASSERT_TRUE(escape);
+  EXPECT_EQ(escape->usage, 0x29);
 }
 
 }  // namespace
