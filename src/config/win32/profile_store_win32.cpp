@@ -39,7 +39,6 @@ void Win32ProfileStore::PutAll(std::u16string_view file, std::u16string_view sec
   CreateUnicodeFileIfMissing(file);
   const std::wstring target = Wide(file);
   const std::wstring copy = target + L".new";
-  SavePoint(u"profile: start");
   if (!CopyFileW(target.c_str(), copy.c_str(), FALSE)) return ProfileStore::PutAll(file, section, entries);
   SavePoint(u"profile: copy made");
   for (const ProfileEntry& entry : entries) {
