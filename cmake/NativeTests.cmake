@@ -1,4 +1,4 @@
-# One GoogleTest executable per subsystem folder under tests/ (win32/ and e2e/ excluded).
+# One GoogleTest executable per subsystem folder under tests/ (win32/, e2e/ and fuzz/ excluded).
 file(GLOB QV_TEST_DIRS LIST_DIRECTORIES true ${CMAKE_SOURCE_DIR}/tests/*)
 foreach(dir ${QV_TEST_DIRS})
   if(NOT IS_DIRECTORY ${dir})
@@ -6,7 +6,7 @@ foreach(dir ${QV_TEST_DIRS})
   endif()
   get_filename_component(name ${dir} NAME)
   file(GLOB sources CONFIGURE_DEPENDS ${dir}/*.cpp)
-  if(name STREQUAL "e2e" OR NOT sources)
+  if(name STREQUAL "e2e" OR name STREQUAL "fuzz" OR NOT sources)
     continue()
   endif()
   add_executable(${name}_tests ${sources})

@@ -7,7 +7,7 @@ source "$(dirname "$0")/env.sh"
 
 PACKAGES=(cmake g++ googletest python3 g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev
   procps wine wine64 xvfb xdotool x11-utils imagemagick librsvg2-bin fonts-wqy-microhei
-  fonts-noto-cjk fonts-liberation2 fonts-wine nsis)
+  fonts-noto-cjk fonts-liberation2 fonts-wine nsis clang-14 libclang-rt-14-dev libfuzzer-14-dev)
 
 SETUP_LOG="$(mktemp "${TMPDIR:-/tmp}/qv318-setup.XXXXXX")"
 BUILD_DIR=""

@@ -48,6 +48,8 @@ fi
 status=0
 echo "== native tests (AddressSanitizer, UndefinedBehaviorSanitizer)"
 (cd build/native && ctest --output-on-failure -j "$(nproc)") || status=1
+echo "== fuzzing the core (libFuzzer, about a minute)"
+bash scripts/fuzz.sh || status=1
 echo "== Windows-side tests under Wine"
 (cd build/win && ctest --output-on-failure) || status=1
 echo "== end-to-end tests under Wine"

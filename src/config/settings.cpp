@@ -1,5 +1,7 @@
 #include "config/settings.h"
 
+#include <vector>
+
 #include "common/paths.h"
 #include "common/text.h"
 #include "ui/key_names.h"
@@ -19,9 +21,9 @@ std::u16string Get(ProfileStore& store, std::u16string_view file, std::u16string
   return file.empty() ? std::u16string() : store.Get(file, section, key);
 }
 
-void Put(ProfileStore& store, std::u16string_view file, std::u16string_view section, std::u16string_view key,
-         std::u16string_view value) {
-  if (!file.empty()) store.Put(file, section, key, value);
+void PutAll(ProfileStore& store, std::u16string_view file, std::u16string_view section,
+            std::span<const ProfileEntry> entries) {
+  if (!file.empty()) store.PutAll(file, section, entries);
 }
 
 }  // namespace
@@ -54,11 +56,11 @@ void ReadSettings(ProfileStore& store, std::u16string_view settingsFile, Setting
 }
 
 void WriteKeyNames(ProfileStore& store, std::u16string_view settingsFile, const Settings& settings) {
+  std::vector<ProfileEntry> entries;
   for (KeyMode mode : {KeyMode::A, KeyMode::B}) {
-    for (int key = 1; key <= kKeysPerMode; ++key) {
-      Put(store, settingsFile, settings.section, ItemKey(mode, key), settings.KeyName(mode, key));
-    }
+    for (int key = 1; key <= kKeysPerMode; ++key) entries.push_back({ItemKey(mode, key), settings.KeyName(mode, key)});
   }
+  PutAll(store, settingsFile, settings.section, entries);
 }
 
 uint8_t ColourByte(std::u16string_view text) {
@@ -80,10 +82,11 @@ void ApplySkinChoice(ProfileStore& store, std::u16string_view settingsFile, cons
   settings.red = DecimalText(choice.colour.red);
   settings.green = DecimalText(choice.colour.green);
   settings.blue = DecimalText(choice.colour.blue);
-  Put(store, settingsFile, kSkinsSection, kRedKey, settings.red);
-  Put(store, settingsFile, kSkinsSection, kGreenKey, settings.green);
-  Put(store, settingsFile, kSkinsSection, kBlueKey, settings.blue);
-  Put(store, settingsFile, kSkinsSection, kPathKey, settings.skinName);
+  const ProfileEntry entries[] = {{std::u16string(kRedKey), settings.red},
+                                  {std::u16string(kGreenKey), settings.green},
+                                  {std::u16string(kBlueKey), settings.blue},
+                                  {std::u16string(kPathKey), settings.skinName}};
+  PutAll(store, settingsFile, kSkinsSection, entries);
 }
 
 }  // namespace qv

@@ -3,6 +3,7 @@
 // written through the system's profile functions on that one file.
 #include <array>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -16,6 +17,11 @@ inline constexpr size_t kProfileBufferChars = 1024;
 inline constexpr std::u16string_view kSkinsSection = u"Skins";
 inline constexpr std::u16string_view kDefaultSkinName = u"Carbon";
 
+struct ProfileEntry {
+  std::u16string key;
+  std::u16string value;
+};
+
 // INI access. Get has no default: a missing file, section or key reads as empty; the value
 // is at most kProfileBufferChars - 1 characters, cut at its first zero.
 class ProfileStore {
@@ -24,6 +30,11 @@ class ProfileStore {
   virtual std::u16string Get(std::u16string_view file, std::u16string_view section, std::u16string_view key) = 0;
   virtual void Put(std::u16string_view file, std::u16string_view section, std::u16string_view key,
                    std::u16string_view value) = 0;
+  // Several keys of one section, in order, as one change where the platform can make it
+  // one: a process killed meanwhile leaves the file with all of them or none.
+  virtual void PutAll(std::u16string_view file, std::u16string_view section, std::span<const ProfileEntry> entries) {
+    for (const ProfileEntry& entry : entries) Put(file, section, entry.key, entry.value);
+  }
 };
 
 // What the main dialog keeps from str.ini.

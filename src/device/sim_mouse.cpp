@@ -123,9 +123,14 @@ const SimCollection* SimMouse::FeatureChannel(HidHandle handle, size_t length) {
   const SimCollection* c = CollectionOf(handle);
   if (c == nullptr || (c->role != SimRole::Data && c->role != SimRole::Command)) return nullptr;
   if (faults_.unplugBeforeTransfer && attempts_ == *faults_.unplugBeforeTransfer) Unplug();
+  const bool lost = faults_.noAnswerAtTransfer == attempts_;
   ++attempts_;
-  if (!plugged_ || (faults_.noAnswer && FaultsActive()) || length != c->caps.featureReportByteLength) return nullptr;
+  if (!plugged_ || (faults_.noAnswer && FaultsActive()) || lost || length != c->caps.featureReportByteLength) return nullptr;
   return c;
+}
+
+void SimMouse::UnplugIfDone(size_t transfer) {
+  if (faults_.unplugAfterTransfer == transfer) Unplug();
 }
 
 // Each channel carries one report id; a request for another fails on the device, as
@@ -134,24 +139,38 @@ static uint8_t ReportIdOf(const SimCollection& c) {
   return c.role == SimRole::Command ? kCommandReportId : kDataReportId;
 }
 
+// Both count the transfer even when it does not reach the mouse, so an unplug after it
+// follows whatever it did.
 bool SimMouse::SetFeature(HidHandle handle, std::span<const uint8_t> report) {
+  const size_t transfer = attempts_;
   const SimCollection* c = FeatureChannel(handle, report.size());
-  if (c == nullptr) return false;
-  if (c->role == SimRole::Command) {
+  const bool ok = c != nullptr && Set(*c, report);
+  UnplugIfDone(transfer);
+  return ok;
+}
+
+bool SimMouse::GetFeature(HidHandle handle, std::span<uint8_t> report) {
+  const size_t transfer = attempts_;
+  const SimCollection* c = FeatureChannel(handle, report.size());
+  const bool ok = c != nullptr && Get(*c, report);
+  UnplugIfDone(transfer);
+  return ok;
+}
+
+bool SimMouse::Set(const SimCollection& c, std::span<const uint8_t> report) {
+  if (c.role == SimRole::Command) {
     ReceiveCommand(report);
   } else {
     ReceiveBlock(report);
   }
-  return report[kReportIdOffset] == ReportIdOf(*c);
+  return report[kReportIdOffset] == ReportIdOf(c);
 }
 
-bool SimMouse::GetFeature(HidHandle handle, std::span<uint8_t> report) {
-  const SimCollection* c = FeatureChannel(handle, report.size());
-  if (c == nullptr) return false;
-  const SimChannel channel = c->role == SimRole::Data ? SimChannel::Data : SimChannel::Command;
+bool SimMouse::Get(const SimCollection& c, std::span<uint8_t> report) {
+  const SimChannel channel = c.role == SimRole::Data ? SimChannel::Data : SimChannel::Command;
   LogRequest(channel, report[kReportIdOffset]);
-  if (report[kReportIdOffset] != ReportIdOf(*c)) return false;
-  if (c->role == SimRole::Data) return AnswerBlock(report);
+  if (report[kReportIdOffset] != ReportIdOf(c)) return false;
+  if (c.role == SimRole::Data) return AnswerBlock(report);
   AnswerCommand(report);
   return true;
 }
@@ -194,7 +213,8 @@ void SimMouse::AnswerCommand(std::span<uint8_t> report) {
   std::vector<uint8_t> plain(kCommandReportSize, 0);
   plain[kReportIdOffset] = faults_.answerReportId;
   std::copy(kSignature.begin(), kSignature.end(), plain.begin() + kSignatureOffset);
-  if (faults_.wrongSignature && FaultsActive()) plain[kSignatureOffset + 3] ^= 0xFF;
+  const bool damaged = (faults_.wrongSignature && FaultsActive()) || faults_.wrongSignatureAtTransfer == attempts_ - 1;
+  if (damaged) plain[kSignatureOffset + 3] ^= 0xFF;
   plain[kCommandOffset] = lastCommand_;
   plain[kFirstParamOffset] = memory_[ConfigImage::kStatusRate];
   plain[kSecondParamOffset] = memory_[ConfigImage::kStatusStage];

@@ -30,11 +30,14 @@ struct SimFaults {
   bool noAnswer = false;        // every feature transfer fails
   bool wrongSignature = false;  // command answers carry a damaged signature
   uint8_t answerReportId = 1;   // report id the command answers carry
-  // The mouse is unplugged just before transfer N (0-based, counting every feature
-  // transfer asked of its channels) and stays away until Plug().
+  // Transfers are counted from 0 over every feature transfer asked of its channels.
+  // Unplugged just before transfer N, or right after it; away until Plug().
   std::optional<size_t> unplugBeforeTransfer;
+  std::optional<size_t> unplugAfterTransfer;
   // noAnswer and wrongSignature hold only from transfer N on (counted as above).
   std::optional<size_t> faultsFromTransfer;
+  std::optional<size_t> noAnswerAtTransfer;        // that one transfer fails
+  std::optional<size_t> wrongSignatureAtTransfer;  // that command answer is damaged
   // The data report of this block (1..5) is acknowledged on a write but never stored.
   uint8_t dropWrittenBlock = 0;
 };
@@ -85,6 +88,9 @@ class SimMouse final : public HidBus {
   bool FaultsActive() const;
   const SimCollection* CollectionOf(HidHandle handle) const;
   const SimCollection* FeatureChannel(HidHandle handle, size_t length);
+  bool Set(const SimCollection& c, std::span<const uint8_t> report);
+  bool Get(const SimCollection& c, std::span<uint8_t> report);
+  void UnplugIfDone(size_t transfer);
   void LoadMemory();
   void LogRequest(SimChannel channel, uint8_t reportId);
   void ReceiveCommand(std::span<const uint8_t> wire);

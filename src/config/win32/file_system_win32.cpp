@@ -4,6 +4,7 @@
 
 #include "common/win32/handles.h"
 #include "common/win32/wide.h"
+#include "config/win32/save_hold_win32.h"
 
 namespace qv::win {
 namespace {
@@ -63,23 +64,28 @@ std::optional<std::vector<uint8_t>> Win32FileSystem::Read(std::u16string_view pa
 }
 
 bool Win32FileSystem::Replace(std::u16string_view path, std::span<const uint8_t> content) {
+  SavePoint(u"replace: start");
   // A file we may not write (read-only, locked) keeps its content and reports why.
   if (!Writable(path)) return Fail();
   const std::u16string fresh = ReplacementPath(path);
   {
     const UniqueFileHandle file = Open(fresh, GENERIC_WRITE, CREATE_ALWAYS);
     if (!file) return Fail();
+    SavePoint(u"replace: new file created, empty");
     if (!WriteAll(file.get(), content)) {
       Fail();
       DeleteFileW(Wide(fresh).c_str());
       return false;
     }
+    SavePoint(u"replace: new file written and flushed, still open");
   }
+  SavePoint(u"replace: new file closed, not moved");
   if (!MoveFileExW(Wide(fresh).c_str(), Wide(path).c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
     Fail();
     DeleteFileW(Wide(fresh).c_str());
     return false;
   }
+  SavePoint(u"replace: moved into place");
   return true;
 }
 

@@ -14,8 +14,6 @@
 namespace qv::linux_hid {
 namespace {
 
-constexpr int kNoFd = -1;
-
 // "HID_ID=0003:000004D9:0000A09E" in the node's device/uevent: bus, vendor, product.
 bool UeventNamesTheMouse(const std::string& uevent) {
   const size_t at = uevent.find("HID_ID=");

@@ -70,6 +70,23 @@ TEST_F(ProfileOnDisk, ChineseKeyNamesSurviveInANewlyCreatedFile) {
   EXPECT_EQ(again.KeyName(KeyMode::B, 8), u"按键关闭");
 }
 
+// The names go into a copy that then replaces the file: the rest of it is kept and no copy
+// is left beside it.
+TEST_F(ProfileOnDisk, KeyNamesReplaceTheFileWholeAndLeaveNoCopy) {
+  profile.Put(ini, u"Skins", u"Path", u"Frost");
+  Settings settings;
+  settings.section = u"Setting-EN";
+  SetDefaultKeyNames(settings, Language::English);
+  settings.KeyName(KeyMode::B, 8) = u"Last";
+  WriteKeyNames(profile, ini, settings);
+  Settings again;
+  again.section = u"Setting-EN";
+  ReadSettings(profile, ini, again);
+  EXPECT_EQ(again.keyNames, settings.keyNames);
+  EXPECT_EQ(again.skinName, u"Frost");
+  EXPECT_FALSE(FileExists(ini + u".new"));
+}
+
 TEST_F(ProfileOnDisk, AnExistingFileIsNotRecreated) {
   WriteBytes(ini, {'[', 'S', 'k', 'i', 'n', 's', ']', '\r', '\n', 'L', 'a', 'n', '=', 'C', 'H', 'T', '\r', '\n'});
   profile.Put(ini, u"Skins", u"Path", u"Steel");
