@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "common/paths.h"
+
 namespace qv::skins {
 namespace {
 
@@ -11,17 +13,14 @@ bool SameIgnoringAsciiCase(std::u16string_view a, std::u16string_view b) {
   return std::ranges::equal(a, b, [](char16_t x, char16_t y) { return AsciiLower(x) == AsciiLower(y); });
 }
 
-bool IsSkin(const FolderEntry& entry) { return entry.directory && IsSkinFolderName(entry.name); }
+bool IsSkin(const FolderEntry& entry) {
+  return entry.directory && !entry.name.empty() && IsNameInsideFolder(entry.name);
+}
 
 }  // namespace
 
 std::u16string SkinsRoot(std::u16string_view programDirectory) {
   return std::u16string(programDirectory) + u"/Skins";
-}
-
-bool IsSkinFolderName(std::u16string_view name) {
-  if (name.empty() || name == u"." || name == u"..") return false;
-  return name.find_first_of(u"/\\:") == std::u16string_view::npos;
 }
 
 std::vector<std::u16string> SkinFolderNames(FolderListing& listing, std::u16string_view root) {

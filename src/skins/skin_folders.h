@@ -24,11 +24,8 @@ class FolderListing {
 // The folder searched for skins: the program directory followed directly by "/Skins".
 std::u16string SkinsRoot(std::u16string_view programDirectory);
 
-// A name that stays inside the Skins folder when appended to it: not empty, not "." or
-// "..", and without a separator or a drive colon.
-bool IsSkinFolderName(std::u16string_view name);
-
-// The names of the skin folders of `root`, in listing order: directories only.
+// The names of the skin folders of `root`, in listing order: directories only, and only
+// names that keep a skin path inside the Skins folder ("." and ".." never do).
 std::vector<std::u16string> SkinFolderNames(FolderListing& listing, std::u16string_view root);
 
 // The full path of the first skin folder whose name equals `name` without regard to the
