@@ -3,12 +3,20 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <ostream>
 #include <vector>
 
 #include "common/text.h"
 #include "keyassign/dialog_fakes.h"
 
 namespace qv::skins {
+
+// Failures name the folder, the name and the colour rather than bytes.
+void PrintTo(const SkinSelection& s, std::ostream* os) {
+  *os << ToUtf8(s.folder) << " | " << ToUtf8(s.name) << " | " << int{s.colour.red} << "," << int{s.colour.green} << ","
+      << int{s.colour.blue};
+}
+
 namespace {
 
 using test::DialogLog;
