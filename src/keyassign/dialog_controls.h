@@ -17,6 +17,9 @@ class DialogControls {
   virtual void CreateDisplay(int id, const layout::Rect& rect, std::u16string_view text) = 0;
   // The same with its text centred (SS_CENTER | SS_SUNKEN).
   virtual void CreateCentredDisplay(int id, const layout::Rect& rect, std::u16string_view text) = 0;
+  // A colour swatch: a static without text, WS_CHILD | WS_VISIBLE | SS_CENTER, coloured at
+  // WM_CTLCOLORSTATIC.
+  virtual void CreateSwatch(int id, const layout::Rect& rect) = 0;
   // An edit field for a number: WS_CHILD | WS_VISIBLE | ES_NUMBER | ES_CENTER.
   virtual void CreateNumberField(int id, const layout::Rect& rect, std::u16string_view text) = 0;
   // Repaints a control (erasing its background).

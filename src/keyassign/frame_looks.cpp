@@ -10,7 +10,7 @@ constexpr std::u16string_view kButtonOver = u"/button-over.png";
 constexpr std::u16string_view kCloseNormal = u"/button-close-normal.png";
 constexpr std::u16string_view kCloseOver = u"/button-close-over.png";
 constexpr Rgb kWhite{0xFF, 0xFF, 0xFF};
-constexpr Rgb kDark{40, 40, 40};
+constexpr Rgb kDark = kSubDialogDark;
 
 void DrawTextButton(Canvas& canvas, const layout::Rect& rect, std::u16string_view image, std::u16string_view text,
                     Rgb colour) {

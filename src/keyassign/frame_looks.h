@@ -51,6 +51,9 @@ class FrameHover {
   bool close_ = false;
 };
 
+// The background of a sub-dialog's controls, RGB(40, 40, 40).
+inline constexpr Rgb kSubDialogDark{40, 40, 40};
+
 // WM_CTLCOLOR* of a sub-dialog's controls: white text, transparent, the dialog's font and
 // its dark brush. `darkFields` is the fire key dialog's variant, whose list and edit
 // fields also get the dark background colour.

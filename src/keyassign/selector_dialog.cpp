@@ -13,6 +13,10 @@ SelectorDialog::SelectorDialog(const SelectorDialogKind& kind, Language language
   if (!items_.empty()) chosen_ = Choice{0, items_.front()};
 }
 
+SelectorDialog::SelectorDialog(const SelectorDialogKind& kind, Language language, std::vector<std::u16string> items,
+                               Choice initial)
+    : kind_(kind), language_(language), items_(std::move(items)), chosen_(std::move(initial)) {}
+
 void SelectorDialog::InitControls(DialogControls& controls) const {
   controls.CreateDisplay(kind_.displayId, kind_.display, chosen_.text);
 }
@@ -25,12 +29,13 @@ DialogEnd SelectorDialog::OnSkinnedClick(int x, int y, DialogControls& controls)
   return DialogEnd::None;
 }
 
-void SelectorDialog::OnListPick(DialogControls& controls) {
+bool SelectorDialog::OnListPick(DialogControls& controls) {
   const std::optional<int> selection = controls.Selection(kind_.listId);
-  if (!selection || *selection < 0 || *selection >= static_cast<int>(items_.size())) return;
+  if (!selection || *selection < 0 || *selection >= static_cast<int>(items_.size())) return false;
   chosen_ = Choice{*selection, items_[static_cast<size_t>(*selection)]};
   controls.SetText(kind_.displayId, chosen_.text);
   CloseList(controls);
+  return true;
 }
 
 void SelectorDialog::TrackListUnderCursor(int idUnderPointer, int item, DialogControls& controls) const {

@@ -33,6 +33,8 @@ class SelectorDialog {
   SelectorDialog(const SelectorDialogKind& kind, Language language);
   // A dialog whose items are known only when it opens (the snipe values of the DPI table).
   SelectorDialog(const SelectorDialogKind& kind, Language language, std::vector<std::u16string> items);
+  // One that starts from a choice of its own (the skin in use) instead of item 0.
+  SelectorDialog(const SelectorDialogKind& kind, Language language, std::vector<std::u16string> items, Choice initial);
 
   // The end of InitSkinnedDialog, once the background loaded: the display with the chosen text.
   void InitControls(DialogControls& controls) const;
@@ -43,8 +45,8 @@ class SelectorDialog {
   DialogEnd OnSkinnedClick(int x, int y, DialogControls& controls);
 
   // LBN_SELCHANGE or LBN_DBLCLK of the list: the selection becomes the choice, the display
-  // shows it and the list closes. With nothing selected nothing changes.
-  void OnListPick(DialogControls& controls);
+  // shows it and the list closes. With nothing selected nothing changes: false.
+  bool OnListPick(DialogControls& controls);
 
   // WM_MOUSEMOVE before dispatch, with the control id of the window under the pointer and
   // the item LB_ITEMFROMPOINT reports: the item under the pointer is highlighted, not chosen.

@@ -61,7 +61,7 @@ constexpr Rect kWindowsRects[] = {dialog::kClose, dialog::kOk, dialog::kCancel,
                                   windows_dialog::kDisplay, windows_dialog::kSelector,
                                   windows_dialog::kList};
 constexpr Rect kSkinsRects[] = {dialog::kClose, dialog::kOk, dialog::kCancel,
-                                skins_dialog::kPrompt, skins_dialog::kSwatch,
+                                skins_dialog::kPrompt, skins_dialog::kLongPrompt, skins_dialog::kSwatch,
                                 skins_dialog::kDisplay, skins_dialog::kSelector, skins_dialog::kList};
 
 }  // namespace

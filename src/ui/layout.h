@@ -227,6 +227,9 @@ inline constexpr Rect kList{42, 146, 151, 306};
 
 namespace skins_dialog {
 inline constexpr Rect kPrompt{12, 64, 181, 94};
+// The English prompt is wider than kPrompt at the dialog font: it starts at its left edge
+// and runs on towards the picture.
+inline constexpr Rect kLongPrompt{12, 64, 240, 94};
 inline constexpr Rect kSwatch{42, 94, 151, 110};
 inline constexpr Rect kDisplay{42, 128, 136, 144};
 inline constexpr Rect kSelector{42, 128, 151, 144};

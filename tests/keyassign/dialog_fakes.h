@@ -27,6 +27,7 @@ struct DialogLog : DialogControls {
   void CreateCentredDisplay(int id, const layout::Rect& rect, std::u16string_view text) override {
     CreateDisplay(id, rect, text);
   }
+  void CreateSwatch(int id, const layout::Rect& rect) override { CreateDisplay(id, rect, u""); }
   void CreateNumberField(int id, const layout::Rect& rect, std::u16string_view text) override {
     CreateDisplay(id, rect, text);
   }

@@ -27,7 +27,7 @@ const std::map<std::string, std::set<std::string>> kMayInclude = {
     {"keyassign", {"ui", "model", "common"}},
     {"config", {"keyassign", "ui", "model", "common"}},
     {"device", {"config", "model", "common"}},
-    {"skins", {"ui", "model", "common"}},
+    {"skins", {"keyassign", "ui", "model", "common"}},  // the skins dialog is built on the sub-dialog frame
     {"app", {"skins", "device", "config", "keyassign", "ui", "model", "common"}},
     // The command line is a front end beside app, with no windows and no skins.
     {"cli", {"device", "config", "keyassign", "ui", "model", "common"}},

@@ -27,6 +27,9 @@ class Win32DialogControls final : public DialogControls {
   void CreateCentredDisplay(int id, const layout::Rect& rect, std::u16string_view text) override {
     page_.CreateStatic(id, rect, StaticStyle::Sunken, text);
   }
+  void CreateSwatch(int id, const layout::Rect& rect) override {
+    page_.CreateStatic(id, rect, StaticStyle::Swatch, u"");
+  }
   void CreateNumberField(int id, const layout::Rect& rect, std::u16string_view text) override;
   void Invalidate(int id) override { page_.Invalidate(id); }
   void SetText(int id, std::u16string_view text) override { page_.SetText(id, text); }

@@ -42,7 +42,7 @@ BOOL CSkinnedDialog::OnInitDialog() {
     return TRUE;
   }
   fonts_.text = CreateSkinFont(context_.language, FontRole::Text);
-  brush_.reset(CreateSolidBrush(RGB(40, 40, 40)));
+  brush_.reset(CreateSolidBrush(ToColorRef(kSubDialogDark)));
   controls_.SetOwner(hwnd());
   controls_.SetListFont(fonts_.text.get());
   InitOwnControls(controls_);
@@ -114,26 +114,37 @@ MessageResult CSkinnedDialog::OnListNotify(WPARAM, LPARAM lParam) {
   return 0;
 }
 
-MessageResult CSkinnedDialog::OnCtlColorStatic(WPARAM wParam, LPARAM) {
-  return OnControlColour(ControlKind::Static, wParam);
+MessageResult CSkinnedDialog::OnCtlColorStatic(WPARAM wParam, LPARAM lParam) {
+  return OnControlColour(ControlKind::Static, wParam, lParam);
 }
-MessageResult CSkinnedDialog::OnCtlColorListBox(WPARAM wParam, LPARAM) {
-  return OnControlColour(ControlKind::ListBox, wParam);
+MessageResult CSkinnedDialog::OnCtlColorListBox(WPARAM wParam, LPARAM lParam) {
+  return OnControlColour(ControlKind::ListBox, wParam, lParam);
 }
-MessageResult CSkinnedDialog::OnCtlColorEdit(WPARAM wParam, LPARAM) {
-  return OnControlColour(ControlKind::Edit, wParam);
+MessageResult CSkinnedDialog::OnCtlColorEdit(WPARAM wParam, LPARAM lParam) {
+  return OnControlColour(ControlKind::Edit, wParam, lParam);
 }
 
-MessageResult CSkinnedDialog::OnControlColour(ControlKind kind, WPARAM wParam) {
-  const ControlColours colours = SubDialogColours(kind, DarkFields());
+MessageResult CSkinnedDialog::OnControlColour(ControlKind kind, WPARAM wParam, LPARAM lParam) {
+  const ControlColours colours = ColoursOf(kind, GetDlgCtrlID(reinterpret_cast<HWND>(lParam)));
   if (!colours.brush || !brush_) return std::nullopt;
   ApplyControlColours(reinterpret_cast<HDC>(wParam), colours, fonts_);
-  return reinterpret_cast<LRESULT>(brush_.get());
+  return reinterpret_cast<LRESULT>(BrushOf(*colours.brush));
+}
+
+HBRUSH CSkinnedDialog::BrushOf(Rgb colour) {
+  if (colour == kSubDialogDark) return brush_.get();
+  // Made again only when the colour changed; the previous one has done its paint.
+  if (!ownBrush_ || ownBrushColour_ != colour) {
+    ownBrush_.reset(CreateSolidBrush(ToColorRef(colour)));
+    ownBrushColour_ = colour;
+  }
+  return ownBrush_.get();
 }
 
 MessageResult CSkinnedDialog::OnDestroy(WPARAM, LPARAM) {
   // The controls go with the window; nothing may still paint with the brush after this.
   brush_.reset();
+  ownBrush_.reset();
   OnWindowGone();
   return std::nullopt;
 }

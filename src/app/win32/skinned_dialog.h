@@ -53,6 +53,8 @@ class CSkinnedDialog : public Dialog<CSkinnedDialog> {
   virtual std::optional<int> WheelList() const { return std::nullopt; }
   // The fire key dialog's fields and list are dark.
   virtual bool DarkFields() const { return false; }
+  // WM_CTLCOLOR* of a child control; the skins dialog colours its swatch.
+  virtual ControlColours ColoursOf(ControlKind kind, int /*id*/) const { return SubDialogColours(kind, DarkFields()); }
   // Messages of the dialog's own that the frame does not handle.
   virtual MessageResult OnOwnMessage(UINT /*message*/, WPARAM, LPARAM) { return std::nullopt; }
   // A queued message for the dialog or a child that must not be dispatched at all.
@@ -81,7 +83,8 @@ class CSkinnedDialog : public Dialog<CSkinnedDialog> {
   MessageResult OnCtlColorStatic(WPARAM, LPARAM);
   MessageResult OnCtlColorListBox(WPARAM, LPARAM);
   MessageResult OnCtlColorEdit(WPARAM, LPARAM);
-  MessageResult OnControlColour(ControlKind kind, WPARAM wParam);
+  MessageResult OnControlColour(ControlKind kind, WPARAM wParam, LPARAM lParam);
+  HBRUSH BrushOf(Rgb colour);
   MessageResult OnDestroy(WPARAM, LPARAM);
 
   FrameLook Look() const;
@@ -97,6 +100,8 @@ class CSkinnedDialog : public Dialog<CSkinnedDialog> {
   Win32MessageBoxes messageBoxes_;
   FrameHover hover_;
   UniqueBrush brush_;  // the controls' background, made once, deleted when the dialog ends
+  UniqueBrush ownBrush_;  // a control of another colour (the skins dialog's swatch)
+  Rgb ownBrushColour_;
 };
 
 }  // namespace qv::win

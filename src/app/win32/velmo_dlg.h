@@ -105,6 +105,9 @@ class CVelmoDlg : public Dialog<CVelmoDlg>, public ShellActions {
   void RunApply(bool ok);
   void OpenGuide();
   void ChooseStageColour(int stage);
+  // The skins dialog (velmo_dlg_skins.cpp).
+  void RunSkinsDialog();
+  void TakeNewSkin();
   [[noreturn]] void EndProcess();
   void ReleaseShellResources();
 

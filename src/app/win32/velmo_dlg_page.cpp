@@ -2,7 +2,6 @@
 // handler asks the page core what to do and carries the answer out.
 #include "app/win32/velmo_dlg.h"
 
-#include <commdlg.h>
 #include <shellapi.h>
 #include <windowsx.h>
 
@@ -16,6 +15,7 @@
 #include "ui/page_painter.h"
 #include "ui/press.h"
 #include "ui/sliders.h"
+#include "ui/win32/choose_colour.h"
 #include "ui/win32/control_colours_win32.h"
 #include "ui/win32/skin_canvas.h"
 #include "ui/win32/track_hover.h"
@@ -121,7 +121,8 @@ bool CVelmoDlg::CarryOut(const PressAction& action, int x, int y, MessageResult&
     case PressKind::ToggleLedList:
       ToggleLedList(action.index);
       return false;
-    case PressKind::Skins:  // the skins dialog is not there yet
+    case PressKind::Skins:
+      RunSkinsDialog();
       return true;
     default:
       DrawPressedElement(action);
@@ -173,14 +174,8 @@ void CVelmoDlg::OpenGuide() {
 }
 
 void CVelmoDlg::ChooseStageColour(int stage) {
-  static COLORREF custom[16] = {};
-  CHOOSECOLORW choose{};
-  choose.lStructSize = sizeof(choose);
-  choose.hwndOwner = hwnd();
-  choose.lpCustColors = custom;
-  if (!ChooseColorW(&choose)) return;  // cancelled: the colour stays
-  const COLORREF chosen = choose.rgbResult;
-  StoreStageColour(state_.record, stage, Rgb{GetRValue(chosen), GetGValue(chosen), GetBValue(chosen)}, controls_);
+  // Cancelled, the colour stays.
+  if (const std::optional<Rgb> chosen = ChooseColour(hwnd())) StoreStageColour(state_.record, stage, *chosen, controls_);
 }
 
 MessageResult CVelmoDlg::OnMouseMove(WPARAM, LPARAM lParam) {

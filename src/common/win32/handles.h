@@ -61,6 +61,10 @@ struct WindowTraits {
   static HWND Invalid() { return nullptr; }
   static void Close(HWND h) { DestroyWindow(h); }
 };
+struct FindTraits {  // FindFirstFileW: INVALID_HANDLE_VALUE means none
+  static HANDLE Invalid() { return INVALID_HANDLE_VALUE; }
+  static void Close(HANDLE h) { FindClose(h); }
+};
 struct DeviceNotifyTraits {
   static HDEVNOTIFY Invalid() { return nullptr; }
   static void Close(HDEVNOTIFY h) { UnregisterDeviceNotification(h); }
@@ -74,6 +78,7 @@ using UniqueBrush = UniqueResource<HBRUSH, GdiObjectTraits<HBRUSH>>;
 using UniqueMenu = UniqueResource<HMENU, MenuTraits>;
 using UniqueHook = UniqueResource<HHOOK, HookTraits>;
 using UniqueMemoryDc = UniqueResource<HDC, MemoryDcTraits>;
+using UniqueFind = UniqueResource<HANDLE, FindTraits>;
 using UniqueDeviceNotify = UniqueResource<HDEVNOTIFY, DeviceNotifyTraits>;
 using UniqueWindow = UniqueResource<HWND, WindowTraits>;  // windows this code created itself
 

@@ -1,0 +1,36 @@
+// The skins button: the skins dialog, and the page rebuilt with the skin and colour chosen.
+#include "app/win32/velmo_dlg.h"
+
+#include "app/win32/skins_dialog_win32.h"
+#include "config/settings.h"
+#include "skins/win32/folder_listing_win32.h"
+
+namespace qv::win {
+
+void CVelmoDlg::RunSkinsDialog() {
+  const DisplayState& display = state_.display;
+  const TextColour& colour = display.textColour;
+  Win32FolderListing listing;
+  CSkinsDialog dialog(SubDialogs(), listing, skins::SkinsRoot(local_.paths.skinBase),
+                      skins::SkinSelection{display.skinDir, display.skinName, Rgb{colour.red, colour.green, colour.blue}});
+  std::optional<skins::SkinSelection> chosen;
+  // A mouse plugged or unplugged while the dialog is open is taken in after it closes.
+  deviceChanges_.Run(Devices(), [&] { chosen = dialog.RunForChoice(hwnd()); });
+  if (!chosen) return;  // Cancel changes nothing
+  const TextColour text{chosen->colour.red, chosen->colour.green, chosen->colour.blue};
+  ApplySkinChoice(profile_, local_.paths.settingsFile, SkinChoice{chosen->folder, chosen->name, text},
+                  local_.settings, state_.display);
+  TakeNewSkin();
+}
+
+void CVelmoDlg::TakeNewSkin() {
+  // Images of the old skin must not be drawn again, even where a file name is the same.
+  images_.Clear();
+  LoadSkinBackground(hwnd(), state_.display.skinDir, u"/main.png", canvas_);
+  if (page_.state == PageState::Shown) RebuildPage();
+  hidingNcPaints_ = 0;
+  SetForegroundWindow(hwnd());
+  ShowWindow(hwnd(), SW_SHOW);
+}
+
+}  // namespace qv::win
