@@ -1,8 +1,11 @@
-// The key dialogs on real windows with the shipped skin: Enter and Esc end the hot key,
-// media and Windows key dialogs as a person expects, and a thousand openings of each leave
-// the process's GDI objects and windows where they were; the single key dialog captures
-// real keystrokes, Enter and Esc among them, and its hook goes when the dialog does.
+// The sub-dialogs on real windows with the shipped skin: Enter and Esc end the hot key,
+// media and Windows key dialogs as a person expects, and a thousand openings of every
+// sub-dialog leave the process's GDI objects, windows and memory where they were; the
+// single key dialog captures real keystrokes, Enter and Esc among them, and its hook goes
+// when the dialog does.
 #include "app/win32/key_dialogs_win32.h"
+#include "app/win32/skins_dialog_win32.h"
+#include "skins/win32/folder_listing_win32.h"
 
 #include <gtest/gtest.h>
 
@@ -154,6 +157,12 @@ TEST(KeyDialogs, AThousandOpeningsOfEachLeaveNoObjectsWindowsOrMemoryBehind) {
               std::nullopt);
     // No list here: its hook is installed and removed instead.
     EXPECT_EQ(fixture.Run(&KeyDialogs::RunSingle, script(layout::Rect{60, 60, 65, 65})), std::nullopt);
+    StartSteps({Post(script(layout::skins_dialog::kSelector))});
+    Win32FolderListing listing;
+    const skins::SkinSelection carbon{SkinFolder(u"Carbon"), u"Carbon", Rgb{230, 230, 230}};
+    CSkinsDialog skinsDialog(SubDialogContext{carbon.folder, Language::English, carbon.colour}, listing,
+                             SkinFolder(u"").substr(0, SkinFolder(u"").size() - 1), carbon);
+    EXPECT_EQ(skinsDialog.RunForChoice(fixture.owner.get()), std::nullopt);
   };
   openAll();  // the system's own caches are filled now
   const int gdi = test::GdiObjectCount();
