@@ -32,7 +32,7 @@ struct SingleKey {
 
 // The sub-dialogs, each constructed with its defaults and run modally by the caller. Each
 // answers its result after OK, none after Cancel, close, Esc or a background that failed to
-// load. A dialog the platform does not have yet answers none.
+// load.
 class KeyDialogs {
  public:
   virtual ~KeyDialogs() = default;
