@@ -12,6 +12,7 @@
 #include <cstdio>
 #include <cstring>
 #include <cwchar>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -242,23 +243,33 @@ int PrintVersion(const wchar_t* file) {
 // The GDI objects of another process: GetGuiResources where the system counts them, else
 // (Wine 8 answers 0) the used entries of that process's GDI handle table, which its PEB
 // names at offset 0xF8: 0x10000 entries of 24 bytes, type byte at 14, 0 when free.
-long RemoteGdiObjects(HANDLE process) {
-  const DWORD reported = GetGuiResources(process, GR_GDIOBJECTS);
-  if (reported > 0) return static_cast<long>(reported);
+// Wine's GetGuiResources answers 0: count the live entries of the process's GDI handle table
+// instead, by the type byte of each entry, so a growth says which kind of object grew.
+std::map<int, long> RemoteGdiObjectsByType(HANDLE process) {
   using Query = NTSTATUS(NTAPI*)(HANDLE, PROCESSINFOCLASS, PVOID, ULONG, PULONG);
   const auto query = reinterpret_cast<Query>(
       reinterpret_cast<void (*)()>(GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "NtQueryInformationProcess")));
   PROCESS_BASIC_INFORMATION basic{};
-  if (!query || query(process, ProcessBasicInformation, &basic, sizeof(basic), nullptr) != 0) return -1;
+  if (!query || query(process, ProcessBasicInformation, &basic, sizeof(basic), nullptr) != 0) return {};
   const BYTE* table = nullptr;
   if (!ReadProcessMemory(process, reinterpret_cast<const BYTE*>(basic.PebBaseAddress) + 0xF8, &table, sizeof(table),
                          nullptr) || !table) {
-    return -1;
+    return {};
   }
   std::vector<BYTE> entries(0x10000 * 24);
-  if (!ReadProcessMemory(process, table, entries.data(), entries.size(), nullptr)) return -1;
+  if (!ReadProcessMemory(process, table, entries.data(), entries.size(), nullptr)) return {};
+  std::map<int, long> counts;
+  for (size_t entry = 0; entry < 0x10000; ++entry) {
+    if (const BYTE type = entries[entry * 24 + 14]; type != 0) ++counts[type];
+  }
+  return counts;
+}
+long RemoteGdiObjects(HANDLE process, const std::map<int, long>& byType) {
+  const DWORD reported = GetGuiResources(process, GR_GDIOBJECTS);
+  if (reported > 0) return static_cast<long>(reported);
+  if (byType.empty()) return -1;
   long count = 0;
-  for (size_t entry = 0; entry < 0x10000; ++entry) count += entries[entry * 24 + 14] != 0 ? 1 : 0;
+  for (const auto& [type, n] : byType) count += n;
   return count;
 }
 
@@ -278,7 +289,7 @@ BOOL CALLBACK CountWindowsOf(HWND window, LPARAM lParam) {
   return TRUE;
 }
 
-// "gdi user windows private-bytes" of the process that owns `window`.
+// "gdi user windows private-bytes" of the process that owns `window`, then its GDI objects by type.
 int PrintObjects(HWND window) {
   DWORD id = 0;
   GetWindowThreadProcessId(window, &id);
@@ -292,8 +303,11 @@ int PrintObjects(HWND window) {
   EnumWindows(CountWindowsOf, reinterpret_cast<LPARAM>(&windows));
   // Wine leaves PrivateUsage of another process at 0; the commit charge is the same figure.
   const SIZE_T privateBytes = memory.PrivateUsage ? memory.PrivateUsage : memory.PagefileUsage;
-  std::printf("%ld %lu %ld %llu\n", RemoteGdiObjects(process), GetGuiResources(process, GR_USEROBJECTS),
+  const std::map<int, long> byType = RemoteGdiObjectsByType(process);
+  std::printf("%ld %lu %ld %llu\n", RemoteGdiObjects(process, byType), GetGuiResources(process, GR_USEROBJECTS),
               windows.windows, measured ? static_cast<unsigned long long>(privateBytes) : 0ULL);
+  for (const auto& [type, n] : byType) std::printf("type%02x:%ld ", type, n);
+  std::printf("\n");
   CloseHandle(process);
   return measured ? 0 : 1;
 }
