@@ -8,9 +8,10 @@ JOBS="${QV_JOBS:-$(nproc)}"
 what="${1:-all}"
 
 build() {  # build <dir> <cmake args...>
-  local dir="$1"; shift
+  local dir="$1" start=$SECONDS; shift
   cmake -S . -B "$dir" -G "Unix Makefiles" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
   cmake --build "$dir" -j "$JOBS"
+  echo "build: $dir in $((SECONDS - start)) s"
 }
 
 if [[ "$what" == all || "$what" == native ]]; then

@@ -46,12 +46,18 @@ if ! grep -q "holding the desktop" "$hold_log"; then
 fi
 
 status=0
+stage_start=$SECONDS
+stage_took() { echo "-- $1 took $((SECONDS - stage_start)) s"; stage_start=$SECONDS; }
 echo "== native tests (AddressSanitizer, UndefinedBehaviorSanitizer)"
 (cd build/native && ctest --output-on-failure -j "$(nproc)") || status=1
+stage_took "native tests"
 echo "== fuzzing the core (libFuzzer, about a minute)"
 bash scripts/fuzz.sh || status=1
+stage_took "fuzzing"
 echo "== Windows-side tests under Wine"
 (cd build/win && ctest --output-on-failure) || status=1
+stage_took "Windows-side tests"
 echo "== end-to-end tests under Wine"
 python3 tests/e2e/run.py || status=1
+stage_took "end-to-end tests"
 exit $status
