@@ -2,35 +2,47 @@
 enable_language(RC)
 
 set(QV_WIN_DEFINES UNICODE _UNICODE NOMINMAX _WIN32_WINNT=0x0601)
-if(QV_SIMULATED)
-  list(APPEND QV_WIN_DEFINES QV_SIMULATED=1)
-endif()
 target_compile_definitions(qvcore PUBLIC ${QV_WIN_DEFINES})
 
 set(QV_WIN_LIBS gdiplus comctl32 comdlg32 setupapi hid msimg32 shlwapi shell32 user32 gdi32 ole32 uuid)
 
 file(GLOB_RECURSE QV_WIN_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/*/win32/*.cpp)
-list(FILTER QV_WIN_SOURCES EXCLUDE REGEX "/win32/main\\.cpp$")
+list(FILTER QV_WIN_SOURCES EXCLUDE REGEX "/win32/main\\.cpp$|_sim\\.cpp$")
 add_library(qvwin STATIC ${QV_WIN_SOURCES})
 target_link_libraries(qvwin PUBLIC qvcore ${QV_WIN_LIBS})
 target_compile_options(qvwin PRIVATE ${QV_WARNINGS})
 target_include_directories(qvwin PUBLIC ${CMAKE_SOURCE_DIR}/resources)
+# The simulated program differs from the real one only in the *_sim.cpp files (the bus, the
+# save hook), so one tree builds both: the simulated program links their objects ahead of
+# qvwin, and the linker then never takes qvwin's *_real.cpp members, which define the same.
+file(GLOB_RECURSE QV_WIN_SIM_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/*/win32/*_sim.cpp)
+add_library(qvwin_sim OBJECT ${QV_WIN_SIM_SOURCES})
+target_link_libraries(qvwin_sim PUBLIC qvwin)
+target_compile_options(qvwin_sim PRIVATE ${QV_WARNINGS})
 
 # Skins and the program icon are rendered from the sources in resources/skins.
 add_subdirectory(${CMAKE_SOURCE_DIR}/resources/skins ${CMAKE_BINARY_DIR}/skins)
 
 configure_file(${CMAKE_SOURCE_DIR}/resources/app.rc.in ${CMAKE_BINARY_DIR}/app.rc @ONLY)
 set_source_files_properties(${CMAKE_BINARY_DIR}/app.rc PROPERTIES OBJECT_DEPENDS "${QV_ICON_FILE};${CMAKE_SOURCE_DIR}/resources/app.manifest")
-add_executable(QV318_Driver WIN32 ${CMAKE_SOURCE_DIR}/src/app/win32/main.cpp ${CMAKE_BINARY_DIR}/app.rc)
-target_include_directories(QV318_Driver PRIVATE ${CMAKE_SOURCE_DIR}/resources)
 include(${CMAKE_SOURCE_DIR}/cmake/DelayLoad.cmake)
 qv_delay_load_libraries(QV_DELAY_LIBS hid msimg32 gdiplus comctl32)
-# Listed before qvwin's own import libraries, so these win the symbols.
-target_link_libraries(QV318_Driver PRIVATE qvwin ${QV_DELAY_LIBS} delayimp)
-add_dependencies(QV318_Driver delay_load_libraries)
-target_link_options(QV318_Driver PRIVATE -municode)
-target_compile_options(QV318_Driver PRIVATE ${QV_WARNINGS})
-add_dependencies(QV318_Driver skin_icon)
+# Both programs are QV318_Driver.exe, for the program finds its files by its own name.
+foreach(kind real sim)
+  set(program QV318_Driver_${kind})
+  set(parts "")
+  if(kind STREQUAL "sim")
+    set(parts qvwin_sim)
+  endif()
+  add_executable(${program} WIN32 ${CMAKE_SOURCE_DIR}/src/app/win32/main.cpp ${CMAKE_BINARY_DIR}/app.rc)
+  set_target_properties(${program} PROPERTIES OUTPUT_NAME QV318_Driver RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/${kind})
+  target_include_directories(${program} PRIVATE ${CMAKE_SOURCE_DIR}/resources)
+  # Listed before qvwin's own import libraries, so these win the symbols.
+  target_link_libraries(${program} PRIVATE ${parts} qvwin ${QV_DELAY_LIBS} delayimp)
+  add_dependencies(${program} delay_load_libraries skin_icon)
+  target_link_options(${program} PRIVATE -municode)
+  target_compile_options(${program} PRIVATE ${QV_WARNINGS})
+endforeach()
 
 # The command-line companion, a console program over the same core.
 add_executable(qv318ctl ${CMAKE_SOURCE_DIR}/src/cli/win32/main.cpp)
@@ -119,9 +131,7 @@ foreach(dir ${QV_TOOL_DIRS})
 endforeach()
 
 include(${CMAKE_SOURCE_DIR}/cmake/Dist.cmake)
-if(NOT QV_SIMULATED)
-  include(${CMAKE_SOURCE_DIR}/cmake/Installer.cmake)
-endif()
+include(${CMAKE_SOURCE_DIR}/cmake/Installer.cmake)
 
 # The observer the end-to-end tests drive the program with.
 add_executable(qvprobe ${CMAKE_SOURCE_DIR}/tests/e2e/probe/probe.cpp)

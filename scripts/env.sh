@@ -55,3 +55,44 @@ qv_start_xvfb() {
   echo "no free X display from :${1:-60} to :99" >&2
   return 1
 }
+
+# A Wine session for tests on $WINEPREFIX: its own virtual display from $1 on, a persistent
+# wineserver and a process that holds Wine's desktop open. Sets QV_XVFB_PID, QV_HOLDER_PID
+# and QV_SERVER_STARTED for qv_close_session, which ends what this started and nothing else.
+qv_open_session() {
+  qv_start_xvfb "$1" || return 1
+  # A server already running on this prefix holds Wine's desktop on another display. One that
+  # is merely ending goes within seconds; one that stays belongs to someone else's session.
+  if ! timeout 30 wineserver -w; then
+    echo "test: a Wine server still runs on $WINEPREFIX after 30 s; end that session" \
+      "(WINEPREFIX=$WINEPREFIX wineserver -k) or set QV_WINEPREFIX to another prefix" >&2
+    return 1
+  fi
+  # A persistent wineserver on this display makes each Wine start fast.
+  wineserver -p
+  QV_SERVER_STARTED=1
+  qv_warm_up_wine || return 1
+  # Wine closes its desktop a second after the last program using it ends; the next program
+  # to start opens it anew and hands it its stderr, and whoever reads that program's output
+  # through a pipe (ctest, the e2e harness) then waits until a timeout. Windows' desktop is
+  # always there: hold Wine's open for the whole run.
+  local log="$2"
+  wine "$QV_ROOT/build/win/qvprobe.exe" hold >"$log" 2>&1 &
+  QV_HOLDER_PID=$!
+  local _
+  for _ in $(seq 1 300); do
+    grep -q "holding the desktop" "$log" && return 0
+    kill -0 "$QV_HOLDER_PID" 2>/dev/null || break
+    sleep 0.1
+  done
+  echo "test: the desktop holder did not start within 30 s:" >&2
+  cat "$log" >&2
+  return 1
+}
+
+qv_close_session() {
+  [ -n "${QV_HOLDER_PID:-}" ] && { kill "$QV_HOLDER_PID" 2>/dev/null || true; }
+  [ -n "${QV_SERVER_STARTED:-}" ] && { timeout 30 wineserver -k 2>/dev/null || true; }
+  [ -n "${QV_XVFB_PID:-}" ] && { kill "$QV_XVFB_PID" 2>/dev/null || true; }
+  QV_HOLDER_PID="" QV_SERVER_STARTED="" QV_XVFB_PID=""
+}

@@ -7,13 +7,10 @@
 set -euo pipefail
 source "$(dirname "$0")/env.sh"
 cd "$QV_ROOT"
-JOBS="${QV_JOBS:-$(nproc)}"
 SECONDS_EACH="${QV_FUZZ_SECONDS:-15}"
 TARGETS=(config_file settings key_names mouse_answers)
 
-CC=clang-14 CXX=clang++-14 cmake -S . -B build/fuzz -G "Unix Makefiles" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DQV_FUZZ=ON >/dev/null
-cmake --build build/fuzz -j "$JOBS" >/dev/null
+bash scripts/build.sh fuzz >/dev/null
 
 mkdir -p build/fuzz/artifacts
 status=0

@@ -28,7 +28,7 @@ wineserver -p 2>/dev/null || true
 qv_warm_up_wine
 
 (cd "$run_dir" && wine QV318_Driver.exe >/dev/null 2>&1 &)
-probe="$QV_ROOT/build/win-sim/qvprobe.exe"
+probe="$QV_ROOT/build/win/qvprobe.exe"
 for _ in $(seq 1 60); do
   timeout 10 wine "$probe" main >/dev/null 2>&1 && break
   sleep 0.5

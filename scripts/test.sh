@@ -1,63 +1,71 @@
 #!/usr/bin/env bash
 # Runs every test: the native core under the sanitizers, the Win32 layer under Wine, and
-# the end-to-end tests that drive both install layouts on a virtual display.
+# the end-to-end tests that drive both install layouts on virtual displays.
 set -euo pipefail
 source "$(dirname "$0")/env.sh"
 cd "$QV_ROOT"
 bash scripts/setup.sh
 bash scripts/build.sh all
 
-# Tests click on Wine's tray: keep them on a display of their own.
-qv_start_xvfb 71
+# The Wine tests run in two sessions at once, each on a prefix and a display of its own (they
+# click on Wine's tray and take screenshots): the Windows-side tests and a share of the
+# end-to-end modules in the second, on a fresh copy of the project's prefix made before any
+# test changes it; everything else in the first.
+SECOND_SHARE="test_cli,test_install,test_page,test_save_kill,test_skins,test_soak"
+FIRST_PREFIX="$WINEPREFIX"
+SECOND_PREFIX="$WINEPREFIX-second"
+second_pid=""
 cleanup() {
-  # The desktop holder, wineserver and Xvfb this script started; nothing else.
-  [ -n "${QV_HOLDER_PID:-}" ] && { kill "$QV_HOLDER_PID" 2>/dev/null || true; }
-  [ -n "${QV_SERVER_STARTED:-}" ] && { timeout 30 wineserver -k 2>/dev/null || true; }
-  kill "$QV_XVFB_PID" 2>/dev/null || true
+  # The sessions this script started; nothing else.
+  [ -n "$second_pid" ] && { kill "$second_pid" 2>/dev/null || true; wait "$second_pid" 2>/dev/null || true; }
+  qv_close_session
 }
 trap cleanup EXIT
-# A server already running on this prefix holds Wine's desktop on another display. One that
-# is merely ending goes within seconds; one that stays belongs to someone else's session.
+stage_start=$SECONDS
+stage_took() { echo "-- $1 took $((SECONDS - stage_start)) s"; stage_start=$SECONDS; }
+
 if ! timeout 30 wineserver -w; then
   echo "test: a Wine server still runs on $WINEPREFIX after 30 s; end that session" \
     "(WINEPREFIX=$WINEPREFIX wineserver -k) or set QV_WINEPREFIX to another prefix" >&2
   exit 1
 fi
-# A persistent wineserver on this display makes each Wine start fast.
-wineserver -p
-QV_SERVER_STARTED=1
-qv_warm_up_wine
-# Wine closes its desktop a second after the last program using it ends; the next program
-# to start opens it anew and hands it its stderr, and whoever reads that program's output
-# through a pipe (ctest, the e2e harness) then waits until a timeout. Windows' desktop is
-# always there: hold Wine's open for the whole run.
-hold_log="build/desktop-holder.log"
-wine build/win/qvprobe.exe hold >"$hold_log" 2>&1 &
-QV_HOLDER_PID=$!
-for _ in $(seq 1 300); do
-  grep -q "holding the desktop" "$hold_log" && break
-  kill -0 "$QV_HOLDER_PID" 2>/dev/null || break
-  sleep 0.1
-done
-if ! grep -q "holding the desktop" "$hold_log"; then
-  echo "test: the desktop holder did not start within 30 s:" >&2
-  cat "$hold_log" >&2
-  exit 1
-fi
+# Only this script uses the copy: a server left on it by an interrupted run is ours to end.
+WINEPREFIX="$SECOND_PREFIX" timeout 30 wineserver -k 2>/dev/null || true
+rm -rf "$SECOND_PREFIX"
+cp -a "$FIRST_PREFIX" "$SECOND_PREFIX"
+
+second_log="build/test-second-session.log"
+(
+  export WINEPREFIX="$SECOND_PREFIX"
+  trap qv_close_session EXIT
+  qv_open_session 81 build/desktop-holder-second.log || exit 1
+  status=0
+  echo "== Windows-side tests under Wine"
+  (cd build/win && ctest --output-on-failure) || status=1
+  stage_took "Windows-side tests"
+  echo "== end-to-end tests under Wine, second share: $SECOND_SHARE"
+  python3 tests/e2e/run.py --only "$SECOND_SHARE" || status=1
+  stage_took "end-to-end tests, second share"
+  exit $status
+) >"$second_log" 2>&1 &
+second_pid=$!
 
 status=0
-stage_start=$SECONDS
-stage_took() { echo "-- $1 took $((SECONDS - stage_start)) s"; stage_start=$SECONDS; }
+qv_open_session 71 build/desktop-holder.log
 echo "== native tests (AddressSanitizer, UndefinedBehaviorSanitizer)"
 (cd build/native && ctest --output-on-failure -j "$(nproc)") || status=1
 stage_took "native tests"
 echo "== fuzzing the core (libFuzzer, about a minute)"
 bash scripts/fuzz.sh || status=1
 stage_took "fuzzing"
-echo "== Windows-side tests under Wine"
-(cd build/win && ctest --output-on-failure) || status=1
-stage_took "Windows-side tests"
-echo "== end-to-end tests under Wine"
-python3 tests/e2e/run.py || status=1
-stage_took "end-to-end tests"
+echo "== end-to-end tests under Wine, first share"
+python3 tests/e2e/run.py --skip "$SECOND_SHARE" || status=1
+stage_took "end-to-end tests, first share"
+
+echo "== the second Wine session (Windows-side tests and the second share), from $second_log"
+second_status=0
+wait "$second_pid" || second_status=$?
+second_pid=""
+cat "$second_log"
+((second_status == 0)) || status=1
 exit $status

@@ -8,7 +8,8 @@ from pathlib import Path
 from harness import ROOT, main_window_state, probe_ok, screenshot, tray_click, wait_until, xdotool
 
 REFERENCE = ROOT / "tests/e2e/reference"
-SHOTS = ROOT / "build/e2e-shots"
+# One folder per display: two sessions may run the suite at once, each on its own display.
+SHOTS = ROOT / "build/e2e-shots" / ("display-" + os.environ.get("DISPLAY", "").lstrip(":").replace(".", "-"))
 # Pixels that may differ from a reference: font hinting and anti-aliasing move a few.
 TOLERANCE = 0.002
 

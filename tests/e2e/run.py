@@ -1,5 +1,9 @@
 """Runs the end-to-end tests in order (they share one display and one tray) and prints
-the closing line 'N passed, N failed'."""
+the closing line 'N passed, N failed'.
+
+    run.py [--only test_a,test_b | --skip test_a,test_b]
+
+runs only, or all but, the named modules, so that two Wine sessions can share the suite."""
 
 import sys
 import time
@@ -20,13 +24,31 @@ class TimedResult(unittest.TextTestResult):
         self.times.append((time.monotonic() - self._started, test.id()))
 
 
+def chosen_modules(here, argv):
+    modules = sorted(path.stem for path in here.glob("test_*.py"))
+    if len(argv) != 2 or argv[0] not in ("--only", "--skip"):
+        if argv:
+            raise SystemExit("usage: run.py [--only MODULES | --skip MODULES] (comma-separated)")
+        return modules
+    named = set(argv[1].split(","))
+    unknown = named - set(modules)
+    if unknown:
+        raise SystemExit(f"run.py: no such test module: {', '.join(sorted(unknown))}")
+    return [m for m in modules if (m in named) == (argv[0] == "--only")]
+
+
 def main():
     here = Path(__file__).resolve().parent
-    suite = unittest.defaultTestLoader.discover(str(here), pattern="test_*.py",
-                                                top_level_dir=str(here))
+    sys.path.insert(0, str(here))
+    suite = unittest.defaultTestLoader.loadTestsFromNames(chosen_modules(here, sys.argv[1:]))
     result = unittest.TextTestRunner(verbosity=2, resultclass=TimedResult).run(suite)
-    for seconds, name in sorted(getattr(result, "times", []), reverse=True)[:8]:
+    times = getattr(result, "times", [])
+    for seconds, name in sorted(times, reverse=True)[:8]:
         print(f"e2e: {seconds:6.1f} s  {name}")
+    modules = {}
+    for seconds, name in times:
+        modules[name.split(".")[0]] = modules.get(name.split(".")[0], 0) + seconds
+    print("e2e: by module: " + ", ".join(f"{m} {s:.0f} s" for m, s in sorted(modules.items())))
     failed = len(result.failures) + len(result.errors)
     passed = result.testsRun - failed - len(result.skipped)
     line = f"{passed} passed, {failed} failed"

@@ -3,7 +3,8 @@
 // of a save: each save of config.bin and str.ini passes numbered points. When simhold.txt
 // beside the program holds a number, every point passed is listed in simhold.log there, and
 // at the point of that number (0: none) the process stops for good and says so in
-// simhold.reached. Without the file, and in the real build, the points do nothing.
+// simhold.reached. Without the file, and in the real program (save_hold_real.cpp), the points
+// do nothing.
 #include <string_view>
 
 namespace qv::win {

@@ -5,18 +5,9 @@
 #include <cwchar>
 
 #include "device/sim_mouse.h"
-#include "device/win32/setupapi_hid_bus.h"
 #include "device/win32/sim_file_store.h"
 
 namespace qv::win {
-
-std::unique_ptr<HidBus> CreatePlatformHidBus() {
-#if defined(QV_SIMULATED) && QV_SIMULATED
-  return CreateSimulatedHidBus(ProgramDirectory());
-#else
-  return std::make_unique<SetupApiHidBus>();
-#endif
-}
 
 std::unique_ptr<HidBus> CreateSimulatedHidBus(const std::u16string& directory) {
   return std::make_unique<SimMouse>(std::make_unique<SimFileStore>(directory), std::make_unique<ProcessClock>());

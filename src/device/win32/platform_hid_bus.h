@@ -11,8 +11,9 @@
 
 namespace qv::win {
 
-// The SetupAPI/HID bus; in a build with QV_SIMULATED=1 the simulated mouse, keeping its
-// files (simmouse.bin, simmouse.log) in the program directory.
+// The SetupAPI/HID bus; in the simulated program the simulated mouse, keeping its files
+// (simmouse.bin, simmouse.log) in the program directory. Which one is chosen at link time:
+// platform_hid_bus_real.cpp or platform_hid_bus_sim.cpp.
 std::unique_ptr<HidBus> CreatePlatformHidBus();
 
 // The simulated mouse with its memory and log in `directory` (no trailing separator).

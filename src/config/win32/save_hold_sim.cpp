@@ -1,6 +1,5 @@
 #include "config/win32/save_hold_win32.h"
 
-#if defined(QV_SIMULATED) && QV_SIMULATED
 #include <windows.h>
 
 #include <filesystem>
@@ -39,13 +38,3 @@ void SavePoint(std::u16string_view point) {
 }
 
 }  // namespace qv::win
-
-#else
-
-namespace qv::win {
-
-void SavePoint(std::u16string_view) {}
-
-}  // namespace qv::win
-
-#endif
