@@ -4,7 +4,9 @@
 #include <psapi.h>
 #include <winternl.h>
 
+#include <algorithm>
 #include <cstring>
+#include <map>
 
 namespace qv::win::test {
 
@@ -35,6 +37,38 @@ inline int GdiHandleTableCount() {
 inline int GdiObjectCount() {
   const DWORD reported = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
   return reported > 0 ? static_cast<int>(reported) : GdiHandleTableCount();
+}
+
+// The GDI objects by the type byte of their table entries; where the system counts them
+// itself (Windows), all under type 0.
+using GdiObjectsByType = std::map<int, int>;
+inline GdiObjectsByType GdiObjectCountByType() {
+  if (const DWORD reported = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS); reported > 0) {
+    return {{0, static_cast<int>(reported)}};
+  }
+  const BYTE* peb = ProcessEnvironmentBlock();
+  const BYTE* table = nullptr;
+  if (peb) std::memcpy(&table, peb + 0xF8, sizeof(table));
+  GdiObjectsByType counts;
+  for (int entry = 0; table && entry < 0x10000; ++entry) {
+    if (const BYTE type = table[entry * 24 + 14]; type != 0) ++counts[type];
+  }
+  return counts;
+}
+
+// What grew since `before`, less what Wine's cache of window DCs may take: it grows to the
+// most DCs ever in use at once, which depends on how the display's events interleave with
+// the thread's messages, and each cached DC is a DC (type 0x01) with its region (0x04) and
+// its surface (0x05). A leak in a soak of a thousand rounds is far beyond the two allowed.
+inline GdiObjectsByType GdiGrowthBeyondCachedDcs(const GdiObjectsByType& before) {
+  GdiObjectsByType growth;
+  const GdiObjectsByType after = GdiObjectCountByType();
+  for (const auto& [type, n] : after) growth[type] += n;
+  for (const auto& [type, n] : before) growth[type] -= n;
+  const int cachedDcs = std::clamp(growth[0x01], 0, 2);
+  for (const int type : {0x01, 0x04, 0x05}) growth[type] -= cachedDcs;
+  std::erase_if(growth, [](const auto& entry) { return entry.second == 0; });
+  return growth;
 }
 
 // 0 where the system does not count them (Wine).
