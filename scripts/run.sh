@@ -23,7 +23,10 @@ if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
 fi
 
 qv_start_xvfb 60
-trap 'kill "$QV_XVFB_PID" 2>/dev/null || true' EXIT
+# A server already on the prefix is someone else's session: end only one this script starts.
+own_server=""
+timeout 2 wineserver -w 2>/dev/null && own_server=1
+trap '[ -n "$own_server" ] && { timeout 30 wineserver -k 2>/dev/null || true; }; kill "$QV_XVFB_PID" 2>/dev/null || true' EXIT
 wineserver -p 2>/dev/null || true
 qv_warm_up_wine
 
@@ -47,6 +50,4 @@ sleep 1
 shot="$QV_ROOT/build/run-sim/screenshot.png"
 import -window root "$shot"
 timeout 10 wine "$probe" exit >/dev/null 2>&1 || true
-sleep 1
-wineserver -k 2>/dev/null || true
 echo "Screenshot of the main window: $shot"
