@@ -15,7 +15,9 @@ DWORD StyleOf(StaticStyle style) {
     case StaticStyle::Sunken:
       return kBase | SS_SUNKEN;
     case StaticStyle::Display:
-      return WS_CHILD | WS_VISIBLE | SS_SUNKEN;
+      // A name wider than the display ends in an ellipsis: wrapped, "Multimedia Player"
+      // showed only "Multimedia", another entry's name.
+      return WS_CHILD | WS_VISIBLE | SS_SUNKEN | SS_ENDELLIPSIS;
     case StaticStyle::Swatch:
       break;
   }
