@@ -56,18 +56,21 @@ qv_start_xvfb() {
   return 1
 }
 
+# A server already running on this prefix holds Wine's desktop on another display. One that
+# is merely ending goes within seconds; one that stays belongs to someone else's session.
+qv_wait_prefix_free() {
+  timeout 30 wineserver -w && return 0
+  echo "test: a Wine server still runs on $WINEPREFIX after 30 s; end that session" \
+    "(WINEPREFIX=$WINEPREFIX wineserver -k) or set QV_WINEPREFIX to another prefix" >&2
+  return 1
+}
+
 # A Wine session for tests on $WINEPREFIX: its own virtual display from $1 on, a persistent
 # wineserver and a process that holds Wine's desktop open. Sets QV_XVFB_PID, QV_HOLDER_PID
 # and QV_SERVER_STARTED for qv_close_session, which ends what this started and nothing else.
 qv_open_session() {
   qv_start_xvfb "$1" || return 1
-  # A server already running on this prefix holds Wine's desktop on another display. One that
-  # is merely ending goes within seconds; one that stays belongs to someone else's session.
-  if ! timeout 30 wineserver -w; then
-    echo "test: a Wine server still runs on $WINEPREFIX after 30 s; end that session" \
-      "(WINEPREFIX=$WINEPREFIX wineserver -k) or set QV_WINEPREFIX to another prefix" >&2
-    return 1
-  fi
+  qv_wait_prefix_free || return 1
   # A persistent wineserver on this display makes each Wine start fast.
   wineserver -p
   QV_SERVER_STARTED=1

@@ -5,6 +5,7 @@ the closing line 'N passed, N failed'.
 
 runs only, or all but, the named modules, so that two Wine sessions can share the suite."""
 
+import collections
 import sys
 import time
 import unittest
@@ -14,13 +15,16 @@ from pathlib import Path
 class TimedResult(unittest.TextTestResult):
     """Keeps each test's wall time, so a slow run says where its minutes went."""
 
+    def __init__(self, *args, **kwargs):
+        super().__init__(*args, **kwargs)
+        self.times = []
+
     def startTest(self, test):
         self._started = time.monotonic()
         super().startTest(test)
 
     def stopTest(self, test):
         super().stopTest(test)
-        self.times = getattr(self, "times", [])
         self.times.append((time.monotonic() - self._started, test.id()))
 
 
@@ -42,12 +46,11 @@ def main():
     sys.path.insert(0, str(here))
     suite = unittest.defaultTestLoader.loadTestsFromNames(chosen_modules(here, sys.argv[1:]))
     result = unittest.TextTestRunner(verbosity=2, resultclass=TimedResult).run(suite)
-    times = getattr(result, "times", [])
-    for seconds, name in sorted(times, reverse=True)[:8]:
+    for seconds, name in sorted(result.times, reverse=True)[:8]:
         print(f"e2e: {seconds:6.1f} s  {name}")
-    modules = {}
-    for seconds, name in times:
-        modules[name.split(".")[0]] = modules.get(name.split(".")[0], 0) + seconds
+    modules = collections.Counter()
+    for seconds, name in result.times:
+        modules[name.split(".")[0]] += seconds
     print("e2e: by module: " + ", ".join(f"{m} {s:.0f} s" for m, s in sorted(modules.items())))
     failed = len(result.failures) + len(result.errors)
     passed = result.testsRun - failed - len(result.skipped)

@@ -21,26 +21,10 @@ inline const BYTE* ProcessEnvironmentBlock() {
   return reinterpret_cast<const BYTE*>(basic.PebBaseAddress);
 }
 
-// Wine 8's GetGuiResources answers 0 for everything, so there the GDI objects are counted
-// in the process's own GDI handle table (PEB offset 0xF8): 0x10000 entries of 24 bytes
-// whose type byte (offset 14) is 0 when the entry is free.
-inline int GdiHandleTableCount() {
-  const BYTE* peb = ProcessEnvironmentBlock();
-  const BYTE* table = nullptr;
-  if (peb) std::memcpy(&table, peb + 0xF8, sizeof(table));
-  if (!table) return -1;
-  int count = 0;
-  for (int entry = 0; entry < 0x10000; ++entry) count += table[entry * 24 + 14] != 0 ? 1 : 0;
-  return count;
-}
-
-inline int GdiObjectCount() {
-  const DWORD reported = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
-  return reported > 0 ? static_cast<int>(reported) : GdiHandleTableCount();
-}
-
-// The GDI objects by the type byte of their table entries; where the system counts them
-// itself (Windows), all under type 0.
+// The GDI objects by the type byte of their table entries. Wine 8's GetGuiResources answers
+// 0 for everything, so there they are counted in the process's own GDI handle table (PEB
+// offset 0xF8): 0x10000 entries of 24 bytes whose type byte (offset 14) is 0 when the entry
+// is free. Where the system counts them itself (Windows), all are under type 0.
 using GdiObjectsByType = std::map<int, int>;
 inline GdiObjectsByType GdiObjectCountByType() {
   if (const DWORD reported = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS); reported > 0) {
@@ -54,6 +38,15 @@ inline GdiObjectsByType GdiObjectCountByType() {
     if (const BYTE type = table[entry * 24 + 14]; type != 0) ++counts[type];
   }
   return counts;
+}
+
+// -1 where the objects cannot be counted.
+inline int GdiObjectCount() {
+  const GdiObjectsByType counts = GdiObjectCountByType();
+  if (counts.empty()) return -1;
+  int total = 0;
+  for (const auto& [type, n] : counts) total += n;
+  return total;
 }
 
 // What grew since `before`, less what Wine's cache of window DCs may take: it grows to the
