@@ -32,6 +32,7 @@ struct PrintedMessages : qv::MessageBoxes {
 struct NoShell : qv::ShellActions {
   void SendNotice(uint32_t, int64_t) override {}
   void HideMainWindow() override {}
+  void ShowMouseSettings() override {}
 };
 
 std::u16string TempFolder() {

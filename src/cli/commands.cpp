@@ -150,6 +150,7 @@ Outcome Apply(const Command& command, Environment& env) {
   if (!session.Open()) return NoMouse(env);
   switch (ApplyToMouse(state, session.Protocol())) {
     case MouseApply::ReadFailed: return ReadFailed();
+    case MouseApply::WriteUnanswered:
     case MouseApply::WriteFailed: return Error(ExitCode::WriteFailed, "the write did not reach the mouse completely.");
     case MouseApply::Written: break;
   }

@@ -19,7 +19,7 @@ class Session {
   bool Open() { return link_.OpenDevice(); }
   // The whole memory into `image`; true only when every transfer succeeded.
   bool Read(ConfigImage& image);
-  bool Write(const ConfigImage& image) { return protocol_.WriteOperation(image); }
+  bool Write(const ConfigImage& image) { return protocol_.WriteOperation(image) == WriteResult::Complete; }
 
   // Reads the mouse back and compares it with what was written: nothing when they agree,
   // otherwise the sentence to report.

@@ -28,6 +28,8 @@ class ShellActions {
   virtual ~ShellActions() = default;
   virtual void SendNotice(uint32_t kind, int64_t value) = 0;
   virtual void HideMainWindow() = 0;
+  // A mouse that arrived has been read completely: the page must show what it holds.
+  virtual void ShowMouseSettings() = 0;
 };
 
 // Optional debug trace for the diagnostic texts that are never shown to the user.

@@ -33,11 +33,15 @@ void BuildImage(AppState& state, MouseLink& mouse) {
   WriteKeyTables(record, image);
 }
 
-ButtonResult ApplyIfConnected(AppState& state, const LocalState& local, ApplyServices services, bool hide) {
-  if (state.connected == 0) return {};
-  ApplySettings(state, local, services);
-  state.savedCopy = state.record;
-  return {true, hide};
+ButtonResult PressApplyButton(AppState& state, const LocalState& local, ApplyServices services, bool hide) {
+  const bool applied = ApplySettings(state, local, services);
+  if (applied) state.savedCopy = state.record;
+  return {applied, hide};
+}
+
+// The mouse's own message has been shown only when it did not answer a status query.
+bool NeedsMissingMouseMessage(MouseApply outcome) {
+  return outcome == MouseApply::ReadFailed || outcome == MouseApply::WriteFailed;
 }
 
 }  // namespace
@@ -45,23 +49,30 @@ ButtonResult ApplyIfConnected(AppState& state, const LocalState& local, ApplySer
 MouseApply ApplyToMouse(AppState& state, MouseLink& mouse) {
   if (!EnsureCompleteImage(state, mouse)) return MouseApply::ReadFailed;
   BuildImage(state, mouse);
-  return mouse.WriteOperation(state.image) ? MouseApply::Written : MouseApply::WriteFailed;
+  switch (mouse.WriteOperation(state.image)) {
+    case WriteResult::Complete: return MouseApply::Written;
+    case WriteResult::Unanswered: return MouseApply::WriteUnanswered;
+    case WriteResult::Incomplete: break;
+  }
+  // The mouse may now hold part of the image: read it again before the next write.
+  state.imageComplete = false;
+  return MouseApply::WriteFailed;
 }
 
-void ApplySettings(AppState& state, const LocalState& local, ApplyServices services) {
-  if (ApplyToMouse(state, services.mouse) == MouseApply::ReadFailed) {
-    services.messages.Show(services.missingMouseText, u"WriteOperation");
-  }
+bool ApplySettings(AppState& state, const LocalState& local, ApplyServices services) {
+  const MouseApply outcome = state.connected != 0 ? ApplyToMouse(state, services.mouse) : MouseApply::ReadFailed;
+  if (NeedsMissingMouseMessage(outcome)) services.messages.Show(services.missingMouseText, u"WriteOperation");
   SaveConfigFile(services.files, services.messages, local.paths, state.record);
   WriteKeyNames(services.profile, local.paths.settingsFile, local.settings);
+  return outcome == MouseApply::Written;
 }
 
 ButtonResult PressOk(AppState& state, const LocalState& local, ApplyServices services) {
-  return ApplyIfConnected(state, local, services, true);
+  return PressApplyButton(state, local, services, true);
 }
 
 ButtonResult PressApply(AppState& state, const LocalState& local, ApplyServices services) {
-  return ApplyIfConnected(state, local, services, false);
+  return PressApplyButton(state, local, services, false);
 }
 
 ButtonResult PressCancel(AppState& state) {

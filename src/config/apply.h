@@ -20,7 +20,12 @@ struct ApplyServices {
   std::u16string_view missingMouseText;  // in the user's language
 };
 
-enum class MouseApply { Written, ReadFailed, WriteFailed };
+enum class MouseApply {
+  Written,
+  ReadFailed,       // nothing was written
+  WriteUnanswered,  // the mouse did not answer the write's status query: nothing was written
+  WriteFailed,      // a transfer after the status failed: the mouse may hold part of the image
+};
 
 // The part of the pipeline that reaches the mouse: an image never read completely is read
 // first (nothing is written when that read fails), then the image is built from the
@@ -28,18 +33,20 @@ enum class MouseApply { Written, ReadFailed, WriteFailed };
 MouseApply ApplyToMouse(AppState& state, MouseLink& mouse);
 
 // The whole pipeline: the image from the record, the write to the mouse, config.bin and the
-// key names. An image never read completely is read again first; if that read fails
-// nothing goes to the mouse and the user is told so, as for a failed write, but the local
-// files are still saved.
-void ApplySettings(AppState& state, const LocalState& local, ApplyServices services);
+// key names. An image never read completely is read again first. The local files are saved
+// whatever the mouse did, so no edit is lost; when the settings did not reach the mouse
+// (it is missing, a read or a write failed) the user is told so. Answers whether the mouse
+// took them.
+bool ApplySettings(AppState& state, const LocalState& local, ApplyServices services);
 
 // What a button leaves for the window to do.
 struct ButtonResult {
-  bool applied = false;     // the pipeline ran
+  bool applied = false;     // the mouse took the settings
   bool hideWindow = false;  // SW_HIDE the main window
 };
 
-// Only while connected: apply, then keep the record as the saved copy; OK also hides.
+// Apply; only when the mouse took the settings does the record become the saved copy, so
+// Cancel never returns to settings the mouse did not get. OK also hides.
 ButtonResult PressOk(AppState& state, const LocalState& local, ApplyServices services);
 ButtonResult PressApply(AppState& state, const LocalState& local, ApplyServices services);
 

@@ -4,6 +4,11 @@
 
 namespace qv {
 
+// How a write ended: the mouse never answered its status query (the failure message has
+// been shown, nothing was written), a transfer after it failed (the mouse may hold part of
+// the image), or every transfer succeeded.
+enum class WriteResult { Unanswered, Incomplete, Complete };
+
 class MouseLink {
  public:
   virtual ~MouseLink() = default;
@@ -14,9 +19,8 @@ class MouseLink {
   // when the image now holds a complete read: the status check passed and every transfer
   // succeeded.
   virtual bool ReadOperation(ConfigImage& image) = 0;
-  // Status and all five blocks from the image to the mouse. False when the status check
-  // failed (nothing written) or a transfer failed.
-  virtual bool WriteOperation(const ConfigImage& image) = 0;
+  // Status and all five blocks from the image to the mouse.
+  virtual WriteResult WriteOperation(const ConfigImage& image) = 0;
 };
 
 }  // namespace qv

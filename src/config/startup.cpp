@@ -1,5 +1,7 @@
 #include "config/startup.h"
 
+#include "config/mouse_settings.h"
+
 namespace qv {
 
 void LoadLocalState(std::u16string_view modulePath, StartupFiles services, AppState& state, LocalState& local) {
@@ -12,6 +14,7 @@ void LoadLocalState(std::u16string_view modulePath, StartupFiles services, AppSt
   state.display.skinDir = SkinDirectory(local.paths, local.settings.skinName);
   state.display.textColour = TextColourOf(local.settings);
   state.display.skinName = local.settings.skinName;
+  TakeMouseSettings(state, local.settings.keyNames);
 }
 
 std::u16string SkinDirectory(const LocalPaths& paths, std::u16string_view skinName) {

@@ -25,7 +25,8 @@ struct StartupFiles {
 };
 
 // Fills local, state.record, state.savedCopy, state.firstRun and state.display (language
-// code, skin directory and name, text colour). Runs after the mouse has been read.
+// code, skin directory and name, text colour). Runs after the mouse has been read: what a
+// complete read found overrides config.bin's record.
 void LoadLocalState(std::u16string_view modulePath, StartupFiles services, AppState& state, LocalState& local);
 
 // The skin directory: skin base, "/Skins/", skin name.

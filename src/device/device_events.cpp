@@ -51,11 +51,12 @@ DeviceChangeResult HandleDeviceChange(const DeviceContext& c, const DeviceChange
   }
   if (!c.link.CountMouseNotification()) return DeviceChangeResult::Counted;
   if (!c.link.OpenDevice()) return LoseMouse(c);
+  c.state.connected = 1;
   if (arrival) {
     c.shell.SendNotice(kNoticeMouseFound, 0);
     ReadConfiguration(c);
+    if (c.state.imageComplete) c.shell.ShowMouseSettings();
   }
-  c.state.connected = 1;
   return DeviceChangeResult::Connected;
 }
 

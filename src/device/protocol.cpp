@@ -40,9 +40,9 @@ bool MouseProtocol::ReadOperation(ConfigImage& image) {
   return complete;
 }
 
-bool MouseProtocol::WriteOperation(const ConfigImage& image) {
+WriteResult MouseProtocol::WriteOperation(const ConfigImage& image) {
   const Status status = ExchangeStatus(IdCheck::Ignored, u"WriteOperation");
-  if (!status.valid) return false;
+  if (!status.valid) return WriteResult::Unanswered;
   bool complete = SendCommand(kCommandWriteStatus, image.bytes[ConfigImage::kStatusRate],
                               image.bytes[ConfigImage::kStatusStage]) &&
                   status.transfersOk;
@@ -51,7 +51,7 @@ bool MouseProtocol::WriteOperation(const ConfigImage& image) {
     complete = WriteBlock(block, image) && complete;
     pause_.Sleep(kBlockPauseMs);
   }
-  return complete;
+  return complete ? WriteResult::Complete : WriteResult::Incomplete;
 }
 
 MouseProtocol::Status MouseProtocol::ExchangeStatus(IdCheck idCheck, std::u16string_view caption) {

@@ -29,7 +29,7 @@ class MouseProtocol final : public MouseLink {
 
   bool GetDPIStage(ConfigImage& image) override;
   bool ReadOperation(ConfigImage& image) override;
-  bool WriteOperation(const ConfigImage& image) override;
+  WriteResult WriteOperation(const ConfigImage& image) override;
 
   // The text shown when the mouse does not answer, in the user's language; the window
   // sets it whenever the language is read.

@@ -256,10 +256,13 @@ void SimMouse::LoadMemory() {
   const std::optional<std::vector<uint8_t>> stored = store_->LoadMemory();
   const std::optional<SimMemory> loaded = stored ? MemoryFromStored(*stored) : std::nullopt;
   memory_ = loaded.value_or(DefaultSimMemory());
+  memoryStored_ = loaded.has_value();
 }
 
 void SimMouse::SaveIfChanged(const SimMemory& before) {
-  if (store_ && memory_ != before) store_->SaveMemory(memory_);
+  if (!store_ || (memory_ == before && memoryStored_)) return;
+  store_->SaveMemory(memory_);
+  memoryStored_ = true;
 }
 
 }  // namespace qv

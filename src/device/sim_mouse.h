@@ -6,8 +6,9 @@
 // scrambles its answers the way the program scrambles its reports.
 //
 // With a store it loads its memory when first opened (simmouse.bin when that holds exactly
-// 322 bytes, otherwise the default memory), saves it whenever a write changes it and logs
-// every transfer that crosses the wire. Tests drive its faults directly.
+// 322 bytes, otherwise the default memory), saves it whenever a write changes it (and at the
+// first write when it came from no file, so the file always tells what a write left) and
+// logs every transfer that crosses the wire. Tests drive its faults directly.
 #include <cstddef>
 #include <cstdint>
 #include <map>
@@ -102,6 +103,7 @@ class SimMouse final : public HidBus {
   void SaveIfChanged(const SimMemory& before);
 
   std::unique_ptr<SimMouseStore> store_;
+  bool memoryStored_ = false;  // the store holds the memory as it is now
   std::unique_ptr<MillisecondClock> clock_;
   SimFaults faults_;
   SimMemory memory_;

@@ -98,10 +98,18 @@ struct ConfigImage {
   uint8_t DpiSelector() const { return Field(blockset::kDpiSelector); }
   // Slot 0..15 of a mode's key table: byte 0 code, byte 1 type.
   std::span<uint8_t, 2> KeySlot(KeyMode mode, size_t slot) {
-    const size_t table = mode == KeyMode::A ? blockset::kModeAKeyTable : blockset::kModeBKeyTable;
-    return std::span<uint8_t, 2>(bytes.data() + kStatusSize + table + 2 * slot, 2);
+    return std::span<uint8_t, 2>(bytes.data() + KeySlotOffset(mode, slot), 2);
+  }
+  std::span<const uint8_t, 2> KeySlot(KeyMode mode, size_t slot) const {
+    return std::span<const uint8_t, 2>(bytes.data() + KeySlotOffset(mode, slot), 2);
   }
   void Clear() { bytes.fill(0); }
+
+ private:
+  static constexpr size_t KeySlotOffset(KeyMode mode, size_t slot) {
+    const size_t table = mode == KeyMode::A ? blockset::kModeAKeyTable : blockset::kModeBKeyTable;
+    return kStatusSize + table + 2 * slot;
+  }
 };
 static_assert(sizeof(ConfigImage) == kImageSize);
 

@@ -110,20 +110,12 @@ void CreatePageStatics(const Page& page, Canvas& canvas, PageControls& controls)
   CreateLedStatics(page, controls);
 }
 
-bool DecideDefaultKeyNames(const Page& page) {
-  if (page.session.defaultNamesDecided) return false;
-  page.session.defaultNamesDecided = true;
-  if (page.firstRun != 0) return false;
-  FillDefaultKeyNames(page.keyNames, page.language);
-  return true;
-}
-
 }  // namespace
 
 PaintResult PaintMainPage(const Page& page, Canvas& canvas, PageControls& controls) {
   if (page.session.state == PageState::Shown) return {};
   page.session.state = PageState::Shown;
-  const PaintResult result{true, DecideDefaultKeyNames(page)};
+  const PaintResult result{true};
   if (page.hasCanvasBitmap) {
     DrawPageImages(canvas);
     DrawPageTexts(canvas, page);

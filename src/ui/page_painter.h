@@ -7,13 +7,12 @@
 namespace qv {
 
 struct PaintResult {
-  bool painted = false;        // false: the page was already shown and nothing was drawn
-  bool writeKeyNames = false;  // the key names were set to their defaults: write them to the INI
+  bool painted = false;  // false: the page was already shown and nothing was drawn
 };
 
-// Paints every element of the page onto the canvas, creates the statics on the first paint
-// of the window's life and decides once per run whether the first-run key names apply.
-// Does nothing while the page is shown. Without a canvas bitmap the images and texts of the
+// Paints every element of the page onto the canvas and creates the statics on the first
+// paint of the window's life; the key names are settled before (SettleKeyNames). Does
+// nothing while the page is shown. Without a canvas bitmap the images and texts of the
 // page body are left out; the statics, labels, rate and DPI looks are still drawn.
 PaintResult PaintMainPage(const Page& page, Canvas& canvas, PageControls& controls);
 

@@ -88,16 +88,20 @@ void CloseLedListAwayFrom(const Page& page, int box, const Rect& list, int x, in
 
 }  // namespace
 
-std::vector<PressAction> DispatchPress(const Page& page, int x, int y, bool mousePresent) {
+std::vector<PressAction> DispatchPress(const Page& page, int x, int y) {
   std::vector<PressAction> steps;
   for (const RectAction& step : kFrameSteps) {
     if (!step.rect->Contains(x, y)) continue;
-    const bool needsMouse = step.kind == PressKind::Ok || step.kind == PressKind::Apply;
-    if (!needsMouse || mousePresent) steps.push_back({step.kind});
+    steps.push_back({step.kind});
     if (step.stops) return steps;
   }
+  const bool onFrameButton = !steps.empty();
+  if (page.session.state == PageState::Shown) steps.push_back({PressKind::CloseLists});
+  // A frame button's press may run a modal loop (Apply's message boxes, the skins dialog) or
+  // hide the window; its button-up then goes elsewhere, and a move loop started after it
+  // would wait for the next click anywhere and drop the window there.
+  if (onFrameButton) return steps;
   if (page.session.state == PageState::Shown) {
-    steps.push_back({PressKind::CloseLists});
     const ElementHit element = PageElementPress(page, x, y);
     if (element.hit) {
       if (element.action) steps.push_back(*element.action);
@@ -119,6 +123,11 @@ void CloseListsAwayFrom(const Page& page, int x, int y, PageControls& controls) 
   CloseLedListAwayFrom(page, 0, layout::kLedModeList, x, y, controls);
   CloseLedListAwayFrom(page, 2, layout::kLedEffectList, x, y, controls);
   CloseLedListAwayFrom(page, 1, LedParameterList(page.record), x, y, controls);
+}
+
+void CloseAllLists(const Page& page, PageControls& controls) {
+  constexpr int kOutside = -1;  // no list and no box holds this point
+  CloseListsAwayFrom(page, kOutside, kOutside, controls);
 }
 
 void StoreStageColour(UiRecord& record, int stage, Rgb colour, PageControls& controls) {

@@ -38,10 +38,14 @@ struct PressAction {
   friend bool operator==(const PressAction&, const PressAction&) = default;
 };
 
-// The steps of one press in their order. OK and Apply need the mouse; page elements need
-// the page shown; a press on nothing ends in a window drag, a press on the swatch of a
-// stage that is off ends without one.
-std::vector<PressAction> DispatchPress(const Page& page, int x, int y, bool mousePresent);
+// The steps of one press in their order. Page elements need the page shown; a press on
+// nothing ends in a window drag; a press on a frame button or on the swatch of a stage that
+// is off ends without one.
+std::vector<PressAction> DispatchPress(const Page& page, int x, int y);
+
+// Closes every open list: the window is about to hide, and a list left open would take the
+// next press aimed at the page.
+void CloseAllLists(const Page& page, PageControls& controls);
 
 // Closes every open list whose box and list rectangle the point is outside of; a key list
 // closed this way takes the DPI sub-list with it.

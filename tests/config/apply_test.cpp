@@ -297,16 +297,45 @@ TEST_F(ApplyTest, IncompleteImageThatCannotBeReadSendsNothingButSavesTheFiles) {
   EXPECT_EQ(mouse.written.size(), 1u);
 }
 
-TEST_F(ApplyTest, OkAndApplyDoNothingWhileDisconnected) {
-  state.connected = 0;
+struct UnreachedCase {
+  const char* what;
+  int connected;
+  bool statusOk, writeOk;
+  std::vector<std::u16string> captions;  // the pipeline's own; the protocol shows a status failure
+  bool ok;                               // OK, else Apply
+};
+void PrintTo(const UnreachedCase& c, std::ostream* out) { *out << c.what << (c.ok ? ", OK" : ", Apply"); }
+
+class UnreachedMouseTest : public ApplyTest, public ::testing::WithParamInterface<UnreachedCase> {};
+
+// Settings that did not reach the mouse are still saved and the user is told; the saved
+// copy stays what the mouse last took, so Cancel never "restores" settings it never got.
+TEST_P(UnreachedMouseTest, SavesTheFilesSaysSoAndKeepsTheSavedCopy) {
+  const UnreachedCase& c = GetParam();
+  state.connected = c.connected;
+  mouse.statusOk = c.statusOk;
+  mouse.writeOk = c.writeOk;
   state.record[uirec::kReportRate] = kRate125Hz;
-  for (ButtonResult result : {PressOk(state, local, Services()), PressApply(state, local, Services())}) {
-    EXPECT_FALSE(result.applied);
-    EXPECT_FALSE(result.hideWindow);
-  }
-  EXPECT_TRUE(log.empty());
+  const ButtonResult result = c.ok ? PressOk(state, local, Services()) : PressApply(state, local, Services());
+  EXPECT_FALSE(result.applied);
+  EXPECT_EQ(result.hideWindow, c.ok);
+  std::vector<std::u16string> captions;
+  for (const fakes::Message& m : messages.shown) captions.push_back(m.caption);
+  EXPECT_EQ(captions, c.captions);
+  EXPECT_EQ(files.files[local.paths.configFile][1 + uirec::kReportRate], kRate125Hz);
+  EXPECT_EQ(profile.puts.size(), 16u);
   EXPECT_NE(state.savedCopy, state.record);
+  // A mouse that may hold part of an image is read again before the next write.
+  EXPECT_EQ(state.imageComplete, c.writeOk);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    OkAndApply, UnreachedMouseTest,
+    ::testing::Values(UnreachedCase{"mouse missing", 0, true, true, {u"WriteOperation"}, true},
+                      UnreachedCase{"mouse missing", 0, true, true, {u"WriteOperation"}, false},
+                      UnreachedCase{"status unanswered", 1, false, true, {}, true},
+                      UnreachedCase{"a block write failed", 1, true, false, {u"WriteOperation"}, true},
+                      UnreachedCase{"a block write failed", 1, true, false, {u"WriteOperation"}, false}));
 
 TEST_F(ApplyTest, OkAppliesKeepsTheSavedCopyAndHidesApplyKeepsTheWindow) {
   state.record[uirec::kReportRate] = kRate125Hz;

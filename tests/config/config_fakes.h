@@ -56,17 +56,19 @@ class FakeMouse : public MouseLink {
     image = memory;
     return true;
   }
-  bool WriteOperation(const ConfigImage& image) override {
+  WriteResult WriteOperation(const ConfigImage& image) override {
     Log("WriteOperation");
     written.push_back(image);
-    if (!statusOk) return false;
+    if (!statusOk) return WriteResult::Unanswered;
+    if (!writeOk) return WriteResult::Incomplete;
     memory = image;
-    return true;
+    return WriteResult::Complete;
   }
 
   ConfigImage memory;
   bool statusOk = true;
   bool readOk = true;
+  bool writeOk = true;  // false: the status answers, a later transfer fails
   std::vector<ConfigImage> written;
   std::vector<bool> imageZeroedBeforeRead;
 

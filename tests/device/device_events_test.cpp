@@ -79,6 +79,7 @@ TEST_F(DeviceEventsTest, TheFourthArrivalOpensNotifiesAndReads) {
   EXPECT_EQ(state.image.bytes, sim.Memory());
   EXPECT_TRUE(state.imageComplete);
   EXPECT_EQ(state.dpiSelector, 2);
+  EXPECT_EQ(shell.settingsShown, 1);
   EXPECT_EQ(link.ArrivalCounter(), 0);
   EXPECT_EQ(sim.OpenHandleCount(), 2u);
   SendUncounted(kArrival, 3);  // the count starts again
@@ -140,6 +141,7 @@ TEST_F(DeviceEventsTest, AnArrivalWhoseReadFailsLeavesAZeroImage) {
   EXPECT_FALSE(state.imageComplete);
   EXPECT_EQ(state.dpiSelector, 0);
   EXPECT_EQ(boxes.shown.size(), 1u);
+  EXPECT_EQ(shell.settingsShown, 0) << "a failed read shows nothing of the mouse";
 }
 
 // A message box runs its own message loop: device changes are dispatched while it is up.

@@ -28,8 +28,10 @@ struct FakePause : Pause {
 struct FakeShell : ShellActions {
   std::vector<std::pair<uint32_t, int64_t>> notices;
   int hides = 0;
+  int settingsShown = 0;
   void SendNotice(uint32_t kind, int64_t value) override { notices.emplace_back(kind, value); }
   void HideMainWindow() override { ++hides; }
+  void ShowMouseSettings() override { ++settingsShown; }
 };
 
 struct FakeTrace : DebugTrace {

@@ -104,7 +104,7 @@ TEST_F(ProtocolTest, ReadOperationReadsStatusAndFiveBlocksInOrder) {
 TEST_F(ProtocolTest, WriteOperationSendsStatusThenFiveAnnouncedBlocks) {
   ConfigImage image;
   image.bytes = Pattern(8, 1, 99);
-  EXPECT_TRUE(protocol.WriteOperation(image));
+  EXPECT_EQ(protocol.WriteOperation(image), WriteResult::Complete);
   std::vector<Expected> e{{SimDirection::Set, SimChannel::Command, Command(0x80)},
                           {SimDirection::Get, SimChannel::Command, Command(0x80, kRate, kStage)},
                           {SimDirection::Set, SimChannel::Command, Command(0x00, 8, 1)}};
@@ -168,7 +168,7 @@ TEST_F(ProtocolTest, AFailedStatusCheckStopsEachOperationWithItsCaption) {
 
     boxes.shown.clear();
     const size_t attempts = sim.TransferAttempts();
-    EXPECT_FALSE(protocol.WriteOperation(image));
+    EXPECT_EQ(protocol.WriteOperation(image), WriteResult::Unanswered);
     ExpectMissingMouseMessage(u"WriteOperation");
     EXPECT_EQ(sim.TransferAttempts() - attempts, 2u);
     EXPECT_EQ(sim.Memory(), memory);
@@ -184,7 +184,7 @@ TEST_F(ProtocolTest, OnlyWriteOperationAcceptsAnotherReportIdInTheStatusAnswer) 
   EXPECT_FALSE(protocol.GetDPIStage(image));
   ASSERT_EQ(boxes.shown.size(), 2u);
   image.bytes = Pattern(4, 0, 17);
-  EXPECT_TRUE(protocol.WriteOperation(image));
+  EXPECT_EQ(protocol.WriteOperation(image), WriteResult::Complete);
   EXPECT_EQ(sim.Memory(), image.bytes);
   EXPECT_EQ(boxes.shown.size(), 2u);
 }
@@ -248,7 +248,9 @@ TEST_F(ProtocolTest, WritingToAMouseUnpluggedAtEachTransferReportsFailure) {
     sim.SetMemory(memory);
     sim.Faults().unplugBeforeTransfer = sim.TransferAttempts() + unplugAt;
     pause.pauses.clear();
-    EXPECT_EQ(protocol.WriteOperation(image), unplugAt == 18);
+    // Unplugged before the status answer, the mouse is missing; after it, the write is partial.
+    const WriteResult expected = unplugAt < 2 ? WriteResult::Unanswered : unplugAt == 18 ? WriteResult::Complete : WriteResult::Incomplete;
+    EXPECT_EQ(protocol.WriteOperation(image), expected);
     EXPECT_EQ(pause.pauses.size(), unplugAt < 2 ? 0u : 6u);
     const SimMemory& now = sim.Memory();
     EXPECT_EQ(now[0], unplugAt > 2 ? 8 : kRate);

@@ -117,12 +117,15 @@ TEST_F(SimStoreTest, AWriteThatChangesTheMemorySavesIt) {
   Connect();
   ConfigImage image;
   image.bytes = sim->Memory();
-  ASSERT_TRUE(protocol->WriteOperation(image));
+  ASSERT_EQ(protocol->WriteOperation(image), WriteResult::Complete);
+  EXPECT_EQ(store->saves.size(), 1u) << "the default memory, which no file held, is saved at the first write";
+  store->saves.clear();
+  ASSERT_EQ(protocol->WriteOperation(image), WriteResult::Complete);
   EXPECT_TRUE(store->saves.empty());  // nothing changed
 
   image.bytes[0] = 8;
   image.Block(4)[10] ^= 0xFF;
-  ASSERT_TRUE(protocol->WriteOperation(image));
+  ASSERT_EQ(protocol->WriteOperation(image), WriteResult::Complete);
   ASSERT_EQ(store->saves.size(), 2u);  // the status write and block 4
   EXPECT_EQ(store->saves.back(), std::vector<uint8_t>(image.bytes.begin(), image.bytes.end()));
 }

@@ -5,7 +5,7 @@ lighting lists' choices reach the mouse at Apply."""
 import unittest
 
 import test_page
-from harness import DIST_SIM, App, probe, probe_ok, wait_until
+from harness import DIST_SIM, App, main_window_state, probe, probe_ok, wait_until, xdotool
 from page import click, differing_pixels, grab, move, show_page
 
 KEY_BOX_1, KEY_BOX_3 = (357, 209), (357, 255)
@@ -62,6 +62,16 @@ class KeyLists(unittest.TestCase):
         expected = bytearray(before)
         expected[slot:slot + 2] = bytes([0xF1, 0x00])  # right button, type 0
         self.assertEqual(after.hex(), bytes(expected).hex())
+
+    def test_escape_with_a_list_open_hides_the_window_and_closes_the_list(self):
+        with App(DIST_SIM):
+            show_page()
+            open_list(KEY_BOX_3, KEY_LIST_3)
+            xdotool("key", "Escape")
+            self.assertTrue(wait_until(lambda: main_window_state().startswith("hidden"), 10))
+            show_page()
+            # A list left open would take the next press aimed at the page.
+            self.assertEqual(lists(), {})
 
     def test_the_only_left_click_key_refuses_its_list_with_a_warning(self):
         with App(DIST_SIM):

@@ -6,8 +6,8 @@ import time
 import unittest
 from pathlib import Path
 
-from harness import PROBE, App, DIST_SIM, main_window_state, probe_ok, wait_until, xdotool
-from page import click, client, differing_pixels, grab, matches_reference, move, show_page
+from harness import PROBE, App, DIST_SIM, main_window_state, probe_ok, read_ini, wait_until, xdotool
+from page import at, click, client, differing_pixels, grab, matches_reference, move, show_page
 
 OK, APPLY, CANCEL = (614, 633), (718, 633), (822, 633)
 CLOSE = (859, 14)
@@ -104,6 +104,39 @@ class Screens(unittest.TestCase):
             self.assertEqual(differing_pixels(grab("cancelled-bar", RATE_BAR), saved), 0)
             click(*OK)
             self.assertTrue(wait_until(lambda: main_window_state().startswith("hidden"), 10))
+
+    def test_the_page_shows_what_the_mouse_holds_named_in_the_language_shown(self):
+        first = App(DIST_SIM)
+        with first:
+            show_page()
+            memory = bytearray(apply_and_wait(first))
+        # Set up on another computer: 250 Hz and key 2 of Mode A on Vol+ (consumer entry 5).
+        memory[0] = 4
+        slot = BLOCKS + 128 + 2 * 1
+        memory[slot:slot + 2] = bytes([5, 0x02])
+        app = App(DIST_SIM, ini=ini("CHS"))
+        app.path("simmouse.bin").write_bytes(memory)
+        with app:
+            show_page()
+            # An Apply with no edit must give the mouse back what it holds, not this computer's
+            # last settings.
+            after = apply_and_wait(app)
+            names = read_ini(app.path("str.ini")).split("[Setting-CHS]", 1)[1]
+        self.assertEqual(after.hex(), bytes(memory).hex())
+        self.assertIn("Item2=多媒体-音量+", names)
+
+    def test_a_press_held_on_cancel_or_ok_leaves_no_move_behind(self):
+        with App(DIST_SIM):
+            show_page()
+            where = client()
+            for button in (CANCEL, OK):
+                # The window hides under the held button: its release goes elsewhere, and a
+                # move loop started by the press would take the next click anywhere.
+                xdotool("mousemove", *at(*button), "mousedown", 1)
+                self.assertTrue(wait_until(lambda: main_window_state().startswith("hidden"), 10))
+                xdotool("mouseup", 1)
+                show_page()
+                self.assertEqual(client(), where, f"the window moved after a press on {button}")
 
     def test_enter_and_escape_hide_the_window(self):
         with App(DIST_SIM):

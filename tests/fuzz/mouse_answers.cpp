@@ -58,6 +58,7 @@ struct NoPause final : Pause {
 struct NoShell final : ShellActions {
   void SendNotice(uint32_t, int64_t) override {}
   void HideMainWindow() override {}
+  void ShowMouseSettings() override {}
 };
 
 }  // namespace

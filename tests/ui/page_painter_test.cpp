@@ -247,24 +247,5 @@ TEST(PaintMainPage, PaintsOnceUntilRebuiltAndMakesTheStaticsOncePerLife) {
   EXPECT_EQ(f.session.dpiLevelCount, 12);
 }
 
-TEST(PaintMainPage, FirstRunByteDecidesTheDefaultNamesOncePerRun) {
-  for (uint8_t firstRun : {uint8_t{0}, uint8_t{1}, uint8_t{255}}) {
-    PageFixture f;
-    f.page.firstRun = firstRun;
-    f.page.language = Language::SimplifiedChinese;
-    const bool defaults = firstRun == 0;
-    EXPECT_EQ(PaintMainPage(f.page, f.log, f.log).writeKeyNames, defaults) << int{firstRun};
-    EXPECT_EQ(f.names[1][0], defaults ? u"左键" : u"B1");
-    EXPECT_EQ(f.names[0][3], defaults ? u"DPI Loop" : u"A4");
-    EXPECT_EQ(f.names[1][7], defaults ? u"按键关闭" : u"B8");
-    EXPECT_NE(f.log.FindText(defaults ? u"左键" : u"A1"), nullptr) << "the names are set before they are drawn";
-
-    f.names[0][0] = u"Chosen";
-    f.session.state = PageState::MustPaint;
-    EXPECT_FALSE(PaintMainPage(f.page, f.log, f.log).writeKeyNames);
-    EXPECT_EQ(f.names[0][0], u"Chosen");
-  }
-}
-
 }  // namespace
 }  // namespace qv

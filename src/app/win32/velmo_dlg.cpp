@@ -10,6 +10,7 @@
 #include "ui/pre_dispatch.h"
 #include "common/win32/wide.h"
 #include "model/dpi_tables.h"
+#include "config/mouse_settings.h"
 #include "config/settings.h"
 #include "device/win32/platform_hid_bus.h"
 #include "device/win32/setupapi_hid_bus.h"
@@ -177,7 +178,16 @@ void CVelmoDlg::SendNotice(uint32_t kind, int64_t value) {
   SendMessageW(hwnd(), kNoticeMessage, kind, static_cast<LPARAM>(value));
 }
 
-void CVelmoDlg::HideMainWindow() { ShowWindow(hwnd(), SW_HIDE); }
+void CVelmoDlg::HideMainWindow() {
+  CloseAllLists(MakePage(), controls_);
+  ShowWindow(hwnd(), SW_HIDE);
+}
+
+void CVelmoDlg::ShowMouseSettings() {
+  TakeMouseSettings(state_, local_.settings.keyNames);
+  // The read may also have brought another DPI table: the columns are drawn anew.
+  RebuildPage(KeyNamesFrom::Memory);
+}
 
 bool CVelmoDlg::PreTranslateMessage(MSG& msg) {
   switch (FilterBeforeDispatch(msg.message, msg.wParam, page_.state)) {
@@ -258,7 +268,7 @@ MessageResult CVelmoDlg::OnTrayCallback(WPARAM, LPARAM lParam) {
 
 void CVelmoDlg::ShowFromTray(bool rebuildPage, bool paintPage) {
   if (rebuildPage) {
-    RebuildPage();
+    RebuildPage(KeyNamesFrom::Settings);
   } else if (paintPage) {
     PaintMainPage();
   }

@@ -44,6 +44,7 @@ class CVelmoDlg : public Dialog<CVelmoDlg>, public ShellActions {
   // ShellActions: what the core asks of the window.
   void SendNotice(uint32_t kind, int64_t value) override;
   void HideMainWindow() override;
+  void ShowMouseSettings() override;
 
  protected:
   BOOL OnInitDialog() override;
@@ -97,7 +98,10 @@ class CVelmoDlg : public Dialog<CVelmoDlg>, public ShellActions {
   void ShowFromTray(bool rebuildPage, bool paintPage);
   void OpenTrayMenu();
   void PaintMainPage();
-  void RebuildPage();
+  // Where a rebuilt page takes its key names from: str.ini (after Cancel, the names saved
+  // with the saved copy) or the names held now, which may not be saved yet.
+  enum class KeyNamesFrom { Settings, Memory };
+  void RebuildPage(KeyNamesFrom names);
   Page MakePage();
   SkinPaintSources PaintSources();
   bool CarryOut(const PressAction& action, int x, int y, MessageResult& result);

@@ -8,6 +8,7 @@
 #include "common/win32/wide.h"
 #include "config/apply.h"
 #include "config/settings.h"
+#include "keyassign/key_captions.h"
 #include "ui/control_colours.h"
 #include "ui/guide.h"
 #include "ui/hover.h"
@@ -57,18 +58,19 @@ SkinPaintSources CVelmoDlg::PaintSources() {
 }
 
 void CVelmoDlg::PaintMainPage() {
-  PaintResult result;
+  if (page_.state == PageState::Shown) return;
+  const bool defaultNames = SettleKeyNames(MakePage());
   {
     SkinCanvas canvas(hwnd(), PaintSources());
-    result = qv::PaintMainPage(MakePage(), canvas, controls_);
+    qv::PaintMainPage(MakePage(), canvas, controls_);
   }
-  if (result.writeKeyNames) WriteKeyNames(profile_, local_.paths.settingsFile, local_.settings);
+  if (defaultNames) WriteKeyNames(profile_, local_.paths.settingsFile, local_.settings);
 }
 
-void CVelmoDlg::RebuildPage() {
+void CVelmoDlg::RebuildPage(KeyNamesFrom names) {
   page_.state = PageState::Rebuilding;
   TearDownPageControls(page_, controls_);
-  ReadSettings(profile_, local_.paths.settingsFile, local_.settings);
+  if (names == KeyNamesFrom::Settings) ReadSettings(profile_, local_.paths.settingsFile, local_.settings);
   page_.state = PageState::MustPaint;
   PaintMainPage();
 }
@@ -77,7 +79,7 @@ MessageResult CVelmoDlg::OnLButtonDown(WPARAM, LPARAM lParam) {
   const int x = GET_X_LPARAM(lParam);
   const int y = GET_Y_LPARAM(lParam);
   MessageResult result = 0;
-  for (const PressAction& action : DispatchPress(MakePage(), x, y, state_.connected != 0)) {
+  for (const PressAction& action : DispatchPress(MakePage(), x, y)) {
     if (!CarryOut(action, x, y, result)) break;
   }
   return result;
@@ -164,7 +166,7 @@ void CVelmoDlg::RunApply(bool ok) {
   const DeviceContext devices = Devices();
   deviceChanges_.Run(devices, [&] { result = ok ? PressOk(state_, local_, services) : PressApply(state_, local_, services); });
   // A fresh read may have brought another DPI table: the columns must show the one sent.
-  if (result.applied && state_.dpiSelector != selectorBefore) RebuildPage();
+  if (state_.dpiSelector != selectorBefore) RebuildPage(KeyNamesFrom::Memory);
   if (result.hideWindow) HideMainWindow();
 }
 

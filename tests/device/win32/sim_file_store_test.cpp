@@ -22,6 +22,7 @@ struct Quiet : MessageBoxes, Pause, ShellActions {
   void Sleep(uint32_t) override {}
   void SendNotice(uint32_t, int64_t) override {}
   void HideMainWindow() override {}
+  void ShowMouseSettings() override {}
 };
 
 std::string ReadAll(const std::u16string& path) {
@@ -67,7 +68,7 @@ TEST_F(SimFileStoreTest, SimulatedBuildKeepsMemoryAndLogInTheProgramDirectory) {
     written = state.image;
     written.StatusRate() = 8;
     written.Block(2)[5] ^= 0x5A;
-    ASSERT_TRUE(protocol.WriteOperation(written));
+    ASSERT_EQ(protocol.WriteOperation(written), WriteResult::Complete);
   }
   const std::string memory = ReadAll(store.MemoryPath());
   ASSERT_EQ(memory.size(), kImageSize);
