@@ -48,7 +48,8 @@ void SetColours(SimMemory& memory, std::vector<uint8_t> packed) {
   std::copy(packed.begin(), packed.end(), memory.begin() + kStatusSize + blockset::kStageColours);
 }
 
-// The default memory with a key of every kind of parameter, stage 3 off and Neon lighting.
+// The default memory with a key of every kind of parameter, stage 3 off, Neon lighting and
+// fire and snipe fields of their own.
 SimMemory Fixture() {
   SimMemory memory = DefaultSimMemory();
   SetSlot(memory, blockset::kModeAKeyTable, 1, 0x05, 0x02);  // key 2: Multimedia Vol+
@@ -63,6 +64,9 @@ SimMemory Fixture() {
   At(memory, blockset::kLightEffect) = kNeonRgbFlash;
   At(memory, blockset::kNeonFlash250) = 250;
   At(memory, blockset::kNeonFlash2) = 2;
+  At(memory, blockset::kSnipeDpiCode) = 0x07;  // 1750 DPI
+  At(memory, blockset::kFireMakeTime) = 20;
+  At(memory, blockset::kFireBreakTime) = 35;
   return memory;
 }
 
@@ -73,6 +77,8 @@ constexpr char kFixtureDump[] =
     "Stage 2: 1000 DPI, on, colour 00FF00\n"
     "Stage 3: 2000 DPI, off\n"
     "Stage 4: 3000 DPI, on, colour FFFF00\n"
+    "Snipe: 1750 DPI\n"
+    "Fire: Make Time 20, Break Time 35\n"
     "Lighting: Neon, 2.5S, RGB Flash\n"
     "Key 1, Mode A: Left Click\n"
     "Key 2, Mode A: Multimedia Vol+\n"
@@ -112,6 +118,8 @@ TEST(CliCommands, EachCommandPrintsChangesAndAnswersAsItShould) {
       {{"dump"}, ExitCode::Ok, none, kFixtureDump},
       {{"dump", "--json"}, ExitCode::Ok, none,
        "{\"mode\": \"B\", \"key\": 4, \"function\": \"Fire Key\", \"parameter\": \"R-CTRL, 3 shots\"}"},
+      {{"dump", "--json"}, ExitCode::Ok, none,
+       "\"snipeDpi\": 1750,\n  \"fire\": {\"makeTime\": 20, \"breakTime\": 35},\n  \"lighting\": {"},
       {{"list"}, ExitCode::Ok, none, "  command channel: \\\\?\\HID#VID_04D9&PID_A09E&MI_01&Col01"},
       {{"set", "rate", "500"}, ExitCode::Ok, [](SimMemory& m) { m[ConfigImage::kStatusRate] = kRate500Hz; }, ""},
       {{"set", "stage", "2", "dpi", "1750"}, ExitCode::Ok, [](SimMemory& m) { At(m, blockset::kStageCodes + 1) = 0x07; }, ""},
