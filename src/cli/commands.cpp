@@ -180,6 +180,7 @@ Outcome Set(const Command& command, Environment& env) {
 Outcome RunCommand(const Command& command, Environment& env) {
   switch (command.verb) {
     case Verb::Help: env.out << HelpText(); return {};
+    case Verb::Version: env.out << VersionText(); return {};
     case Verb::List: return List(env);
     case Verb::Dump: return Dump(command, env);
     case Verb::Backup: return Backup(command, env);
@@ -197,8 +198,8 @@ int RunProgram(std::span<const std::string> args, std::ostream& out, std::ostrea
     return ToInt(ExitCode::Usage);
   }
   const Command& command = std::get<Command>(parsed);
-  if (command.verb == Verb::Help) {  // needs no bus: works where no HID access is possible
-    out << HelpText();
+  if (command.verb == Verb::Help || command.verb == Verb::Version) {  // need no bus: work without HID access
+    out << (command.verb == Verb::Help ? HelpText() : VersionText());
     return ToInt(ExitCode::Ok);
   }
   if (const auto refused = command.sim ? RefusedSimFile(*command.sim) : std::nullopt) {
