@@ -384,5 +384,29 @@ TEST(CliProgram, EachArgumentErrorSaysWhatIsWrongWithItsExitCode) {
   }
 }
 
+// Every command of the README's command-line block, in its order, succeeds on the
+// simulated mouse (with a config.bin for apply).
+TEST(CliCommands, TheReadmeExamplesWork) {
+  std::ifstream readme(std::filesystem::path(QV_SOURCE_DIR) / "README.md");
+  const std::string text((std::istreambuf_iterator<char>(readme)), {});
+  const size_t block = text.find("```sh\nqv318ctl list");
+  ASSERT_NE(block, std::string::npos);
+  std::istringstream lines(text.substr(block + 6, text.find("```", block + 6) - block - 6));
+  SimMouse mouse;
+  MemoryFiles files;
+  const auto content = ConfigFileContent(1, DefaultRecord());
+  files.files[u"config.bin"].assign(content.begin(), content.end());
+  int run = 0;
+  for (std::string line; std::getline(lines, line); ++run) {
+    std::istringstream words(line.substr(0, line.find('#')));
+    std::vector<std::string> args(std::istream_iterator<std::string>(words), {});
+    ASSERT_EQ(args.at(0), "qv318ctl");
+    args.erase(args.begin());
+    const Result result = RunOn(mouse, files, args);
+    EXPECT_EQ(result.code, ExitCode::Ok) << line << ": " << result.error;
+  }
+  EXPECT_GE(run, 12);
+}
+
 }  // namespace
 }  // namespace qv::cli
