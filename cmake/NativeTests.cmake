@@ -12,7 +12,7 @@ foreach(dir ${QV_TEST_DIRS})
   add_executable(${name}_tests ${sources})
   target_link_libraries(${name}_tests PRIVATE qvcore GTest::gmock_main)
   target_include_directories(${name}_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests)
-  target_compile_definitions(${name}_tests PRIVATE QV_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
+  target_compile_definitions(${name}_tests PRIVATE QV_SOURCE_DIR="${CMAKE_SOURCE_DIR}" QV_VERSION="${PROJECT_VERSION}")
   # GCC 12 reports false maybe-uninitialized warnings inside libstdc++ <regex> when optimising.
   target_compile_options(${name}_tests PRIVATE ${QV_WARNINGS} -Wno-maybe-uninitialized)
   gtest_discover_tests(${name}_tests TEST_PREFIX "native.${name}." DISCOVERY_MODE PRE_TEST)

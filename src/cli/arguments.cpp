@@ -17,7 +17,7 @@ struct RateName {
   int hz;
   uint8_t code;
 };
-constexpr RateName kRates[] = {{125, kRate125Hz}, {250, kRate250Hz}, {500, kRate500Hz}, {1000, kRate1000Hz}};
+constexpr RateName kRateNames[] = {{125, kRate125Hz}, {250, kRate250Hz}, {500, kRate500Hz}, {1000, kRate1000Hz}};
 
 std::optional<int> Number(const std::string& text) {
   int value = 0;
@@ -50,80 +50,140 @@ std::optional<uint8_t> IndexOfText(std::string text, const char* unit, int count
 
 Parsed Fail(std::string sentence) { return sentence; }
 
-Parsed SetRate(Command command, const Args& words) {
-  if (words.size() == 2) {
-    for (const RateName& rate : kRates) {
-      if (Number(words[1]) == rate.hz) {
-        command.change.field = Change::Field::Rate;
-        command.change.rateCode = rate.code;
-        return command;
-      }
-    }
-  }
-  return Fail("set rate takes one of 125, 250, 500 or 1000 (Hz).");
+// "set stage 2": the first `count` words, to name the part of a command a sentence is about.
+std::string Phrase(const Args& words, size_t count) {
+  std::string text;
+  for (size_t i = 0; i < count && i < words.size(); ++i) text += (i == 0 ? "" : " ") + words[i];
+  return text;
 }
 
+// words[index] is a word more than the command takes.
+std::string Unexpected(const Args& words, size_t index) {
+  return "unexpected \"" + words[index] + "\" after \"" + Phrase(words, index) + "\".";
+}
+
+// Why the value `wanted` at words[index] is not the command's last word: missing, or
+// followed by more. Nothing when it is there and last.
+std::optional<std::string> NotLast(const Args& words, size_t index, const std::string& wanted) {
+  if (words.size() <= index) return Phrase(words, index) + " needs " + wanted + ".";
+  if (words.size() > index + 1) return Unexpected(words, index + 1);
+  return std::nullopt;
+}
+
+// words[index] is there but is not the value `wanted`.
+Parsed Wrong(const Args& words, size_t index, const std::string& wanted) {
+  return Fail(Phrase(words, index) + " takes " + wanted + ", not \"" + words[index] + "\".");
+}
+
+constexpr char kRates[] = "125, 250, 500 or 1000 (Hz)";
+constexpr char kStageWhat[] = "\"dpi VALUE\", \"on\", \"off\" or \"colour RRGGBB\"";
+constexpr char kStageNumber[] = "a stage number from 1 to 4";
+constexpr char kDpiValue[] = "a value of the mouse's DPI table, such as 2000";
+constexpr char kColourValue[] = "a colour as RRGGBB, such as FF8000";
+constexpr char kLightModes[] = "\"off\", \"standard PERCENT\" or \"neon SECONDS [effect|flash]\"";
+constexpr char kBrightness[] = "a brightness of 5, 15, 25, ... 85 or 100 (%)";
+constexpr char kNeonPeriod[] = "a period of 0.5 to 15 seconds in steps of 0.5";
+constexpr char kNeonEffect[] = "\"effect\" or \"flash\"";
+
+// words: set rate HZ
+Parsed SetRate(Command command, const Args& words) {
+  if (const auto unfit = NotLast(words, 2, kRates)) return Fail(*unfit);
+  for (const RateName& rate : kRateNames) {
+    if (Number(words[2]) != rate.hz) continue;
+    command.change.field = Change::Field::Rate;
+    command.change.rateCode = rate.code;
+    return command;
+  }
+  return Wrong(words, 2, kRates);
+}
+
+// words: set stage N dpi VALUE | on | off | colour RRGGBB
 Parsed SetStage(Command command, const Args& words) {
-  const std::optional<int> stage = words.size() >= 3 ? Number(words[1]) : std::nullopt;
-  if (!stage || *stage < 1 || *stage > kStageCount) return Fail("set stage takes a stage number from 1 to 4.");
+  if (words.size() <= 2) return Fail("set stage needs " + std::string(kStageNumber) + ".");
+  const std::optional<int> stage = Number(words[2]);
+  if (!stage || *stage < 1 || *stage > kStageCount) return Wrong(words, 2, kStageNumber);
+  if (words.size() <= 3) return Fail(Phrase(words, 3) + " needs what to set: " + kStageWhat + ".");
   Change& change = command.change;
   change.stage = *stage;
-  const std::string& what = words[2];
-  if ((what == "on" || what == "off") && words.size() == 3) {
+  const std::string& what = words[3];
+  if (what == "on" || what == "off") {
+    if (words.size() > 4) return Fail(Unexpected(words, 4));
     change.field = Change::Field::StageSwitch;
     change.on = what == "on";
     return command;
   }
-  if (what == "dpi" && words.size() == 4 && Number(words[3])) {
+  if (what == "dpi") {
+    if (const auto unfit = NotLast(words, 4, kDpiValue)) return Fail(*unfit);
+    const std::optional<int> dpi = Number(words[4]);
+    if (!dpi || *dpi <= 0) return Wrong(words, 4, kDpiValue);
     change.field = Change::Field::StageDpi;
-    change.dpi = *Number(words[3]);
+    change.dpi = *dpi;
     return command;
   }
-  if ((what == "colour" || what == "color") && words.size() == 4 && Colour(words[3])) {
+  if (what == "colour" || what == "color") {
+    if (const auto unfit = NotLast(words, 4, kColourValue)) return Fail(*unfit);
+    const auto colour = Colour(words[4]);
+    if (!colour) return Wrong(words, 4, kColourValue);
     change.field = Change::Field::StageColour;
-    change.colour = *Colour(words[3]);
+    change.colour = *colour;
     return command;
   }
-  return Fail("set stage N takes \"dpi VALUE\", \"on\", \"off\" or \"colour RRGGBB\".");
+  return Wrong(words, 3, kStageWhat);
 }
 
+// words: set light neon SECONDS [effect|flash]
+Parsed SetNeon(Command command, const Args& words) {
+  Change& change = command.change;
+  if (words.size() <= 3) return Fail(Phrase(words, 3) + " needs " + kNeonPeriod + ".");
+  std::string period = words[3];
+  if (!period.empty() && period.back() == 's') period.back() = 'S';
+  const auto index = IndexOfText(period, "S", kNeonSpeedCount, NeonSpeedText);
+  if (!index) return Wrong(words, 3, kNeonPeriod);
+  change.lightMode = kLightNeon;
+  change.lightParameter = *index;
+  if (words.size() == 4) return command;
+  if (const auto unfit = NotLast(words, 4, kNeonEffect)) return Fail(*unfit);
+  if (words[4] != "effect" && words[4] != "flash") return Wrong(words, 4, kNeonEffect);
+  change.neonEffect = words[4] == "effect" ? kNeonRgbEffect : kNeonRgbFlash;
+  return command;
+}
+
+// words: set light off | standard PERCENT | neon SECONDS [effect|flash]
 Parsed SetLight(Command command, const Args& words) {
   Change& change = command.change;
   change.field = Change::Field::Light;
-  const std::string mode = words.size() >= 2 ? words[1] : "";
-  if (mode == "off" && words.size() == 2) {
+  if (words.size() <= 2) return Fail("set light needs " + std::string(kLightModes) + ".");
+  const std::string& mode = words[2];
+  if (mode == "off") {
+    if (words.size() > 3) return Fail(Unexpected(words, 3));
     change.lightMode = kLightOff;
     return command;
   }
-  if (mode == "standard" && words.size() == 3) {
-    const auto index = IndexOfText(words[2], "%", kBrightnessCount, BrightnessText);
-    if (!index) return Fail("set light standard takes a brightness of 5, 15, 25, ... 85 or 100 (%).");
+  if (mode == "standard") {
+    if (const auto unfit = NotLast(words, 3, kBrightness)) return Fail(*unfit);
+    const auto index = IndexOfText(words[3], "%", kBrightnessCount, BrightnessText);
+    if (!index) return Wrong(words, 3, kBrightness);
     change.lightMode = kLightStandard;
     change.lightParameter = *index;
     return command;
   }
-  if (mode == "neon" && (words.size() == 3 || words.size() == 4)) {
-    std::string period = words[2];
-    if (!period.empty() && period.back() == 's') period.back() = 'S';
-    const auto index = IndexOfText(period, "S", kNeonSpeedCount, NeonSpeedText);
-    if (!index) return Fail("set light neon takes a period of 0.5 to 15 seconds in steps of 0.5.");
-    change.lightMode = kLightNeon;
-    change.lightParameter = *index;
-    if (words.size() == 4) {
-      if (words[3] != "effect" && words[3] != "flash") return Fail("the Neon effect is \"effect\" or \"flash\".");
-      change.neonEffect = words[3] == "effect" ? kNeonRgbEffect : kNeonRgbFlash;
-    }
-    return command;
-  }
-  return Fail("set light takes \"off\", \"standard PERCENT\" or \"neon SECONDS [effect|flash]\".");
+  if (mode == "neon") return SetNeon(command, words);
+  return Wrong(words, 2, kLightModes);
 }
 
+// words: set FIELD ...
 Parsed ParseSet(Command command, const Args& words) {
-  if (words.empty()) return Fail("set needs a field: rate, stage or light.");
-  if (words[0] == "rate") return SetRate(command, words);
-  if (words[0] == "stage") return SetStage(command, words);
-  if (words[0] == "light") return SetLight(command, words);
-  return Fail("set knows the fields rate, stage and light, not \"" + words[0] + "\".");
+  constexpr char kFields[] = "a field: rate, stage or light";
+  if (words.size() <= 1) return Fail("set needs " + std::string(kFields) + ".");
+  if (words[1] == "rate") return SetRate(command, words);
+  if (words[1] == "stage") return SetStage(command, words);
+  if (words[1] == "light") return SetLight(command, words);
+  return Wrong(words, 1, kFields);
+}
+
+// "--jsn", "-v"; a lone "-" and negative numbers are words.
+bool IsOption(const std::string& word) {
+  return word.size() > 1 && word[0] == '-' && (word[1] < '0' || word[1] > '9');
 }
 
 struct VerbName {
@@ -136,6 +196,19 @@ constexpr VerbName kVerbs[] = {
     {"restore", Verb::Restore, true}, {"apply", Verb::Apply, true}, {"set", Verb::Set, false},
 };
 
+Parsed ParseVerb(Command command, const VerbName& verb, const Args& words) {
+  command.verb = verb.verb;
+  if (command.json && verb.verb != Verb::Dump) return Fail("--json goes only with dump.");
+  if (verb.verb == Verb::Set) return ParseSet(command, words);
+  if (!verb.takesFile) {
+    if (words.size() > 1) return Fail(Unexpected(words, 1));
+    return command;
+  }
+  if (const auto unfit = NotLast(words, 1, "a file name")) return Fail(*unfit);
+  command.file = words[1];
+  return command;
+}
+
 }  // namespace
 
 std::variant<Command, std::string> ParseArguments(std::span<const std::string> args) {
@@ -144,30 +217,31 @@ std::variant<Command, std::string> ParseArguments(std::span<const std::string> a
   for (size_t i = 0; i < args.size(); ++i) {
     const bool helpWord = args[i] == "help" && words.empty();  // "backup help" names a file
     if (args[i] == "--help" || args[i] == "-h" || helpWord) return command;  // Verb::Help
+    if (args[i] == "--version") {
+      command.verb = Verb::Version;
+      return command;
+    }
     if (args[i] == "--json") {
       command.json = true;
     } else if (args[i] == "--sim") {
-      if (++i == args.size()) return Fail("--sim needs the simulated mouse's memory file.");
+      if (++i == args.size() || args[i].empty() || IsOption(args[i])) {
+        return Fail("--sim needs the simulated mouse's memory file.");
+      }
       command.sim = args[i];
+    } else if (IsOption(args[i])) {
+      return Fail("unknown option \"" + args[i] + "\"; see qv318ctl --help.");
     } else {
       words.push_back(args[i]);
     }
   }
   if (words.empty()) return Fail("no command given; see qv318ctl --help.");
   for (const VerbName& verb : kVerbs) {
-    if (words[0] != verb.name) continue;
-    command.verb = verb.verb;
-    const Args rest(words.begin() + 1, words.end());
-    if (command.json && verb.verb != Verb::Dump) return Fail("--json goes only with dump.");
-    if (verb.verb == Verb::Set) return ParseSet(command, rest);
-    if (verb.takesFile != (rest.size() == 1) || rest.size() > 1) {
-      return Fail(std::string(verb.name) + (verb.takesFile ? " takes one file name." : " takes no argument."));
-    }
-    if (verb.takesFile) command.file = rest[0];
-    return command;
+    if (words[0] == verb.name) return ParseVerb(command, verb, words);
   }
   return Fail("unknown command \"" + words[0] + "\"; see qv318ctl --help.");
 }
+
+std::string VersionText() { return std::string("qv318ctl ") + QV_VERSION + "\n"; }
 
 std::string HelpText() {
   return R"(Usage: qv318ctl [--sim FILE] COMMAND [ARGUMENTS]
@@ -183,24 +257,29 @@ Commands:
   apply CONFIG.BIN            a config.bin saved by QV318_Driver, sent as its Apply does
   set rate HZ                 report rate: 125, 250, 500 or 1000
   set stage N dpi VALUE       DPI of stage N (1..4), a value of the mouse's DPI table
-  set stage N on|off          switch stage N on or off (a stage switched on is white)
+  set stage N on|off          switch stage N on or off (a stage switched on is white;
+                              the last stage on cannot be switched off)
   set stage N colour RRGGBB   colour of stage N, which must be on
   set light off
   set light standard PERCENT  brightness 5, 15, 25, ... 85 or 100
   set light neon SECONDS [effect|flash]   period 0.5 to 15 in steps of 0.5
 
 Options:
-  --sim FILE   use the simulated mouse whose memory is FILE (322 bytes; a missing or
-               other file starts from the default memory, and writes are saved there)
+  --sim FILE   use the simulated mouse whose memory is FILE, where writes are saved; a
+               missing FILE starts from the default memory, an existing one must be the
+               322 bytes of a memory and is otherwise refused
   --help       this text
+  --version    the program's version
 
 Every command that writes reads the whole configuration first and writes nothing if that
 read is incomplete; after writing it reads the mouse back and compares.
 
 Exit codes:
   0  done
-  1  the arguments are not a command, or ask for what this mouse cannot hold
-  2  a file could not be read or written, or a backup was refused as damaged or foreign
+  1  the arguments are not a command, or ask for what this mouse cannot hold (a DPI
+     value outside its table, the last stage on switched off)
+  2  a file could not be read or written, a backup was refused as damaged or foreign,
+     or the --sim FILE was refused
   3  no mouse found, or it could not be opened
   4  the mouse did not answer a read completely; nothing was written
   5  a write did not reach the mouse completely

@@ -10,7 +10,7 @@
 
 namespace qv::cli {
 
-enum class Verb { Help, List, Dump, Backup, Restore, Apply, Set };
+enum class Verb { Help, Version, List, Dump, Backup, Restore, Apply, Set };
 
 // One `set`: which field, and its new value in the mouse's terms where the mouse's own
 // tables are not needed to know it (a DPI value needs the mouse's DPI table).
@@ -39,5 +39,8 @@ std::variant<Command, std::string> ParseArguments(std::span<const std::string> a
 
 // The text of --help, with the exit codes.
 std::string HelpText();
+
+// The line of --version: "qv318ctl" and the project's version.
+std::string VersionText();
 
 }  // namespace qv::cli

@@ -35,10 +35,20 @@ std::optional<std::string> SetStageDpi(const Change& change, ConfigImage& image)
   return std::to_string(change.dpi) + " DPI is not in the mouse's DPI table (" + DpiValuesText(selector) + ").";
 }
 
+int EnabledStages(const UiRecord& record) {
+  int count = 0;
+  for (int stage = 1; stage <= kStageCount; ++stage) count += record.StageEnabled(stage) == 1 ? 1 : 0;
+  return count;
+}
+
 // Colours are packed for the stages that are on, so a switch repacks them all.
 std::optional<std::string> SetStageSwitch(const Change& change, ConfigImage& image) {
   UiRecord record = StageRecordOf(image);
   const bool wasOn = record.StageEnabled(change.stage) == 1;
+  if (wasOn && !change.on && EnabledStages(record) == 1) {
+    return "stage " + std::to_string(change.stage) +
+           " is the only stage on and one stage must always stay on; nothing was written.";
+  }
   record.StageEnabled(change.stage) = change.on ? 1 : 0;
   if (change.on && !wasOn) std::copy(kWhite.begin(), kWhite.end(), record.StageColour(change.stage).begin());
   uint8_t& code = StageCode(image, change.stage);

@@ -26,6 +26,11 @@ Outcome NoMouse(Environment& env) {
   return Error(ExitCode::NoMouse, reason.empty() ? "no QV318 mouse found (USB 04D9:A09E)." : reason);
 }
 
+// "cannot read mouse.qvb: No such file or directory."
+Outcome FileError(Environment& env, const std::string& doing, const std::string& file) {
+  return Error(ExitCode::File, "cannot " + doing + " " + file + ": " + ErrorText(env.files.LastError()) + ".");
+}
+
 Outcome ReadFailed() {
   return Error(ExitCode::ReadFailed, "the mouse did not answer completely while it was read; nothing was written.");
 }
@@ -113,7 +118,7 @@ Outcome Backup(const Command& command, Environment& env) {
   if (Outcome read = OpenAndRead(env, session, image); read.code != ExitCode::Ok) return read;
   const std::vector<uint8_t> content = BackupContent(image);
   if (!env.files.Replace(FromUtf8(command.file), content)) {
-    return Error(ExitCode::File, "cannot write " + command.file + " (error " + std::to_string(env.files.LastError()) + ").");
+    return FileError(env, "write", command.file);
   }
   env.out << "Saved the mouse's memory to " << command.file << ".\n";
   return {};
@@ -121,7 +126,7 @@ Outcome Backup(const Command& command, Environment& env) {
 
 Outcome Restore(const Command& command, Environment& env) {
   const auto content = env.files.Read(FromUtf8(command.file), kLargestFileRead);
-  if (!content) return Error(ExitCode::File, "cannot read " + command.file + ".");
+  if (!content) return FileError(env, "read", command.file);
   const auto parsed = ParseBackup(*content);
   if (const auto* refusal = std::get_if<std::string>(&parsed)) {
     return Error(ExitCode::File, command.file + " " + *refusal + "; the mouse was not touched.");
@@ -142,10 +147,12 @@ Outcome Apply(const Command& command, Environment& env) {
   struct : MessageBoxes {
     void Show(std::u16string_view, std::u16string_view) override {}
   } silent;
-  switch (LoadConfigFile(env.files, silent, paths, state)) {
-    case ConfigLoad::Missing: return Error(ExitCode::File, command.file + " does not exist.");
-    case ConfigLoad::Ignored: return Error(ExitCode::File, command.file + " is not a 200-byte config.bin.");
-    case ConfigLoad::Loaded: break;
+  // Read here too, for the system's reason when the file cannot be read.
+  const auto content = env.files.Read(paths.configFile, kLargestFileRead);
+  if (!content) return FileError(env, "read", command.file);
+  if (LoadConfigFile(env.files, silent, paths, state) != ConfigLoad::Loaded) {
+    return Error(ExitCode::File, command.file + " is " + std::to_string(content->size()) + " bytes long, not the " +
+                                     std::to_string(kConfigFileSize) + " of a config.bin.");
   }
   if (!session.Open()) return NoMouse(env);
   switch (ApplyToMouse(state, session.Protocol())) {
@@ -174,6 +181,7 @@ Outcome Set(const Command& command, Environment& env) {
 Outcome RunCommand(const Command& command, Environment& env) {
   switch (command.verb) {
     case Verb::Help: env.out << HelpText(); return {};
+    case Verb::Version: env.out << VersionText(); return {};
     case Verb::List: return List(env);
     case Verb::Dump: return Dump(command, env);
     case Verb::Backup: return Backup(command, env);
@@ -191,9 +199,13 @@ int RunProgram(std::span<const std::string> args, std::ostream& out, std::ostrea
     return ToInt(ExitCode::Usage);
   }
   const Command& command = std::get<Command>(parsed);
-  if (command.verb == Verb::Help) {  // needs no bus: works where no HID access is possible
-    out << HelpText();
+  if (command.verb == Verb::Help || command.verb == Verb::Version) {  // need no bus: work without HID access
+    out << (command.verb == Verb::Help ? HelpText() : VersionText());
     return ToInt(ExitCode::Ok);
+  }
+  if (const auto refused = command.sim ? RefusedSimFile(*command.sim) : std::nullopt) {
+    err << "qv318ctl: " << *refused << "\n";
+    return ToInt(ExitCode::File);
   }
   std::unique_ptr<HidBus> bus = command.sim ? CreateFileSimMouse(FromUtf8(*command.sim)) : platform.CreateBus();
   SleepPause pause;

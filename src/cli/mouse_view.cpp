@@ -51,6 +51,11 @@ KeyView ViewOfKey(const ConfigImage& image, KeyMode mode, int key) {
   return {mode, key, ToUtf8(KeyListEntry(kEnglish, static_cast<int>(decoded->type))), ParameterText(*decoded)};
 }
 
+DpiView ViewOfDpi(int dpiTable, uint8_t code) {
+  const int index = DpiIndexOfCode(dpiTable, code);
+  return {index < 0 ? 0 : DpiValue(dpiTable, index), code};
+}
+
 LightView ViewOfLight(const ConfigImage& image) {
   const uint8_t mode = image.Field(blockset::kLightMode);
   const uint8_t parameter = image.Field(blockset::kLightParameter);
@@ -96,15 +101,17 @@ MouseView ViewOf(const ConfigImage& image) {
   const UiRecord record = StageRecordOf(image);
   for (int stage = 1; stage <= kStageCount; ++stage) {
     StageView& shown = view.stages[static_cast<size_t>(stage - 1)];
-    shown.code = image.Field(blockset::kStageCodes + static_cast<size_t>(stage - 1));
-    const int index = DpiIndexOfCode(view.dpiTable, shown.code);
-    shown.dpi = index < 0 ? 0 : DpiValue(view.dpiTable, index);
+    const uint8_t code = image.Field(blockset::kStageCodes + static_cast<size_t>(stage - 1));
+    static_cast<DpiView&>(shown) = ViewOfDpi(view.dpiTable, code);
     shown.on = record.StageEnabled(stage) == 1;
     if (shown.on) {
       const auto rgb = record.StageColour(stage);
       shown.colour = std::array<uint8_t, 3>{rgb[0], rgb[1], rgb[2]};
     }
   }
+  view.snipe = ViewOfDpi(view.dpiTable, image.Field(blockset::kSnipeDpiCode));
+  view.fireMakeTime = image.Field(blockset::kFireMakeTime);
+  view.fireBreakTime = image.Field(blockset::kFireBreakTime);
   view.light = ViewOfLight(image);
   for (KeyMode mode : {KeyMode::A, KeyMode::B}) {
     for (int key = 1; key <= kSentKeyCount; ++key) view.keys.push_back(ViewOfKey(image, mode, key));

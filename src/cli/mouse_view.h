@@ -10,9 +10,13 @@
 
 namespace qv::cli {
 
-struct StageView {
+// A DPI code of the mouse's table and its value.
+struct DpiView {
   int dpi = 0;  // 0 when the mouse's DPI table has no such code
   uint8_t code = 0;
+};
+
+struct StageView : DpiView {
   bool on = false;
   std::optional<std::array<uint8_t, 3>> colour;  // the mouse keeps colours of stages that are on
 };
@@ -35,6 +39,10 @@ struct MouseView {
   uint8_t rateCode = 0;
   int dpiTable = 0;
   std::array<StageView, kStageCount> stages;
+  DpiView snipe;  // the one DPI of every snipe key
+  // Of every fire key, in the fire key dialog's own numbers (5..255; it names no unit).
+  uint8_t fireMakeTime = 0;
+  uint8_t fireBreakTime = 0;
   LightView light;
   std::vector<KeyView> keys;  // keys 1..4 of Mode A, then of Mode B
 };

@@ -1,5 +1,6 @@
 #include "cli/std_services.h"
 
+#include <array>
 #include <cerrno>
 #include <chrono>
 #include <cstdint>
@@ -8,6 +9,7 @@
 #include <system_error>
 #include <thread>
 
+#include "common/text.h"
 #include "device/sim_mouse.h"
 
 namespace qv::cli {
@@ -35,14 +37,26 @@ bool StdFileSystem::Exists(std::u16string_view path) {
 }
 
 std::optional<std::vector<uint8_t>> StdFileSystem::Read(std::u16string_view path, size_t maxSize) {
+  std::error_code ignored;
+  if (std::filesystem::is_directory(PathOf(path), ignored)) return Failed(EISDIR);
   std::ifstream in(PathOf(path), std::ios::binary);
-  if (!in) {
-    lastError_ = static_cast<uint32_t>(errno);
-    return std::nullopt;
+  if (!in) return Failed(errno);
+  // istream::read turns a failing read (a folder on some systems) into badbit, where an
+  // istreambuf_iterator would let the library's exception escape.
+  std::vector<uint8_t> content;
+  std::array<char, 4096> chunk;
+  while (in && content.size() <= maxSize) {
+    in.read(chunk.data(), chunk.size());
+    content.insert(content.end(), chunk.begin(), chunk.begin() + in.gcount());
   }
-  std::vector<uint8_t> content((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (content.size() > maxSize) return std::nullopt;
+  if (in.bad()) return Failed(errno);
+  if (content.size() > maxSize) return Failed(EFBIG);
   return content;
+}
+
+std::nullopt_t StdFileSystem::Failed(int error) {
+  lastError_ = static_cast<uint32_t>(error);
+  return std::nullopt;
 }
 
 bool StdFileSystem::Replace(std::u16string_view path, std::span<const uint8_t> content) {
@@ -59,12 +73,40 @@ bool StdFileSystem::Replace(std::u16string_view path, std::span<const uint8_t> c
   }
   std::error_code error;
   std::filesystem::rename(temporary, target, error);
-  lastError_ = static_cast<uint32_t>(error.value());
+  lastError_ = static_cast<uint32_t>(error ? error.default_error_condition().value() : 0);
   if (error) std::filesystem::remove(temporary, error);
   return lastError_ == 0;
 }
 
 void SleepPause::Sleep(uint32_t milliseconds) { std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds)); }
+
+std::string ErrorText(uint32_t error) { return std::generic_category().message(static_cast<int>(error)); }
+
+std::optional<std::string> RefusedSimFile(const std::string& name) {
+  const std::filesystem::path path = PathOf(FromUtf8(name));
+  std::error_code error;
+  const std::filesystem::file_status status = std::filesystem::status(path, error);
+  if (status.type() == std::filesystem::file_type::not_found) {
+    const std::filesystem::path folder = path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
+    if (std::filesystem::is_directory(folder, error)) return std::nullopt;
+    return "cannot create " + name + ": its folder does not exist.";
+  }
+  if (error) return "cannot read " + name + ": " + error.message() + ".";
+  if (status.type() == std::filesystem::file_type::directory) {
+    return name + " is a folder, not a file for the simulated mouse's memory.";
+  }
+  if (status.type() != std::filesystem::file_type::regular) {
+    return name + " is not a plain file, so it cannot hold the simulated mouse's memory.";
+  }
+  const uintmax_t size = std::filesystem::file_size(path, error);
+  if (!error && size != kImageSize) {
+    return name + " is " + std::to_string(size) + " bytes long, not the " + std::to_string(kImageSize) +
+           " of a simulated mouse's memory, so it is left as it is.";
+  }
+  StdFileSystem files;
+  if (!files.Read(FromUtf8(name), kImageSize)) return "cannot read " + name + ": " + ErrorText(files.LastError()) + ".";
+  return std::nullopt;
+}
 
 std::unique_ptr<HidBus> CreateFileSimMouse(std::u16string path) {
   return std::make_unique<SimMouse>(std::make_unique<FileSimStore>(std::move(path)));

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <filesystem>
 #include <memory>
+#include <optional>
+#include <string>
 
 #include "common/platform.h"
 #include "config/local_files.h"
@@ -15,6 +17,7 @@ namespace qv::cli {
 
 std::filesystem::path PathOf(std::u16string_view path);
 
+// LastError() holds an errno value, also on Windows, where the C++ library sets errno too.
 class StdFileSystem final : public FileSystem {
  public:
   bool Exists(std::u16string_view path) override;
@@ -23,6 +26,8 @@ class StdFileSystem final : public FileSystem {
   uint32_t LastError() override { return lastError_; }
 
  private:
+  std::nullopt_t Failed(int error);
+
   uint32_t lastError_ = 0;
 };
 
@@ -30,6 +35,14 @@ class SleepPause final : public Pause {
  public:
   void Sleep(uint32_t milliseconds) override;
 };
+
+// The system's words for an errno value of StdFileSystem, such as "No such file or directory".
+std::string ErrorText(uint32_t error);
+
+// Nothing when `name` may hold the simulated mouse's memory: a 322-byte file, or none yet in
+// an existing folder (the mouse then starts from its default memory). Otherwise the sentence
+// saying why it is refused, since the mouse would overwrite it.
+std::optional<std::string> RefusedSimFile(const std::string& name);
 
 // The simulated mouse over a memory file; its transfers are not logged.
 std::unique_ptr<HidBus> CreateFileSimMouse(std::u16string path);

@@ -14,12 +14,14 @@ std::string ColourText(const std::array<uint8_t, 3>& rgb) {
 
 std::string ModeName(KeyMode mode) { return mode == KeyMode::A ? "A" : "B"; }
 
-std::string DpiText(const StageView& stage) {
-  if (stage.dpi != 0) return std::to_string(stage.dpi) + " DPI";
+std::string DpiText(const DpiView& dpi) {
+  if (dpi.dpi != 0) return std::to_string(dpi.dpi) + " DPI";
   char text[24];
-  std::snprintf(text, sizeof text, "unknown code 0x%02X", stage.code & 0x7F);
+  std::snprintf(text, sizeof text, "unknown code 0x%02X", dpi.code & 0x7F);
   return text;
 }
+
+std::string DpiJson(const DpiView& dpi) { return dpi.dpi != 0 ? std::to_string(dpi.dpi) : "null"; }
 
 // A JSON string: the texts are the program's own, so only quotes and backslashes occur.
 std::string Quoted(const std::string& text) {
@@ -45,6 +47,8 @@ std::string ViewText(const MouseView& view) {
     if (stage.colour) out << ", colour " << ColourText(*stage.colour);
     out << "\n";
   }
+  out << "Snipe: " << DpiText(view.snipe) << "\nFire: Make Time " << int{view.fireMakeTime} << ", Break Time "
+      << int{view.fireBreakTime} << "\n";
   out << "Lighting: " << view.light.mode;
   if (!view.light.parameter.empty()) out << ", " << view.light.parameter;
   if (!view.light.effect.empty()) out << ", " << view.light.effect;
@@ -64,11 +68,13 @@ std::string ViewJson(const MouseView& view) {
   for (size_t i = 0; i < view.stages.size(); ++i) {
     const StageView& stage = view.stages[i];
     out << (i == 0 ? "\n" : ",\n") << "    {\"stage\": " << i + 1
-        << ", \"dpi\": " << (stage.dpi != 0 ? std::to_string(stage.dpi) : "null")
+        << ", \"dpi\": " << DpiJson(stage)
         << ", \"on\": " << (stage.on ? "true" : "false")
         << ", \"colour\": " << OrNull(stage.colour ? ColourText(*stage.colour) : "") << "}";
   }
-  out << "\n  ],\n  \"lighting\": {\"mode\": " << Quoted(view.light.mode) << ", \"parameter\": " << OrNull(view.light.parameter)
+  out << "\n  ],\n  \"snipeDpi\": " << DpiJson(view.snipe) << ",\n  \"fire\": {\"makeTime\": " << int{view.fireMakeTime}
+      << ", \"breakTime\": " << int{view.fireBreakTime} << "},";
+  out << "\n  \"lighting\": {\"mode\": " << Quoted(view.light.mode) << ", \"parameter\": " << OrNull(view.light.parameter)
       << ", \"effect\": " << OrNull(view.light.effect) << "},\n  \"keys\": [";
   for (size_t i = 0; i < view.keys.size(); ++i) {
     const KeyView& key = view.keys[i];

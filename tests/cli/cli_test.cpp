@@ -3,8 +3,12 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <functional>
+#include <iterator>
 #include <map>
+#include <random>
 #include <sstream>
 #include <variant>
 
@@ -48,7 +52,8 @@ void SetColours(SimMemory& memory, std::vector<uint8_t> packed) {
   std::copy(packed.begin(), packed.end(), memory.begin() + kStatusSize + blockset::kStageColours);
 }
 
-// The default memory with a key of every kind of parameter, stage 3 off and Neon lighting.
+// The default memory with a key of every kind of parameter, stage 3 off, Neon lighting and
+// fire and snipe fields of their own.
 SimMemory Fixture() {
   SimMemory memory = DefaultSimMemory();
   SetSlot(memory, blockset::kModeAKeyTable, 1, 0x05, 0x02);  // key 2: Multimedia Vol+
@@ -63,6 +68,9 @@ SimMemory Fixture() {
   At(memory, blockset::kLightEffect) = kNeonRgbFlash;
   At(memory, blockset::kNeonFlash250) = 250;
   At(memory, blockset::kNeonFlash2) = 2;
+  At(memory, blockset::kSnipeDpiCode) = 0x07;  // 1750 DPI
+  At(memory, blockset::kFireMakeTime) = 20;
+  At(memory, blockset::kFireBreakTime) = 35;
   return memory;
 }
 
@@ -73,6 +81,8 @@ constexpr char kFixtureDump[] =
     "Stage 2: 1000 DPI, on, colour 00FF00\n"
     "Stage 3: 2000 DPI, off\n"
     "Stage 4: 3000 DPI, on, colour FFFF00\n"
+    "Snipe: 1750 DPI\n"
+    "Fire: Make Time 20, Break Time 35\n"
     "Lighting: Neon, 2.5S, RGB Flash\n"
     "Key 1, Mode A: Left Click\n"
     "Key 2, Mode A: Multimedia Vol+\n"
@@ -112,6 +122,8 @@ TEST(CliCommands, EachCommandPrintsChangesAndAnswersAsItShould) {
       {{"dump"}, ExitCode::Ok, none, kFixtureDump},
       {{"dump", "--json"}, ExitCode::Ok, none,
        "{\"mode\": \"B\", \"key\": 4, \"function\": \"Fire Key\", \"parameter\": \"R-CTRL, 3 shots\"}"},
+      {{"dump", "--json"}, ExitCode::Ok, none,
+       "\"snipeDpi\": 1750,\n  \"fire\": {\"makeTime\": 20, \"breakTime\": 35},\n  \"lighting\": {"},
       {{"list"}, ExitCode::Ok, none, "  command channel: \\\\?\\HID#VID_04D9&PID_A09E&MI_01&Col01"},
       {{"set", "rate", "500"}, ExitCode::Ok, [](SimMemory& m) { m[ConfigImage::kStatusRate] = kRate500Hz; }, ""},
       {{"set", "stage", "2", "dpi", "1750"}, ExitCode::Ok, [](SimMemory& m) { At(m, blockset::kStageCodes + 1) = 0x07; }, ""},
@@ -272,6 +284,128 @@ TEST(CliCommands, AVerifiedWriteCatchesABlockTheMouseSilentlyDropped) {
   EXPECT_EQ(run.code, ExitCode::Mismatch);
   EXPECT_THAT(run.error, HasSubstr("block 4"));
   EXPECT_EQ(mouse.Memory(), Fixture());
+}
+
+// The whole program over real files in a fresh folder; "@name" in an argument is that
+// folder's file. No row may reach the platform's bus, and no failing row may change a file.
+class Folder {
+ public:
+  Folder() : path_(std::filesystem::temp_directory_path() / ("qv318ctl-" + std::to_string(std::random_device{}()))) {
+    std::filesystem::create_directory(path_);
+  }
+  ~Folder() { std::filesystem::remove_all(path_); }
+  Folder(const Folder&) = delete;
+  Folder& operator=(const Folder&) = delete;
+
+  std::string Name(const std::string& arg) const { return arg[0] == '@' ? (path_ / arg.substr(1)).string() : arg; }
+  void Write(const std::string& name, std::span<const uint8_t> bytes) const {
+    std::ofstream(path_ / name, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+  }
+  std::map<std::string, std::string> Contents() const {
+    std::map<std::string, std::string> contents;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(path_)) {
+      if (!entry.is_regular_file()) continue;
+      std::ifstream in(entry.path(), std::ios::binary);
+      contents[entry.path().string()] = std::string(std::istreambuf_iterator<char>(in), {});
+    }
+    return contents;
+  }
+
+ private:
+  std::filesystem::path path_;
+};
+
+struct NoBus final : Platform {
+  std::unique_ptr<HidBus> CreateBus() override {
+    ADD_FAILURE() << "the platform's bus was asked for";
+    return std::make_unique<SimMouse>();
+  }
+};
+
+struct ProgramCase {
+  std::vector<std::string> args;
+  ExitCode code;
+  std::string said;  // a part of stderr, or of stdout when the code is Ok
+};
+
+TEST(CliProgram, EachArgumentErrorSaysWhatIsWrongWithItsExitCode) {
+  Folder folder;
+  const SimMemory memory = Fixture();
+  SimMemory oneStage = Fixture();  // only stage 2 on
+  At(oneStage, blockset::kStageCodes) |= 0x80;
+  At(oneStage, blockset::kStageCodes + 3) |= 0x80;
+  At(oneStage, blockset::kEnabledStageCount) = 1;
+  SetColours(oneStage, {0, 0xFF, 0});
+  folder.Write("memory.bin", memory);
+  folder.Write("one-stage.bin", oneStage);
+  folder.Write("other.txt", std::vector<uint8_t>{'h', 'e', 'l', 'l', 'o', '\n'});
+  std::filesystem::create_directory(folder.Name("@folder"));
+  const std::vector<ProgramCase> cases = {
+      {{"--version"}, ExitCode::Ok, "qv318ctl " QV_VERSION "\n"},
+      {{"--help"}, ExitCode::Ok, "  --version"},
+      {{"dump", "--jsn"}, ExitCode::Usage, "unknown option \"--jsn\""},
+      {{"dump", "extra"}, ExitCode::Usage, "unexpected \"extra\" after \"dump\""},
+      {{"backup"}, ExitCode::Usage, "backup needs a file name."},
+      {{"restore", "a.qvb", "b.qvb"}, ExitCode::Usage, "unexpected \"b.qvb\" after \"restore a.qvb\""},
+      {{"--sim"}, ExitCode::Usage, "--sim needs the simulated mouse's memory file."},
+      {{"set"}, ExitCode::Usage, "set needs a field: rate, stage or light."},
+      {{"set", "rate"}, ExitCode::Usage, "set rate needs 125, 250, 500 or 1000 (Hz)."},
+      {{"set", "rate", "300"}, ExitCode::Usage, "set rate takes 125, 250, 500 or 1000 (Hz), not \"300\"."},
+      {{"set", "stage"}, ExitCode::Usage, "set stage needs a stage number from 1 to 4."},
+      {{"set", "stage", "5", "on"}, ExitCode::Usage, "set stage takes a stage number from 1 to 4, not \"5\"."},
+      {{"set", "stage", "2"}, ExitCode::Usage, "set stage 2 needs what to set: \"dpi VALUE\""},
+      {{"set", "stage", "2", "blink"}, ExitCode::Usage, "set stage 2 takes \"dpi VALUE\", "},
+      {{"set", "stage", "2", "dpi"}, ExitCode::Usage, "set stage 2 dpi needs a value of the mouse's DPI table"},
+      {{"set", "stage", "2", "off", "now"}, ExitCode::Usage, "unexpected \"now\" after \"set stage 2 off\""},
+      {{"set", "stage", "2", "colour", "red"}, ExitCode::Usage, "such as FF8000, not \"red\"."},
+      {{"set", "light", "standard"}, ExitCode::Usage, "set light standard needs a brightness of 5, 15"},
+      {{"set", "light", "neon", "2", "sparkle"}, ExitCode::Usage, "takes \"effect\" or \"flash\", not \"sparkle\"."},
+      {{"--sim", "@folder", "dump"}, ExitCode::File, "folder is a folder, not a file for the simulated mouse's memory."},
+      {{"--sim", "@other.txt", "set", "rate", "500"}, ExitCode::File, "other.txt is 6 bytes long, not the 322"},
+      {{"--sim", "@nowhere/mouse.bin", "dump"}, ExitCode::File, "mouse.bin: its folder does not exist."},
+      {{"--sim", "@memory.bin", "restore", "@missing.qvb"}, ExitCode::File, "missing.qvb: No such file or directory."},
+      {{"--sim", "@memory.bin", "apply", "@folder"}, ExitCode::File, "folder: Is a directory."},
+      {{"--sim", "@memory.bin", "apply", "@other.txt"}, ExitCode::File, "other.txt is 6 bytes long, not the 200"},
+      {{"--sim", "@one-stage.bin", "set", "stage", "2", "off"}, ExitCode::Usage, "stage 2 is the only stage on"},
+  };
+  const auto before = folder.Contents();
+  for (const ProgramCase& c : cases) {
+    SCOPED_TRACE(::testing::PrintToString(c.args));
+    std::vector<std::string> args;
+    for (const std::string& arg : c.args) args.push_back(folder.Name(arg));
+    std::ostringstream out, err;
+    NoBus platform;
+    EXPECT_EQ(RunProgram(args, out, err, platform), ToInt(c.code)) << err.str();
+    EXPECT_THAT(c.code == ExitCode::Ok ? out.str() : err.str(), HasSubstr(c.said));
+    if (c.code != ExitCode::Ok) {
+      EXPECT_THAT(err.str(), ::testing::MatchesRegex("qv318ctl: [^\n]*\\.\n"));  // one sentence, one line
+    }
+    EXPECT_EQ(folder.Contents(), before);
+  }
+}
+
+// Every command of the README's command-line block, in its order, succeeds on the
+// simulated mouse (with a config.bin for apply).
+TEST(CliCommands, TheReadmeExamplesWork) {
+  std::ifstream readme(std::filesystem::path(QV_SOURCE_DIR) / "README.md");
+  const std::string text((std::istreambuf_iterator<char>(readme)), {});
+  const size_t block = text.find("```sh\nqv318ctl list");
+  ASSERT_NE(block, std::string::npos);
+  std::istringstream lines(text.substr(block + 6, text.find("```", block + 6) - block - 6));
+  SimMouse mouse;
+  MemoryFiles files;
+  const auto content = ConfigFileContent(1, DefaultRecord());
+  files.files[u"config.bin"].assign(content.begin(), content.end());
+  int run = 0;
+  for (std::string line; std::getline(lines, line); ++run) {
+    std::istringstream words(line.substr(0, line.find('#')));
+    std::vector<std::string> args(std::istream_iterator<std::string>(words), {});
+    ASSERT_EQ(args.at(0), "qv318ctl");
+    args.erase(args.begin());
+    const Result result = RunOn(mouse, files, args);
+    EXPECT_EQ(result.code, ExitCode::Ok) << line << ": " << result.error;
+  }
+  EXPECT_GE(run, 12);
 }
 
 }  // namespace

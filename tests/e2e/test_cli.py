@@ -34,7 +34,7 @@ class WindowsAndLinuxAgree(unittest.TestCase):
         rc, _, err = run([str(NATIVE), "--sim", "memory.bin", "set", "stage", "2", "dpi", "750"], self.work)
         self.assertEqual(rc, 0, err)
         for args in (["list"], ["--sim", "memory.bin", "list"], ["--sim", "memory.bin", "dump"],
-                     ["--sim", "memory.bin", "dump", "--json"]):
+                     ["--sim", "memory.bin", "dump", "--json"], ["--version"]):
             with self.subTest(args):
                 linux = run([str(NATIVE), *args], self.work)
                 windows = run(["wine", str(DIST / "qv318ctl.exe"), *args], self.work)
