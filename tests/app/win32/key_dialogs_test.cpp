@@ -1,5 +1,6 @@
 // The sub-dialogs on real windows with the shipped skin: Enter and Esc end the hot key,
-// media and Windows key dialogs as a person expects, and a thousand openings of every
+// media and Windows key dialogs as a person expects, every name display ends a name too
+// long for it in an ellipsis, and a thousand openings of every
 // sub-dialog leave the process's GDI objects, windows and memory where they were; the
 // single key dialog captures real keystrokes, Enter and Esc among them, and its hook goes
 // when the dialog does.
@@ -136,6 +137,27 @@ TEST(KeyDialogs, EnterAnswersTheFirstEntryAndEscAnswersNothing) {
     EXPECT_EQ(fixture.Run(dialog.run, {Key(VK_RETURN)}), (Choice{0, dialog.first}));
     EXPECT_EQ(fixture.Run(dialog.run, {Key(VK_ESCAPE)}), std::nullopt);
   }
+}
+
+TEST(KeyDialogs, EveryNameDisplayEndsANameTooLongForItInAnEllipsis) {
+  Fixture fixture;
+  ASSERT_TRUE(fixture.gdiplus.Started() && fixture.owner);
+  LONG style = 0;
+  const auto readThenClose = [&style](int id) {
+    return std::vector<Step>{[&style, id](HWND dialog) {
+      style = GetWindowLongW(GetDlgItem(dialog, id), GWL_STYLE);
+      PostMessageW(dialog, WM_LBUTTONDOWN, MK_LBUTTON,
+                   MAKELPARAM(layout::dialog::kClose.left + 2, layout::dialog::kClose.top + 2));
+    }};
+  };
+  // Wrapped, "Right Windows" showed "Right" alone, "Multimedia Player" another entry's name.
+  const auto ellipsisAndAlignment = [&style] { return std::pair{style & SS_ELLIPSISMASK, style & SS_TYPEMASK}; };
+  fixture.Run(&KeyDialogs::RunSingle, readThenClose(502));
+  EXPECT_EQ(ellipsisAndAlignment(), (std::pair<LONG, LONG>{SS_ENDELLIPSIS, SS_CENTER})) << "single key";
+  fixture.Run(&KeyDialogs::RunFire, readThenClose(572));
+  EXPECT_EQ(ellipsisAndAlignment(), (std::pair<LONG, LONG>{SS_ENDELLIPSIS, SS_CENTER})) << "fire key";
+  fixture.Run(&KeyDialogs::RunWindows, readThenClose(532));
+  EXPECT_EQ(ellipsisAndAlignment(), (std::pair<LONG, LONG>{SS_ENDELLIPSIS, SS_LEFT})) << "windows key";
 }
 
 TEST(KeyDialogs, AThousandOpeningsOfEachLeaveNoObjectsWindowsOrMemoryBehind) {
