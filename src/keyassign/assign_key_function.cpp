@@ -13,6 +13,7 @@ namespace {
 
 static_assert(kKeyListEntryCount == kKeyFunctionTypeCount);
 static_assert(kDpiSwitchEntry == static_cast<int>(KeyFunctionType::DpiSwitch));
+static_assert(kShiftEntry == static_cast<int>(KeyFunctionType::Shift));
 
 using FieldValue = std::pair<size_t, uint8_t>;  // record offset or per-key field, value
 
@@ -78,27 +79,16 @@ std::optional<Assignment> Run(const Page& page, KeyFunctionType type, KeyDialogs
   }
 }
 
-KeyMode Other(KeyMode mode) { return mode == KeyMode::A ? KeyMode::B : KeyMode::A; }
-
 std::u16string& NameOf(const Page& page, KeyMode mode, int key) {
   return page.keyNames[static_cast<size_t>(mode)][static_cast<size_t>(key - 1)];
 }
-
-uint8_t TypeOf(const Page& page, KeyMode mode, int key) { return page.record.Key(uirec::kFunctionType, mode, key); }
 
 void CloseList(int key, PageControls& controls) {
   if (controls.Exists(KeyListId(key))) controls.Destroy(KeyListId(key));
 }
 
-bool ModeHasShift(const Page& page, KeyMode mode) {
-  for (int key = 1; key <= kKeysPerMode; ++key) {
-    if (TypeOf(page, mode, key) == static_cast<uint8_t>(KeyFunctionType::Shift)) return true;
-  }
-  return false;
-}
-
 void AssignShift(const Page& page, int key) {
-  if (ModeHasShift(page, page.record.ShownMode())) return;  // one Shift key per mode
+  if (!ShiftFreeFor(page.record, key)) return;
   for (KeyMode mode : {KeyMode::A, KeyMode::B}) {
     page.record.Key(uirec::kFunctionType, mode, key) = static_cast<uint8_t>(KeyFunctionType::Shift);
     NameOf(page, mode, key) = Text(page.language, kSlotShift);
@@ -112,11 +102,7 @@ void StoreInMode(const Page& page, KeyMode mode, int key, KeyFunctionType type, 
 }
 
 void Store(const Page& page, int key, KeyFunctionType type, const Assignment& assignment) {
-  const KeyMode shown = page.record.ShownMode();
-  // A key leaving Shift does the same in both modes, so its other name tells the truth.
-  const bool leavesShift = TypeOf(page, shown, key) == static_cast<uint8_t>(KeyFunctionType::Shift);
-  StoreInMode(page, shown, key, type, assignment);
-  if (leavesShift) StoreInMode(page, Other(shown), key, type, assignment);
+  for (KeyMode mode : ModesOfNewFunction(page.record, key)) StoreInMode(page, mode, key, type, assignment);
   for (const auto& [offset, value] : assignment.globalFields) page.record[offset] = value;
 }
 

@@ -9,8 +9,8 @@ namespace qv {
 
 // Assigns key 1..8 of the shown mode from its list's selection and closes the list. With
 // nothing selected, or "DPI Switch" (which the DPI sub-list serves), nothing happens and the
-// list stays open. Shift goes to both modes at once and to one key per mode; a key leaving
-// Shift takes its new function, parameters and name in both modes.
+// list stays open. Shift goes to both modes at once, and only while no other key holds it in
+// either mode; a key leaving Shift takes its new function, parameters and name in both modes.
 void AssignKeyFunction(const Page& page, int key, PageControls& controls, KeyDialogs& dialogs);
 
 }  // namespace qv

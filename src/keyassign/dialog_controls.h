@@ -13,9 +13,10 @@ namespace qv {
 class DialogControls {
  public:
   virtual ~DialogControls() = default;
-  // A static, WS_CHILD | WS_VISIBLE | SS_SUNKEN, left-aligned text.
+  // A static, WS_CHILD | WS_VISIBLE | SS_SUNKEN, left-aligned text on one line ending in an
+  // ellipsis when it does not fit (SS_ENDELLIPSIS).
   virtual void CreateDisplay(int id, const layout::Rect& rect, std::u16string_view text) = 0;
-  // The same with its text centred (SS_CENTER | SS_SUNKEN).
+  // The same with its text centred (SS_CENTER | SS_SUNKEN | SS_ENDELLIPSIS).
   virtual void CreateCentredDisplay(int id, const layout::Rect& rect, std::u16string_view text) = 0;
   // A colour swatch: a static without text, WS_CHILD | WS_VISIBLE | SS_CENTER, coloured at
   // WM_CTLCOLORSTATIC.

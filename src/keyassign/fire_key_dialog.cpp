@@ -1,5 +1,8 @@
 #include "keyassign/fire_key_dialog.h"
 
+#include <algorithm>
+#include <utility>
+
 #include "common/text.h"
 #include "keyassign/key_codes.h"
 #include "ui/layout.h"
@@ -23,26 +26,37 @@ struct FieldRule {
   layout::Rect rect;
   int64_t low;
   int64_t high;
-  std::u16string_view replacement;
 };
 constexpr FieldRule kFields[] = {
-    {fire::kTimesField, 0, 127, u"1"},
-    {fire::kMakeTimeField, 5, 255, u"5"},
-    {fire::kBreakTimeField, 5, 255, u"5"},
+    {fire::kTimesField, 0, 127},
+    {fire::kMakeTimeField, 5, 255},
+    {fire::kBreakTimeField, 5, 255},
 };
 constexpr FireField kAllFields[] = {FireField::Times, FireField::MakeTime, FireField::BreakTime};
 
 const FieldRule& RuleOf(FireField field) { return kFields[static_cast<size_t>(field)]; }
+size_t Index(FireField field) { return static_cast<size_t>(field); }
+
+// The number a text begins with, after blanks and a sign; none without a digit.
+std::optional<int64_t> NumberIn(std::u16string_view text) {
+  const size_t start = text.find_first_not_of(u" \t\n\v\f\r");
+  if (start == std::u16string_view::npos) return std::nullopt;
+  const size_t digit = start + ((text[start] == u'+' || text[start] == u'-') ? 1 : 0);
+  if (digit >= text.size() || text[digit] < u'0' || text[digit] > u'9') return std::nullopt;
+  return ParseDecimalPrefix(text);
+}
+
+bool InRange(FireField field, int64_t number) {
+  return number >= RuleOf(field).low && number <= RuleOf(field).high;
+}
 
 }  // namespace
 
-FieldReading ReadFireField(FireField field, std::u16string_view text) {
+FieldReading ReadFireField(FireField field, std::u16string_view text, uint8_t previous) {
+  const std::optional<int64_t> number = NumberIn(text);
   const FieldRule& rule = RuleOf(field);
-  const int64_t number = ParseDecimalPrefix(text);
-  if (number < rule.low || number > rule.high) {
-    return {static_cast<uint8_t>(ParseDecimalPrefix(rule.replacement)), rule.replacement};
-  }
-  return {static_cast<uint8_t>(number), std::nullopt};
+  const auto value = static_cast<uint8_t>(number ? std::clamp(*number, rule.low, rule.high) : previous);
+  return {value, DecimalText(value)};
 }
 
 const DialogFrame& FireKeyDialog::Frame() { return kFrame; }
@@ -52,7 +66,7 @@ FireKeyDialog::FireKeyDialog(Language language)
                {In(language, kMakeTimeLabel), fire::kMakeTimeLabel, TextFormat::Right},
                {In(language, kBreakTimeLabel), fire::kBreakTimeLabel, TextFormat::Right},
                {In(language, kTimeRangeNote), fire::kTimeRangeNote, TextFormat::Left},
-               {In(language, kTimesRangeNote), fire::kTimesRangeNote, TextFormat::Left}}} {
+               {In(language, kTimesRangeNote), fire::kTimesRangeNote, TextFormat::Wrapped}}} {
   for (int i = 0; i < kFireTargetCount; ++i) targets_.emplace_back(FireTargetText(i));
 }
 
@@ -64,6 +78,9 @@ void FireKeyDialog::InitControls(DialogControls& controls) const {
 DialogEnd FireKeyDialog::OnSkinnedClick(int x, int y, DialogControls& controls) {
   if (listOpen_ && !fire::kList.Contains(x, y) && !fire::kSelector.Contains(x, y)) CloseList(controls);
   const DialogEnd end = FrameButtonAt(x, y);
+  if (end == DialogEnd::Ok) {
+    for (FireField field : kAllFields) Check(field, controls);  // what is answered, shown
+  }
   if (end != DialogEnd::None) return end;
   if (fire::kSelector.Contains(x, y)) {
     if (listOpen_) {
@@ -90,9 +107,11 @@ void FireKeyDialog::TrackListUnderCursor(int idUnderPointer, int item, DialogCon
 }
 
 void FireKeyDialog::OnFieldChange(FireField field, std::u16string_view text, DialogControls& controls) {
-  texts_[static_cast<size_t>(field)] = text;
+  texts_[Index(field)] = text;
+  const std::optional<int64_t> number = NumberIn(text);
+  if (number && InRange(field, *number)) values_[Index(field)] = static_cast<uint8_t>(*number);
   if (field == FireField::Times) {
-    Check(field, text, controls);
+    if (number && !InRange(field, *number)) Check(field, controls);
     return;
   }
   controls.Invalidate(FieldId(FireField::MakeTime));
@@ -100,31 +119,41 @@ void FireKeyDialog::OnFieldChange(FireField field, std::u16string_view text, Dia
 }
 
 void FireKeyDialog::OnFieldLeave(FireField field, std::u16string_view text, DialogControls& controls) {
-  if (field == FireField::Times) return;
-  texts_[static_cast<size_t>(field)] = text;
-  Check(field, text, controls);
+  texts_[Index(field)] = text;
+  Check(field, controls);
 }
 
-void FireKeyDialog::Check(FireField field, std::u16string_view text, DialogControls& controls) {
-  const FieldReading reading = ReadFireField(field, text);
-  if (reading.replacement) {
-    texts_[static_cast<size_t>(field)] = *reading.replacement;
-    controls.SetText(FieldId(field), *reading.replacement);  // SetText also redraws it
-    return;
+FieldReading FireKeyDialog::Reading(FireField field) const {
+  return ReadFireField(field, texts_[Index(field)], values_[Index(field)]);
+}
+
+bool FireKeyDialog::Settle(FireField field) {
+  FieldReading reading = Reading(field);
+  values_[Index(field)] = reading.value;
+  if (reading.shown == texts_[Index(field)]) return false;
+  texts_[Index(field)] = std::move(reading.shown);
+  return true;
+}
+
+void FireKeyDialog::Check(FireField field, DialogControls& controls) {
+  if (!controls.Exists(FieldId(field))) return;
+  if (Settle(field)) {
+    controls.SetText(FieldId(field), texts_[Index(field)]);  // SetText also redraws it
+  } else {
+    controls.Invalidate(FieldId(field));
   }
-  controls.Invalidate(FieldId(field));
 }
 
 std::optional<FireChoice> FireKeyDialog::Result(DialogEnd end) const {
   if (end != DialogEnd::Ok) return std::nullopt;
-  return FireChoice{target_, ReadFireField(FireField::Times, FieldText(FireField::Times)).value,
-                    ReadFireField(FireField::MakeTime, FieldText(FireField::MakeTime)).value,
-                    ReadFireField(FireField::BreakTime, FieldText(FireField::BreakTime)).value};
+  return FireChoice{target_, Reading(FireField::Times).value, Reading(FireField::MakeTime).value,
+                    Reading(FireField::BreakTime).value};
 }
 
 void FireKeyDialog::OpenList(DialogControls& controls) {
   if (!controls.Exists(kListId)) {
     for (FireField field : kAllFields) {
+      Settle(field);  // they come back showing what they stand for
       if (controls.Exists(FieldId(field))) controls.Destroy(FieldId(field));
     }
     controls.CreateList(kListId, fire::kList, targets_);

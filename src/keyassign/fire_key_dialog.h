@@ -18,14 +18,15 @@ namespace qv {
 
 enum class FireField { Times, MakeTime, BreakTime };
 
-// A field's text read as the dialog reads it (leading blanks and a sign accepted, digits up
-// to the first other character, empty is 0): the value, or the replacement when it falls
-// outside the field's range, with the text the field must then show.
+// A field's text read as a number (leading blanks and a sign accepted, digits up to the
+// first other character). A number outside the field's range gives the nearest value inside
+// it; a text without digits means nothing and keeps `previous`, never "until released".
+// `shown` is the value's own text, what the field shows once checked.
 struct FieldReading {
   uint8_t value = 0;
-  std::optional<std::u16string_view> replacement;  // set when the text must change
+  std::u16string shown;
 };
-FieldReading ReadFireField(FireField field, std::u16string_view text);
+FieldReading ReadFireField(FireField field, std::u16string_view text, uint8_t previous);
 
 class FireKeyDialog {
  public:
@@ -43,20 +44,25 @@ class FireKeyDialog {
   void OnListPick(DialogControls& controls);
   void TrackListUnderCursor(int idUnderPointer, int item, DialogControls& controls) const;
 
-  // EN_CHANGE: the text is kept; Times is checked at once, the time fields are redrawn.
+  // EN_CHANGE: the text is kept and a number in range becomes the field's value. Times
+  // takes the nearest allowed value at once for a number beyond its range (no more digits
+  // can bring it back); a time field is checked when the focus leaves, as "4" may become 40.
   void OnFieldChange(FireField field, std::u16string_view text, DialogControls& controls);
-  // EN_KILLFOCUS of a time field: its text is checked.
+  // EN_KILLFOCUS: the field is checked and shows the value it stands for.
   void OnFieldLeave(FireField field, std::u16string_view text, DialogControls& controls);
 
-  // After OK: what the fields show once checked, also a time field that still had the
-  // focus when OK was pressed. None after any other end.
+  // After OK: what the fields show once checked, also a field that still had the focus
+  // when OK was pressed. None after any other end.
   std::optional<FireChoice> Result(DialogEnd end) const;
 
   const std::u16string& FieldText(FireField field) const { return texts_[static_cast<size_t>(field)]; }
   bool ListOpen() const { return listOpen_; }
 
  private:
-  void Check(FireField field, std::u16string_view text, DialogControls& controls);
+  FieldReading Reading(FireField field) const;
+  // Takes the checked value and text; answers whether the text changed.
+  bool Settle(FireField field);
+  void Check(FireField field, DialogControls& controls);
   void OpenList(DialogControls& controls);
   void CloseList(DialogControls& controls);
   void ShowFields(DialogControls& controls) const;
@@ -65,6 +71,7 @@ class FireKeyDialog {
   std::vector<std::u16string> targets_;
   int target_ = 0;
   std::array<std::u16string, 3> texts_{u"1", u"32", u"32"};
+  std::array<uint8_t, 3> values_{1, 32, 32};  // the last value each field held in range
   bool listOpen_ = false;
 };
 

@@ -11,8 +11,9 @@
 namespace qv {
 
 // DT_CENTER|DT_VCENTER|DT_SINGLELINE, DT_VCENTER|DT_SINGLELINE (left),
-// DT_RIGHT|DT_VCENTER|DT_SINGLELINE and DT_CENTER|DT_SINGLELINE.
-enum class TextFormat { Centred, Left, Right, TopCentred };
+// DT_RIGHT|DT_VCENTER|DT_SINGLELINE, DT_CENTER|DT_SINGLELINE, and DT_WORDBREAK (left, from
+// the top, broken between words onto as many lines as the width needs).
+enum class TextFormat { Centred, Left, Right, TopCentred, Wrapped };
 
 struct Rgb {
   uint8_t red = 0;

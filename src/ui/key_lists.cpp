@@ -73,6 +73,21 @@ std::u16string_view DpiSubFunctionText(uint8_t subFunction) {
   return {};
 }
 
+bool ShiftFreeFor(const UiRecord& record, int key) {
+  for (KeyMode mode : {KeyMode::A, KeyMode::B}) {
+    for (int other = 1; other <= kKeysPerMode; ++other) {
+      if (other != key && record.Key(uirec::kFunctionType, mode, other) == kShiftEntry) return false;
+    }
+  }
+  return true;
+}
+
+std::vector<KeyMode> ModesOfNewFunction(const UiRecord& record, int key) {
+  const KeyMode shown = record.ShownMode();
+  if (record.Key(uirec::kFunctionType, shown, key) != kShiftEntry) return {shown};
+  return {KeyMode::A, KeyMode::B};
+}
+
 std::optional<MessageBoxText> OpenKeyList(const Page& page, int key, PageControls& controls) {
   if (!IsKey(key)) return std::nullopt;
   if (page.session.openLists.keyLists[Index(key)]) {
@@ -134,10 +149,11 @@ void OnDpiSubListSelect(const Page& page, PageControls& controls, Canvas& canvas
   const std::optional<int> key = FirstOpenKeyList(controls);
   if (!key) return;
   const DpiSubEntry& entry = kDpiSubEntries[static_cast<size_t>(*selection)];
-  const KeyMode mode = page.record.ShownMode();
-  page.keyNames[static_cast<size_t>(mode)][Index(*key)] = entry.text;
-  page.record.Key(uirec::kFunctionType, mode, *key) = kDpiSwitchEntry;
-  page.record.Key(uirec::kDpiSubFunction, mode, *key) = entry.subFunction;
+  for (KeyMode mode : ModesOfNewFunction(page.record, *key)) {
+    page.keyNames[static_cast<size_t>(mode)][Index(*key)] = entry.text;
+    page.record.Key(uirec::kFunctionType, mode, *key) = kDpiSwitchEntry;
+    page.record.Key(uirec::kDpiSubFunction, mode, *key) = entry.subFunction;
+  }
   CloseKeyList(page, *key, controls);
   DrawKeyBox(canvas, page, *key, false);
 }

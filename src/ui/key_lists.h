@@ -19,6 +19,7 @@ namespace qv {
 
 inline constexpr int kKeyListEntryCount = 14;
 inline constexpr int kDpiSwitchEntry = 5;
+inline constexpr int kShiftEntry = 13;  // the mode-switch key
 inline constexpr int kDpiSubListSize = 60;  // width and height
 
 // Entry 0..13 of every key list (the key function's list position); empty outside.
@@ -26,6 +27,12 @@ std::u16string_view KeyListEntry(Language language, int index);
 
 // The DPI sub-list's text of a sub-function ("DPI +", "DPI -", "DPI Loop"); empty otherwise.
 std::u16string_view DpiSubFunctionText(uint8_t subFunction);
+
+// Shift switches between the modes, so it lives on one key, in both modes at once. Every
+// road that assigns a key keeps that: Shift may go to a key only while no other key holds
+// it in either mode, and a key that leaves Shift takes its new function in both modes.
+bool ShiftFreeFor(const UiRecord& record, int key);
+std::vector<KeyMode> ModesOfNewFunction(const UiRecord& record, int key);
 
 // A press on key box 1..8: a second press closes its list, and opening one closes every
 // other key list. The key that alone carries "Left Click" in the shown mode keeps it: the

@@ -187,13 +187,14 @@ inline constexpr Rect kList{82, 87, 165, 257};
 inline constexpr Rect kTimesField{83, 104, 164, 118};
 inline constexpr Rect kMakeTimeField{83, 138, 164, 152};
 inline constexpr Rect kBreakTimeField{83, 172, 164, 186};
-// Labels right-aligned before their fields; the two notes below the last field. The
-// left labels start and the notes end outside a narrow window and are clipped there.
+// Labels right-aligned before their fields; the two notes below the last field, as wide as
+// the guide line above them. The left labels start outside a narrow window. The times note
+// is broken onto a second line where the language needs it, above OK and Cancel.
 inline constexpr Rect kTimesLabel{-7, 104, 78, 118};
 inline constexpr Rect kMakeTimeLabel{-7, 138, 78, 152};
 inline constexpr Rect kBreakTimeLabel{-7, 172, 78, 186};
-inline constexpr Rect kTimeRangeNote{23, 198, 433, 224};
-inline constexpr Rect kTimesRangeNote{23, 214, 433, 240};
+inline constexpr Rect kTimeRangeNote{23, 198, 361, 224};
+inline constexpr Rect kTimesRangeNote{23, 220, 361, 252};
 }  // namespace fire_dialog
 
 namespace hot_key_dialog {

@@ -25,8 +25,9 @@ constexpr int LedStaticId(int box) { return kLedModeStaticId + box; }  // box 0.
 constexpr int LedListId(int box) { return kFirstLedListId + box; }     // box 0..2
 
 // WS_CHILD | WS_VISIBLE | SS_CENTER, plus SS_CENTERIMAGE (Value) or SS_SUNKEN (Sunken);
-// a sub-dialog's selection display is SS_SUNKEN with its text on the left (Display).
-enum class StaticStyle { Swatch, Value, Sunken, Display };
+// a sub-dialog's display of a name is SS_SUNKEN with its text on the left (Display) or
+// centred (CentredDisplay), on one line that ends a name too long for it in an ellipsis.
+enum class StaticStyle { Swatch, Value, Sunken, Display, CentredDisplay };
 
 class PageControls {
  public:

@@ -94,8 +94,10 @@ void DrawDpiLevelLabels(Canvas& canvas, const Page& page, int levelCount) {
 void CreateLedStatics(const Page& page, PageControls& controls) {
   const LedTexts texts = LedStaticTexts(page.record, page.language);
   controls.CreateStatic(kLedModeStaticId, layout::kLedValues[0], StaticStyle::Value, texts.mode);
+  // Made for every mode, also one the lists do not offer (empty then, and flat like the
+  // mode's own box): a later choice of Standard or Neon sets their texts, and a static that
+  // does not exist would show nothing.
   const uint8_t mode = page.record[uirec::kLightMode];
-  if (mode > kLightNeon) return;
   const StaticStyle style = mode == kLightOff ? StaticStyle::Sunken : StaticStyle::Value;
   controls.CreateStatic(kLedParameterStaticId, layout::kLedValues[1], style, texts.parameter);
   controls.CreateStatic(kLedEffectStaticId, layout::kLedValues[2], style, texts.effect);

@@ -51,7 +51,9 @@ bool AcceptsDpiLevel(int dpiSelector, int level) {
 void SetDpiLevel(const Page& page, int stage, int level, Canvas& canvas) {
   if (!AcceptsDpiLevel(page.dpiSelector, level) || !page.hasCanvasBitmap) return;
   page.record.DpiIndex(stage) = static_cast<uint8_t>(level - 1);
-  DrawDpiColumn(canvas, stage, level, page.session.dpiLevelCount);
+  // Drawn as the page paints it: a stage that is off stays dark and shows the level once
+  // it is switched on.
+  DrawDpiColumn(canvas, stage, LitCells(page.record, stage), page.session.dpiLevelCount);
 }
 
 }  // namespace qv

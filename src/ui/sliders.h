@@ -15,8 +15,9 @@ void ToggleDpiStage(const Page& page, int stage, Canvas& canvas);
 // Levels 9..12 exist only in the tables of selectors 0 and 1.
 bool AcceptsDpiLevel(int dpiSelector, int level);
 
-// Stores level 1..12 as the stage's level index and lights the column up to it, whether
-// the stage is on or not. A level the selector refuses, or no canvas bitmap, changes nothing.
+// Stores level 1..12 as the stage's level index and draws the column as the page paint
+// does: lit up to the level when the stage is on, dark when it is off. A level the selector
+// refuses, or no canvas bitmap, changes nothing.
 void SetDpiLevel(const Page& page, int stage, int level, Canvas& canvas);
 
 }  // namespace qv

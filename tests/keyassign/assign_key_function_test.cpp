@@ -161,7 +161,7 @@ TEST(AssignKeyFunction, ShiftLivesInBothModesOnOneKeyPerMode) {
       {"Shift goes to both modes", KeyMode::A, nothing, 13, shiftOn(kKey, both)},
       {"a second Shift in the shown mode", KeyMode::A, shiftOn(2, both), 13, nothing},
       {"a second Shift, Mode B shown", KeyMode::B, shiftOn(2, both), 13, nothing},
-      {"only the shown mode is searched", KeyMode::B, shiftOn(2, {KeyMode::A}), 13, shiftOn(kKey, both)},
+      {"a Shift left in the other mode", KeyMode::B, shiftOn(2, {KeyMode::A}), 13, nothing},
       {"picking Shift again", KeyMode::A, shiftOn(kKey, both), 13, nothing},
       {"leaving Shift with Mode B shown", KeyMode::B, shiftOn(kKey, both), 3, key3(3, u"Forward", both)},
       {"an ordinary key, Mode B shown", KeyMode::B, nothing, 3, key3(3, u"Forward", {KeyMode::B})},
@@ -184,6 +184,30 @@ TEST(AssignKeyFunction, ShiftLivesInBothModesOnOneKeyPerMode) {
     EXPECT_EQ(f.record, record) << c.what;
     EXPECT_EQ(f.names, names) << c.what;
     EXPECT_FALSE(f.log.Exists(KeyListId(kKey))) << c.what;
+  }
+}
+
+TEST(AssignKeyFunction, TheDpiSubListAndTheKeyListKeepOneShiftKeyInBothModes) {
+  constexpr uint8_t kShift = 13;
+  AssignFixture f(KeyMode::A, std::nullopt);
+  for (KeyMode mode : {KeyMode::A, KeyMode::B}) f.record.Key(uirec::kFunctionType, mode, 2) = kShift;
+  // Key 2 leaves Shift for "DPI +" through the DPI sub-list, then key 3 asks for Shift.
+  f.log.existing = {KeyListId(2), kDpiSubListId};
+  f.log.selections[kDpiSubListId] = 0;
+  OnDpiSubListSelect(f.page, f.log, f.log);
+  f.log.existing.insert(KeyListId(kKey));
+  f.log.selections[KeyListId(kKey)] = kShift;
+  f.Assign();
+
+  for (KeyMode mode : {KeyMode::A, KeyMode::B}) {
+    const auto names = f.names[static_cast<size_t>(mode)];
+    EXPECT_EQ((std::tuple{f.record.Key(uirec::kFunctionType, mode, 2), f.record.Key(uirec::kDpiSubFunction, mode, 2),
+                          ToUtf8(names[1])}),
+              (std::tuple{uint8_t{5}, uint8_t{3}, std::string("DPI +")}))
+        << "mode " << static_cast<int>(mode);
+    EXPECT_EQ((std::pair{f.record.Key(uirec::kFunctionType, mode, kKey), ToUtf8(names[kKey - 1])}),
+              (std::pair{kShift, std::string("Shift")}))
+        << "mode " << static_cast<int>(mode);
   }
 }
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "common/text.h"
 #include "keyassign/dialog_fakes.h"
 #include "ui/layout.h"
 
@@ -18,24 +19,21 @@ constexpr int kBreak = FireKeyDialog::FieldId(FireField::BreakTime);
 struct Reading {
   FireField field;
   const char16_t* text;
-  int value;
-  const char16_t* shown;  // null: the text stays
+  int value;  // the field held 9 before
 };
 
-TEST(ReadFireField, KeepsValuesInRangeAndReplacesTheRest) {
+TEST(ReadFireField, TakesTheNearestValueInRangeAndKeepsThePreviousForNoNumber) {
   const Reading cases[] = {
-      {FireField::Times, u"0", 0, nullptr},          {FireField::Times, u"127", 127, nullptr},
-      {FireField::Times, u"128", 1, u"1"},           {FireField::Times, u"", 0, nullptr},
-      {FireField::Times, u"-3", 1, u"1"},            {FireField::MakeTime, u"4", 5, u"5"},
-      {FireField::MakeTime, u"255", 255, nullptr},   {FireField::BreakTime, u"256", 5, u"5"},
-      {FireField::BreakTime, u"", 5, u"5"},          {FireField::MakeTime, u"  +40", 40, nullptr},
-      {FireField::BreakTime, u"12ab", 12, nullptr},
+      {FireField::Times, u"0", 0},          {FireField::Times, u"127", 127},    {FireField::Times, u"128", 127},
+      {FireField::Times, u"300", 127},      {FireField::Times, u"-3", 0},       {FireField::Times, u"abc", 9},
+      {FireField::Times, u"", 9},           {FireField::MakeTime, u"4", 5},     {FireField::MakeTime, u"255", 255},
+      {FireField::BreakTime, u"999", 255},  {FireField::BreakTime, u"", 9},     {FireField::MakeTime, u"  +40", 40},
+      {FireField::BreakTime, u"12ab", 12},  {FireField::MakeTime, u"+", 9},     {FireField::Times, u"99999999999", 127},
   };
   for (const Reading& c : cases) {
-    const FieldReading reading = ReadFireField(c.field, c.text);
-    const std::u16string shown = reading.replacement ? std::u16string(*reading.replacement) : u"(kept)";
+    const FieldReading reading = ReadFireField(c.field, c.text, 9);
     EXPECT_EQ(reading.value, c.value) << "field " << static_cast<int>(c.field) << ", case " << (&c - cases);
-    EXPECT_EQ(shown, c.shown ? c.shown : u"(kept)") << "field " << static_cast<int>(c.field) << ", case " << (&c - cases);
+    EXPECT_EQ(reading.shown, DecimalText(c.value)) << "field " << static_cast<int>(c.field) << ", case " << (&c - cases);
   }
 }
 
@@ -73,7 +71,7 @@ TEST(FireKeyDialog, TheListCoversTheFieldsWhichComeBackWithWhatWasTyped) {
             (std::tuple{44, uint8_t{9}, uint8_t{70}, uint8_t{32}}));
 }
 
-TEST(FireKeyDialog, AnswersWhatItShowsAlsoForATimeFieldThatKeptTheFocus) {
+TEST(FireKeyDialog, ShowsAndAnswersTheCheckedValuesAlsoForAFieldThatKeptTheFocus) {
   DialogLog log;
   FireKeyDialog untouched(Language::English);
   untouched.InitControls(log);
@@ -82,16 +80,33 @@ TEST(FireKeyDialog, AnswersWhatItShowsAlsoForATimeFieldThatKeptTheFocus) {
   EXPECT_EQ((std::tuple{defaults->target, defaults->times, defaults->makeTime, defaults->breakTime}),
             (std::tuple{0, uint8_t{1}, uint8_t{32}, uint8_t{32}}));
 
-  // "4" typed into Make Time and OK pressed before the field lost the focus: 5, as the
-  // field would show once checked, never the 4 the mouse cannot take.
   FireKeyDialog typed(Language::English);
   typed.InitControls(log);
-  typed.OnFieldChange(FireField::MakeTime, u"4", log);
-  typed.OnFieldChange(FireField::BreakTime, u"", log);
-  EXPECT_EQ(log.texts[kMake], u"32") << "checked only when the focus leaves";
+  const auto type = [&](FireField field, std::u16string_view text) {
+    log.texts[FireKeyDialog::FieldId(field)] = text;  // what the edit shows as the user types
+    typed.OnFieldChange(field, text, log);
+  };
+  type(FireField::Times, u"300");  // no more digits bring it back: at once
+  EXPECT_EQ(log.texts[kTimes], u"127");
+  type(FireField::Times, u"abc");  // pasted: the value before it stays, not 0 ("until released")
+  typed.OnFieldLeave(FireField::Times, u"abc", log);
+  EXPECT_EQ(log.texts[kTimes], u"127");
+  type(FireField::MakeTime, u"40");
+  type(FireField::MakeTime, u"");  // cleared and left: 40 again
+  typed.OnFieldLeave(FireField::MakeTime, u"", log);
+  EXPECT_EQ(log.texts[kMake], u"40");
+  // "4" typed into Make Time and "999" into Break Time, OK pressed while a field still has
+  // the focus: the fields show and the dialog answers 5 and 255, never 4 or 999.
+  type(FireField::MakeTime, u"4");
+  type(FireField::BreakTime, u"999");
+  EXPECT_EQ(log.texts[kMake], u"4") << "a time field is checked only when the focus leaves";
+  EXPECT_EQ(typed.OnSkinnedClick(layout::dialog::kOk.left + 2, layout::dialog::kOk.top + 2, log), DialogEnd::Ok);
+  EXPECT_EQ((std::tuple{log.texts[kTimes], log.texts[kMake], log.texts[kBreak]}),
+            (std::tuple{std::u16string(u"127"), std::u16string(u"5"), std::u16string(u"255")}));
   const std::optional<FireChoice> result = typed.Result(DialogEnd::Ok);
   ASSERT_TRUE(result);
-  EXPECT_EQ((std::pair{result->makeTime, result->breakTime}), (std::pair{uint8_t{5}, uint8_t{5}}));
+  EXPECT_EQ((std::tuple{result->times, result->makeTime, result->breakTime}),
+            (std::tuple{uint8_t{127}, uint8_t{5}, uint8_t{255}}));
   EXPECT_FALSE(typed.Result(DialogEnd::Cancel));
 }
 

@@ -92,7 +92,7 @@ TEST(SetDpiLevel, HighLevelsOnlyForTheTwelveLevelTables) {
       {3, 8, 12, 1, true, false},
       {4, 12, 9, 1, true, false},  // twelve cells shown, yet no level 9
       {2, 8, 8, 1, true, true},
-      {0, 12, 3, 0, true, true},   // set and lit though the stage is off
+      {0, 12, 3, 0, true, true},   // set, and dark as the next paint shows a stage that is off
       {0, 12, 3, 1, false, false},
   };
   for (const Case& c : cases) {
@@ -106,9 +106,10 @@ TEST(SetDpiLevel, HighLevelsOnlyForTheTwelveLevelTables) {
 
     const std::string what = "selector " + std::to_string(c.selector) + " level " + std::to_string(c.level);
     EXPECT_EQ(f.record.DpiIndex(3), c.set ? c.level - 1 : 6) << what;
+    const int lit = c.set && c.enabled == 1 ? c.level : 0;
     const test::ColumnLook column = ColumnOf(f.log, 3);
-    EXPECT_EQ(column.light, c.set ? c.level : 0) << what;
-    EXPECT_EQ(column.dark, c.set ? c.levelCount - c.level : 0) << what;
+    EXPECT_EQ(column.light, lit) << what;
+    EXPECT_EQ(column.dark, c.set ? c.levelCount - lit : 0) << what;
     EXPECT_EQ(f.log.calls.size(), c.set ? static_cast<size_t>(c.levelCount) : 0u) << "no box: " << what;
   }
 }

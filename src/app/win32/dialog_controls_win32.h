@@ -25,7 +25,7 @@ class Win32DialogControls final : public DialogControls {
     page_.CreateStatic(id, rect, StaticStyle::Display, text);
   }
   void CreateCentredDisplay(int id, const layout::Rect& rect, std::u16string_view text) override {
-    page_.CreateStatic(id, rect, StaticStyle::Sunken, text);
+    page_.CreateStatic(id, rect, StaticStyle::CentredDisplay, text);
   }
   void CreateSwatch(int id, const layout::Rect& rect) override {
     page_.CreateStatic(id, rect, StaticStyle::Swatch, u"");

@@ -14,10 +14,12 @@ DWORD StyleOf(StaticStyle style) {
       return kBase | SS_CENTERIMAGE;
     case StaticStyle::Sunken:
       return kBase | SS_SUNKEN;
+    // A name wider than the display ends in an ellipsis: wrapped, "Multimedia Player"
+    // showed only "Multimedia", another entry's name, and "Right Windows" only "Right".
     case StaticStyle::Display:
-      // A name wider than the display ends in an ellipsis: wrapped, "Multimedia Player"
-      // showed only "Multimedia", another entry's name.
       return WS_CHILD | WS_VISIBLE | SS_SUNKEN | SS_ENDELLIPSIS;
+    case StaticStyle::CentredDisplay:
+      return kBase | SS_SUNKEN | SS_ENDELLIPSIS;
     case StaticStyle::Swatch:
       break;
   }

@@ -3,9 +3,8 @@
 #include "ui/win32/draw_skin_image.h"
 
 namespace qv::win {
-namespace {
 
-UINT FormatFlags(TextFormat format) {
+UINT DrawTextFlags(TextFormat format) {
   switch (format) {
     case TextFormat::Centred:
       return DT_CENTER | DT_VCENTER | DT_SINGLELINE;
@@ -15,11 +14,11 @@ UINT FormatFlags(TextFormat format) {
       return DT_RIGHT | DT_VCENTER | DT_SINGLELINE;
     case TextFormat::TopCentred:
       return DT_CENTER | DT_SINGLELINE;
+    case TextFormat::Wrapped:
+      return DT_WORDBREAK;
   }
   return DT_SINGLELINE;
 }
-
-}  // namespace
 
 SkinCanvas::SkinCanvas(const SkinPaintSources& sources)
     : folder_(sources.skinFolder),
@@ -69,7 +68,7 @@ void SkinCanvas::DrawText(std::u16string_view text, const layout::Rect& rect, Te
   SetTextColor(dc, RGB(colour.red, colour.green, colour.blue));
   RECT area{rect.left, rect.top, rect.right, rect.bottom};
   ::DrawTextW(dc, reinterpret_cast<const wchar_t*>(text.data()), static_cast<int>(text.size()), &area,
-              FormatFlags(format));
+              DrawTextFlags(format));
 }
 
 }  // namespace qv::win

@@ -24,6 +24,9 @@ struct SkinPaintSources {
   MessageBoxes* reportFailures = nullptr;  // sub-dialog painters: kImageFailedText per failure
 };
 
+// DrawText's flags for a text format.
+UINT DrawTextFlags(TextFormat format);
+
 class SkinCanvas final : public Canvas {
  public:
   // A painter reacting to input: over the window's own device context (GetDC).

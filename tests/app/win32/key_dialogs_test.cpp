@@ -1,8 +1,9 @@
 // The sub-dialogs on real windows with the shipped skin: Enter and Esc end the hot key,
-// media and Windows key dialogs as a person expects, and a thousand openings of every
-// sub-dialog leave the process's GDI objects, windows and memory where they were; the
-// single key dialog captures real keystrokes, Enter and Esc among them, and its hook goes
-// when the dialog does.
+// media and Windows key dialogs as a person expects, every name display ends a name too
+// long for it in an ellipsis, the fire key dialog's texts fit it in every language, and a
+// thousand openings of every sub-dialog leave the process's GDI objects, windows and memory
+// where they were; the single key dialog captures real keystrokes, Enter and Esc among
+// them, and its hook goes when the dialog does.
 #include "app/win32/key_dialogs_win32.h"
 #include "app/win32/skins_dialog_win32.h"
 #include "skins/win32/folder_listing_win32.h"
@@ -18,8 +19,11 @@
 #include "app/win32/keystroke_hook_win32.h"
 #include "common/text.h"
 #include "common/win32/handles.h"
+#include "common/win32/wide.h"
 #include "ui/layout.h"
+#include "keyassign/fire_key_dialog.h"
 #include "ui/win32/gdiplus_session.h"
+#include "ui/win32/skin_canvas.h"
 #include "ui/win32/gui_objects.h"
 
 namespace qv::win {
@@ -105,11 +109,12 @@ struct Fixture {
   GdiplusSession gdiplus;
   UniqueWindow owner{CreateWindowExW(0, L"STATIC", L"owner", WS_POPUP, 0, 0, 888, 668, nullptr, nullptr,
                                      GetModuleHandleW(nullptr), nullptr)};
+  Language language = Language::English;
 
   template <typename Answer>
   Answer Run(Answer (KeyDialogs::*run)(), std::vector<Step> steps, std::u16string_view skin = u"Carbon") {
     StartSteps(std::move(steps));
-    Win32KeyDialogs dialogs(owner.get(), SubDialogContext{SkinFolder(skin), Language::English, Rgb{230, 230, 230}}, 0);
+    Win32KeyDialogs dialogs(owner.get(), SubDialogContext{SkinFolder(skin), language, Rgb{230, 230, 230}}, 0);
     return (dialogs.*run)();
   }
   template <typename Answer>
@@ -135,6 +140,65 @@ TEST(KeyDialogs, EnterAnswersTheFirstEntryAndEscAnswersNothing) {
   for (const DialogCase& dialog : kDialogs) {
     EXPECT_EQ(fixture.Run(dialog.run, {Key(VK_RETURN)}), (Choice{0, dialog.first}));
     EXPECT_EQ(fixture.Run(dialog.run, {Key(VK_ESCAPE)}), std::nullopt);
+  }
+}
+
+TEST(KeyDialogs, EveryNameDisplayEndsANameTooLongForItInAnEllipsis) {
+  Fixture fixture;
+  ASSERT_TRUE(fixture.gdiplus.Started() && fixture.owner);
+  LONG style = 0;
+  const auto readThenClose = [&style](int id) {
+    return std::vector<Step>{[&style, id](HWND dialog) {
+      style = GetWindowLongW(GetDlgItem(dialog, id), GWL_STYLE);
+      PostMessageW(dialog, WM_LBUTTONDOWN, MK_LBUTTON,
+                   MAKELPARAM(layout::dialog::kClose.left + 2, layout::dialog::kClose.top + 2));
+    }};
+  };
+  // Wrapped, "Right Windows" showed "Right" alone, "Multimedia Player" another entry's name.
+  const auto ellipsisAndAlignment = [&style] { return std::pair{style & SS_ELLIPSISMASK, style & SS_TYPEMASK}; };
+  fixture.Run(&KeyDialogs::RunSingle, readThenClose(502));
+  EXPECT_EQ(ellipsisAndAlignment(), (std::pair<LONG, LONG>{SS_ENDELLIPSIS, SS_CENTER})) << "single key";
+  fixture.Run(&KeyDialogs::RunFire, readThenClose(572));
+  EXPECT_EQ(ellipsisAndAlignment(), (std::pair<LONG, LONG>{SS_ENDELLIPSIS, SS_CENTER})) << "fire key";
+  fixture.Run(&KeyDialogs::RunWindows, readThenClose(532));
+  EXPECT_EQ(ellipsisAndAlignment(), (std::pair<LONG, LONG>{SS_ENDELLIPSIS, SS_LEFT})) << "windows key";
+}
+
+TEST(FireKeyDialog, ItsLabelsAndNotesFitTheWindowAboveOkInEveryLanguage) {
+  Fixture fixture;
+  ASSERT_TRUE(fixture.gdiplus.Started() && fixture.owner);
+  for (Language language : {Language::English, Language::SimplifiedChinese, Language::TraditionalChinese}) {
+    fixture.language = language;
+    std::vector<std::string> tooBig;
+    int measured = 0;
+    const Step measure = [&](HWND dialog) {
+      RECT client{};
+      GetClientRect(dialog, &client);
+      client.bottom = layout::dialog::kOk.top;
+      const auto font = reinterpret_cast<HFONT>(
+          SendMessageW(GetDlgItem(dialog, FireKeyDialog::FieldId(FireField::Times)), WM_GETFONT, 0, 0));
+      HDC dc = GetDC(dialog);
+      HGDIOBJ old = SelectObject(dc, font);
+      for (const DialogLabel& label : FireKeyDialog(language).Labels()) {
+        const RECT area{label.rect.left, label.rect.top, label.rect.right, label.rect.bottom};
+        RECT visible{};
+        IntersectRect(&visible, &area, &client);
+        RECT text = area;
+        DrawTextW(dc, Wide(label.text).c_str(), static_cast<int>(label.text.size()), &text,
+                  DrawTextFlags(label.format) | DT_CALCRECT);
+        ++measured;
+        if (text.right - text.left > visible.right - visible.left || text.bottom - text.top > visible.bottom - visible.top) {
+          tooBig.push_back(ToUtf8(label.text));
+        }
+      }
+      SelectObject(dc, old);
+      ReleaseDC(dialog, dc);
+      PostMessageW(dialog, WM_LBUTTONDOWN, MK_LBUTTON,
+                   MAKELPARAM(layout::dialog::kClose.left + 2, layout::dialog::kClose.top + 2));
+    };
+    fixture.Run(&KeyDialogs::RunFire, std::vector<Step>{measure});
+    EXPECT_EQ(measured, 5) << static_cast<int>(language);
+    EXPECT_EQ(tooBig, std::vector<std::string>{}) << static_cast<int>(language);
   }
 }
 
