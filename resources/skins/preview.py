@@ -49,6 +49,17 @@ def text(s, r, content, color, fmt="center", font=SMALL):
     s.end()
 
 
+def readable_on_black(color):
+    """The LED value boxes' text as the program draws it: the text colour where it reads on
+    their black (a contrast of 4.5:1 or more), white where it does not."""
+    def linear(c):
+        c /= 255
+        return c / 12.92 if c <= 0.04045 else ((c + 0.055) / 1.055) ** 2.4
+    r, g, b = (int(color[i:i + 2], 16) for i in (1, 3, 5))
+    luminance = 0.2126 * linear(r) + 0.7152 * linear(g) + 0.0722 * linear(b)
+    return color if (luminance + 0.05) / 0.05 >= 4.5 else WHITE
+
+
 def static(s, r, content, color, bg, fmt="center", sunken=False):
     """A static control of the program: its own background and (sunken) edge."""
     s.rect(r.left, r.top, r.width, r.height, fill=bg)
@@ -148,7 +159,7 @@ class Mock:
         for r, label, value in zip(L.rect("kLedLabels"), ("Mode", "Parameter", "Effect"), L.rect("kLedValues")):
             text(s, r, label, tc, "right")
         for r, value in zip(L.rect("kLedValues"), ("Neon", "2.5S", "RGB Effect")):
-            static(s, r, value, tc, "#000000")
+            static(s, r, value, readable_on_black(tc), "#000000")
         if lists_open:
             keys = ["Left Click", "Right Click", "Mid Click", "Forward", "Backward", "DPI Switch", "Windows",
                     "Multimedia", "HotKey", "Fire Key", "Single Key", "Snipe Key", "Key Off", "Shift"]

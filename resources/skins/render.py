@@ -7,7 +7,8 @@
 
 Each image is written as SVG into the svg directory, then rendered to PNG with
 rsvg-convert; backgrounds are flattened to opaque RGB with ImageMagick, elements keep
-their alpha. Only the Python standard library is used.
+their alpha. Beside the images goes skin.ini, the text colour the skin is drawn for,
+which the skins dialog preselects. Only the Python standard library is used.
 """
 import argparse
 import os
@@ -24,6 +25,7 @@ from skinart.icon import ICON_SIZES, icon  # noqa: E402
 from skinart.layoutfile import Layout  # noqa: E402
 from skinart.palette import Palette, PaletteError  # noqa: E402
 
+SKIN_INI = "skin.ini"
 DEFAULT_LAYOUT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "src", "ui", "layout.h")
 
 
@@ -36,6 +38,16 @@ def image_builders(layout):
 def image_names():
     # The names do not depend on the rectangles; any layout file gives them.
     return sorted(image_builders(Layout(DEFAULT_LAYOUT)).keys())
+
+
+def write_skin_ini(palette, out_dir):
+    """The skin's text colour in the keys str.ini keeps it under; CRLF, as Windows writes INI."""
+    lines = ["; %s: the text colour this skin is drawn for. The skins dialog preselects it" % palette.name,
+             "; when the skin is chosen; the colour button may still change it.",
+             "[Skin]"]
+    lines += ["%s=%d" % (key, value) for key, value in zip(("RColor", "GColor", "BColor"), palette.text_color)]
+    with open(os.path.join(out_dir, SKIN_INI), "w", encoding="ascii", newline="\r\n") as f:
+        f.write("\n".join(lines) + "\n")
 
 
 def tool(name, env):
@@ -72,6 +84,7 @@ def render_skin(args):
         rsvg(svg_path, png_path)
         if name in backgrounds.builders(layout):
             flatten(png_path)
+    write_skin_ini(palette, args.out_dir)
     # A renamed image must not leave its old file behind in the skin folder.
     for stale in os.listdir(args.out_dir):
         if stale.endswith(".png") and stale not in builders:
@@ -108,7 +121,7 @@ def main():
     args = parser.parse_args()
     try:
         if args.command == "names":
-            print("\n".join(image_names()))
+            print("\n".join(image_names() + [SKIN_INI]))
         elif args.command == "skin":
             render_skin(args)
         else:

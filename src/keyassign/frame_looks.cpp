@@ -86,7 +86,9 @@ ControlColours SubDialogColours(ControlKind kind, bool darkFields) {
     case ControlKind::Static:
       break;
     case ControlKind::ListBox:
-      if (darkFields) colours.background = kDark;
+      // A list box fills each entry with the background colour whatever the background
+      // mode; left white, the white entries vanish in a white box.
+      colours.background = kDark;
       break;
     case ControlKind::Edit:
       if (!darkFields) return colours;

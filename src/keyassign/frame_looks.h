@@ -55,8 +55,8 @@ class FrameHover {
 inline constexpr Rgb kSubDialogDark{40, 40, 40};
 
 // WM_CTLCOLOR* of a sub-dialog's controls: white text, transparent, the dialog's font and
-// its dark brush. `darkFields` is the fire key dialog's variant, whose list and edit
-// fields also get the dark background colour.
+// its dark brush; lists also get the dark background colour their entries are filled
+// with. `darkFields` is the fire key dialog's variant, whose edit fields get it too.
 ControlColours SubDialogColours(ControlKind kind, bool darkFields);
 
 }  // namespace qv

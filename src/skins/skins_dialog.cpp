@@ -57,10 +57,16 @@ DialogEnd SkinsDialog::OnSkinnedClick(int x, int y, DialogControls& controls, Co
   return DialogEnd::None;
 }
 
-void SkinsDialog::OnListPick(DialogControls& controls) {
+void SkinsDialog::OnListPick(DialogControls& controls, SkinColours& colours) {
   if (!selector_.OnListPick(controls)) return;
   chosen_.name = selector_.Chosen().text;
-  if (std::optional<std::u16string> folder = FindSkinFolder(listing_, root_, chosen_.name)) chosen_.folder = *folder;
+  std::optional<std::u16string> folder = FindSkinFolder(listing_, root_, chosen_.name);
+  if (!folder) return;
+  chosen_.folder = std::move(*folder);
+  if (const std::optional<Rgb> colour = colours.Recommended(chosen_.folder)) {
+    chosen_.colour = *colour;
+    controls.Invalidate(kSwatchId);
+  }
 }
 
 void SkinsDialog::TrackListUnderCursor(int idUnderPointer, int item, DialogControls& controls) const {

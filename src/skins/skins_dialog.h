@@ -39,6 +39,13 @@ class ColourChooser {
   virtual std::optional<Rgb> Choose() = 0;
 };
 
+// The text colour a skin folder is drawn for; none for a folder that names none.
+class SkinColours {
+ public:
+  virtual ~SkinColours() = default;
+  virtual std::optional<Rgb> Recommended(std::u16string_view folder) = 0;
+};
+
 class SkinsDialog {
  public:
   // Lists the skin folders of `root`; the choice starts as `current`.
@@ -52,8 +59,9 @@ class SkinsDialog {
   DialogEnd OnSkinnedClick(int x, int y, DialogControls& controls, ColourChooser& chooser);
 
   // A skin picked in the list: its name is shown; the first folder matching it (ASCII
-  // case ignored) becomes the chosen folder, or the folder stays when none matches.
-  void OnListPick(DialogControls& controls);
+  // case ignored) becomes the chosen folder, or the folder stays when none matches. The
+  // colour that folder recommends becomes the chosen colour; without one it stays.
+  void OnListPick(DialogControls& controls, SkinColours& colours);
   void TrackListUnderCursor(int idUnderPointer, int item, DialogControls& controls) const;
 
   // The prompt, drawn in the text colour the dialog opened with.

@@ -1,5 +1,7 @@
 #include "ui/control_colours.h"
 
+#include <cmath>
+
 #include "ui/page_controls.h"
 
 namespace qv {
@@ -14,6 +16,24 @@ constexpr int kSkinList1 = 151;
 constexpr int kSkinList2 = 152;
 constexpr int kExtraValueStatic = 119;
 
+// Relative luminance of an sRGB colour, 0 for black to 1 for white.
+double Luminance(Rgb colour) {
+  const auto linear = [](uint8_t channel) {
+    const double c = channel / 255.0;
+    return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+  };
+  return 0.2126 * linear(colour.red) + 0.7152 * linear(colour.green) + 0.0722 * linear(colour.blue);
+}
+
+// The value statics are black boxes on every skin: a text colour chosen for a light skin
+// may not read there, and then the box's text is white. 4.5:1 is the contrast small text
+// needs to be read with ease.
+Rgb ReadableOnBlack(Rgb textColour) {
+  constexpr double kReadableContrast = 4.5;
+  const double contrast = (Luminance(textColour) + 0.05) / 0.05;
+  return contrast >= kReadableContrast ? textColour : kWhite;
+}
+
 ControlColours ListBoxColours(int id, Rgb textColour) {
   if (id == kSkinList1 || id == kSkinList2) return {textColour, true, {}, {}, kSkinListBrush};
   // Entries are drawn opaque in the background colour (Wine does so even when transparent).
@@ -26,7 +46,7 @@ ControlColours StaticColours(int id, Rgb textColour, const UiRecord& record) {
     return {{}, true, {}, {}, Rgb{colour[0], colour[1], colour[2]}};
   }
   const bool value = (id >= kLedModeStaticId && id <= kLedEffectStaticId) || id == kExtraValueStatic;
-  if (value) return {textColour, false, kBlack, FontRole::Text, kBlack};
+  if (value) return {ReadableOnBlack(textColour), false, kBlack, FontRole::Text, kBlack};
   return {textColour, false, kPlainStatic, FontRole::Text, kPlainStatic};
 }
 

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "config/config_fakes.h"
+#include "config/skin_palette.h"
 #include "config/startup.h"
 
 namespace qv {
@@ -39,6 +40,33 @@ TEST(SettingsColour, DecimalTextTruncatedToOneByte) {
   const Case cases[] = {{u"255", 255}, {u"0", 0}, {u"300", 44}, {u"", 0}, {u"  12px", 12},
                         {u"abc", 0},   {u"-1", 255}, {u"+7", 7}, {u"256", 0}};
   for (const Case& c : cases) EXPECT_EQ(ColourByte(c.text), c.value) << ToUtf8(c.text);
+}
+
+TEST(SkinPalette, AFolderRecommendsAColourOnlyWhenAllThreeValuesAreBytes) {
+  const std::u16string folder = u"C:\\QV318\\/Skins/Frost";
+  struct Case {
+    std::u16string_view red, green, blue;  // empty: the key is missing
+    std::optional<Rgb> colour;
+  };
+  const Case cases[] = {
+      {u"24", u"100", u"210", Rgb{24, 100, 210}},
+      {u"0", u"255", u"0", Rgb{0, 255, 0}},
+      {u"", u"", u"", std::nullopt},  // no skin.ini: a skin a user made
+      {u"24", u"100", u"", std::nullopt},
+      {u"256", u"100", u"210", std::nullopt},
+      {u"24", u"1e2", u"210", std::nullopt},
+      {u"24", u"100", u"-1", std::nullopt},
+  };
+  for (const Case& c : cases) {
+    fakes::FakeProfile profile;
+    const std::pair<std::u16string_view, std::u16string_view> values[] = {
+        {u"RColor", c.red}, {u"GColor", c.green}, {u"BColor", c.blue}};
+    for (const auto& [key, value] : values) {
+      if (!value.empty()) profile.values[{folder + u"/skin.ini", u"Skin", std::u16string(key)}] = value;
+    }
+    EXPECT_EQ(RecommendedTextColour(profile, folder), c.colour) << ToUtf8(c.red) << "," << ToUtf8(c.green) << ","
+                                                                << ToUtf8(c.blue);
+  }
 }
 
 class SettingsTest : public ::testing::Test {

@@ -105,3 +105,15 @@ def matches_reference(shot, name):
     if not reference.exists():
         raise AssertionError(f"no reviewed reference {reference}")
     return differing_pixels(shot, reference) <= TOLERANCE * pixel_count(reference)
+
+
+def unmatched_shot(name, dialog=False, timeout=5):
+    """Waits until the window (or the open sub-dialog) matches its reviewed screenshot:
+    None once it does, else the last shot's path for the failure message."""
+    shot = None
+
+    def matching():
+        nonlocal shot
+        shot = grab(name, dialog=dialog)
+        return matches_reference(shot, name)
+    return None if wait_until(matching, timeout) else shot

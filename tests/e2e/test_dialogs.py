@@ -1,13 +1,13 @@
 """The key sub-dialogs as a person uses them: a key list's Multimedia, HotKey and Windows
 entries open their skinned dialogs, whose choice reaches the mouse at Apply and shows in
-the key's box; the single key dialog captures real key presses, Enter and the Windows key included; the DPI sub-list follows the pointer; each dialog looks as reviewed in both
-skins and in Chinese; a skin without a dialog's background reports it and changes nothing."""
+the key's box; the single key dialog captures real key presses, Enter and the Windows key included; the DPI sub-list follows the pointer; each dialog, and its list open, looks as
+reviewed in both skins and in Chinese; a skin without a dialog's background reports it and changes nothing."""
 
 import unittest
 
 import test_page
 from harness import DIST_SIM, App, probe, probe_ok, read_ini, wait_until, xdotool
-from page import click, grab, matches_reference, move, show_page, wait_drawn
+from page import click, move, show_page, unmatched_shot, wait_drawn
 from test_lists import BLOCKS, EMPTY, MODE_A_KEY_TABLE, lists, open_list
 from test_page import ini
 
@@ -18,15 +18,14 @@ DPI_SUB_LIST = 40
 ENTRY = {"DPI Switch": 5, "Windows": 6, "Multimedia": 7, "HotKey": 8, "FireKey": 9, "SingleKey": 10,
          "SnipeKey": 11}
 # The sub-dialogs' frame, in their client pixels.
-SELECTOR_ARROW = (144, 136)
+SELECTOR_ARROW, SNIPE_SELECTOR_ARROW = (144, 136), (144, 113)
 OK, CLOSE = (218, 263), (361, 15)
-DIALOGS = {  # entry: (display id, list id)
-    "Windows": (532, 533),
-    "Multimedia": (552, 553),
-    "HotKey": (565, 566),
-    "SnipeKey": (563, 564),
+DIALOGS = {  # entry: (display id, list id, selector arrow)
+    "Windows": (532, 533, SELECTOR_ARROW),
+    "Multimedia": (552, 553, SELECTOR_ARROW),
+    "HotKey": (565, 566, SELECTOR_ARROW),
+    "SnipeKey": (563, 564, SNIPE_SELECTOR_ARROW),
 }
-SNIPE_SELECTOR_ARROW = (144, 113)
 FIRE_SELECTOR_ARROW, FIRE_LIST = (158, 77), 573
 FIRE_FIELDS = {"times": (123, 111), "make": (123, 145), "break": (123, 179)}
 SINGLE_DISPLAY = 502
@@ -60,11 +59,24 @@ def open_dialog(key, entry):
     wait_drawn(dialog=True)
 
 
-def pick_in_dialog(entry, index):
-    display, list_id = DIALOGS[entry]
-    click(*(SNIPE_SELECTOR_ARROW if entry == "SnipeKey" else SELECTOR_ARROW), dialog=True)
-    if not wait_until(lambda: probe("--dialog", "lists")[1].strip(), 5):
+def open_dialog_list(arrow=SELECTOR_ARROW):
+    """Opens the open dialog's list with its selector; answers the probe's lines of it."""
+    click(*arrow, dialog=True)
+    shown = wait_until(lambda: probe("--dialog", "lists")[1].strip(), 5)
+    if not shown:
         raise AssertionError("the selector did not open the dialog's list")
+    return shown
+
+
+def point_at_entry(list_id, index):
+    """Rests the pointer on an entry of the open dialog's list, which highlights it."""
+    x, y = map(int, probe_ok("--dialog", "list-item", list_id, index).split())
+    move(x, y, dialog=True)
+
+
+def pick_in_dialog(entry, index):
+    display, list_id, arrow = DIALOGS[entry]
+    open_dialog_list(arrow)
     x, y = map(int, probe_ok("--dialog", "list-item", list_id, index).split())
     click(x, y, dialog=True)
     if not wait_until(lambda: not probe("--dialog", "lists")[1].strip(), 5):
@@ -267,13 +279,14 @@ class DialogScreens(unittest.TestCase):
                     if entry == "SingleKey":
                         capture_key("space")  # the display with a name in its colours
                     move(*OK, dialog=True)  # OK in its hover look
-                    shot = None
-
-                    def hovered():
-                        nonlocal shot
-                        shot = grab(f"dialog-{entry}-{skin}-{lang}", dialog=True)
-                        return matches_reference(shot, f"dialog-{entry}-{skin}-{lang}")
-                    self.assertTrue(wait_until(hovered, 5), f"{entry} differs from its reference: {shot}")
+                    shot = unmatched_shot(f"dialog-{entry}-{skin}-{lang}", dialog=True)
+                    self.assertIsNone(shot, f"{entry} differs from its reference: {shot}")
+                    if entry in DIALOGS:  # its list open, the second entry under the pointer
+                        _, list_id, arrow = DIALOGS[entry]
+                        open_dialog_list(arrow)
+                        point_at_entry(list_id, 1)
+                        shot = unmatched_shot(f"dialog-{entry}-list-{skin}-{lang}", dialog=True)
+                        self.assertIsNone(shot, f"{entry}'s list differs from its reference: {shot}")
                     end_dialog(CLOSE)
                     move(*EMPTY)
 

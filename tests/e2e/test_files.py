@@ -29,6 +29,8 @@ class InstallLayouts(unittest.TestCase):
                 self.assertTrue((dist / "Skins" / path[0] / "main.png").is_file())
                 skins = [d for d in (dist / "Skins").iterdir() if d.is_dir()]
                 self.assertGreaterEqual(len(skins), 2)
+                for skin in skins:  # the text colour the skins dialog preselects
+                    self.assertTrue((skin / "skin.ini").is_file(), skin)
                 for lang in ("EN", "CHS", "CHT"):  # the guide and the pictures it shows
                     page = (dist / "Help" / f"guide-{lang}.html").read_text(encoding="utf-8")
                     self.assertIn(f'src="images/page-{lang}.png"', page)

@@ -53,5 +53,16 @@ TEST(FrameHover, OkHandsItsLookToCancelAndMovingOffAllButtonsRestoresThem) {
   EXPECT_TRUE(log.calls.empty());
 }
 
+// A list box fills its entries with the background colour: left at the default white, the
+// white entries of every list but the fire key dialog's vanished.
+TEST(SubDialogColours, EveryListFillsItsEntriesDarkUnderWhiteText) {
+  for (const bool darkFields : {false, true}) {
+    const ControlColours list = SubDialogColours(ControlKind::ListBox, darkFields);
+    EXPECT_EQ(list.text, (Rgb{255, 255, 255})) << darkFields;
+    EXPECT_EQ(list.background, kSubDialogDark) << darkFields;
+    EXPECT_EQ(list.brush, kSubDialogDark) << darkFields;
+  }
+}
+
 }  // namespace
 }  // namespace qv

@@ -41,6 +41,15 @@ struct FakeChooser : ColourChooser {
   }
 };
 
+// The colours folders recommend, by full path; any other folder names none.
+struct FakeSkinColours : SkinColours {
+  std::map<std::u16string, Rgb, std::less<>> byFolder;
+  std::optional<Rgb> Recommended(std::u16string_view folder) override {
+    const auto it = byFolder.find(folder);
+    return it == byFolder.end() ? std::nullopt : std::optional{it->second};
+  }
+};
+
 FolderEntry Dir(std::u16string name) { return {std::move(name), true}; }
 FolderEntry File(std::u16string name) { return {std::move(name), false}; }
 
@@ -142,13 +151,54 @@ TEST(SkinsDialog, APickedNameTakesTheFirstFolderEqualToItIgnoringAsciiCase) {
     folders.folders[root] = c.atPick;
     log.selections[kSkinListId] = c.pick;
 
-    dialog.OnListPick(log);
+    FakeSkinColours none;
+    dialog.OnListPick(log, none);
 
     EXPECT_EQ(log.texts.at(kSkinNameId), c.name);
     EXPECT_FALSE(log.Exists(kSkinListId));
     EXPECT_EQ(dialog.Result(Press(dialog, layout::dialog::kOk, log, chooser)),
               (SkinSelection{c.folder, c.name, kCurrent.colour}))
         << ToUtf8(c.folder);
+  }
+}
+
+TEST(SkinsDialog, APickedSkinPreselectsItsRecommendedColourWhichTheSwatchMayStillChange) {
+  const Rgb blue{24, 100, 210};
+  const Rgb red{255, 0, 0};
+  struct Case {
+    const char* what;
+    std::optional<Rgb> recommended;  // none: the folder has no skin.ini
+    std::optional<Rgb> thenChosen;   // a colour picked in the swatch after the skin
+    Rgb result;
+    int swatchRepaints;
+  };
+  const Case cases[] = {
+      {"a shipped skin", blue, std::nullopt, blue, 1},
+      {"a skin a user made", std::nullopt, std::nullopt, kCurrent.colour, 0},
+      {"a colour after the skin", blue, red, red, 2},
+  };
+  const std::u16string root(kRoot);
+  for (const Case& c : cases) {
+    FakeFolders folders;
+    folders.folders[root] = {Dir(u"Carbon"), Dir(u"Frost")};
+    FakeSkinColours colours;
+    if (c.recommended) colours.byFolder[root + u"/Frost"] = *c.recommended;
+    FakeChooser chooser;
+    chooser.answer = c.thenChosen;
+    DialogLog log;
+    SkinsDialog dialog(Language::English, folders, root, kCurrent);
+    dialog.InitControls(log);
+    Press(dialog, layout::skins_dialog::kSelector, log, chooser);
+    log.selections[kSkinListId] = 1;
+    dialog.OnListPick(log, colours);
+    EXPECT_EQ(dialog.ColoursOf(ControlKind::Static, kSwatchId).brush, c.recommended.value_or(kCurrent.colour))
+        << c.what;
+    if (c.thenChosen) Press(dialog, layout::skins_dialog::kSwatch, log, chooser);
+
+    EXPECT_EQ(log.invalidated[kSwatchId], c.swatchRepaints) << c.what;
+    EXPECT_EQ(dialog.Result(Press(dialog, layout::dialog::kOk, log, chooser)),
+              (SkinSelection{root + u"/Frost", u"Frost", c.result}))
+        << c.what;
   }
 }
 

@@ -4,6 +4,7 @@
 #include "page_fakes.h"
 #include "ui/control_colours.h"
 #include "ui/led_texts.h"
+#include "ui/page_controls.h"
 
 namespace qv {
 namespace {
@@ -61,6 +62,30 @@ TEST(ControlColours, ByKindAndId) {
     EXPECT_EQ(answer.background, c.background) << what;
     EXPECT_EQ(answer.font, c.smallFont ? std::optional{FontRole::Text} : std::nullopt) << what;
     EXPECT_EQ(answer.brush, c.brush) << what;
+  }
+}
+
+// The LED value boxes are black on every skin: a text colour chosen for a light skin gives
+// way to white there, one that reads on black stays.
+TEST(ControlColours, TheLedValueBoxesReadOnTheirBlackWhateverTheTextColour) {
+  constexpr Rgb white{255, 255, 255};
+  struct Case {
+    Rgb chosen, shown;
+  };
+  const Case cases[] = {
+      {Rgb{230, 230, 230}, Rgb{230, 230, 230}},  // Carbon's grey
+      {Rgb{0, 255, 0}, Rgb{0, 255, 0}},          // the default green
+      {Rgb{117, 117, 117}, Rgb{117, 117, 117}},  // the darkest grey that reads, 4.56:1
+      {Rgb{116, 116, 116}, white},               // 4.49:1
+      {Rgb{24, 100, 210}, white},                // a mid blue, 3.8:1
+      {Rgb{40, 40, 40}, white},                  // Frost's grey
+      {Rgb{0, 0, 0}, white},
+  };
+  for (const Case& c : cases) {
+    for (const int id : {kLedModeStaticId, kLedEffectStaticId}) {
+      EXPECT_EQ(ColoursOfControl(ControlKind::Static, id, c.chosen, UiRecord{}).text, c.shown)
+          << int{c.chosen.red} << "," << int{c.chosen.green} << "," << int{c.chosen.blue} << " in " << id;
+    }
   }
 }
 

@@ -37,7 +37,12 @@ class Palette:
             self.colors[n] = value.lower()
         self.shape = {n: float(shape[n]) for n in SHAPE_NAMES}
         text = parser.get("skin", "text_color", fallback="230, 230, 230")
-        self.text_color = tuple(int(v) for v in text.split(","))
+        try:
+            self.text_color = tuple(int(v) for v in text.split(","))
+        except ValueError:
+            self.text_color = ()
+        if len(self.text_color) != 3 or not all(0 <= v <= 255 for v in self.text_color):
+            raise PaletteError("%s: text_color = %s is not three numbers 0..255" % (path, text))
 
     def __getattr__(self, name):
         colors = self.__dict__.get("colors", {})

@@ -1,12 +1,13 @@
 #pragma once
 // CSkinsDialog: the skin folders and the text colour, on the common sub-dialog frame; the
-// skins core decides, the standard colour dialog picks the colour.
+// skins core decides, the standard colour dialog picks the colour and a skin's skin.ini
+// names the colour it is drawn for.
 #include "app/win32/skinned_dialog.h"
 #include "skins/skins_dialog.h"
 
 namespace qv::win {
 
-class CSkinsDialog final : public CSkinnedDialog, private skins::ColourChooser {
+class CSkinsDialog final : public CSkinnedDialog, private skins::ColourChooser, private skins::SkinColours {
  public:
   // Offers the skin folders of `root`, starting from the skin `current` in use.
   CSkinsDialog(const SubDialogContext& context, skins::FolderListing& listing, std::u16string root,
@@ -22,7 +23,7 @@ class CSkinsDialog final : public CSkinnedDialog, private skins::ColourChooser {
   DialogEnd OnPress(int x, int y, DialogControls& controls) override {
     return core_.OnSkinnedClick(x, y, controls, *this);
   }
-  void OnListPick(DialogControls& controls) override { core_.OnListPick(controls); }
+  void OnListPick(DialogControls& controls) override { core_.OnListPick(controls, *this); }
   void TrackList(int listId, int item, DialogControls& controls) override {
     core_.TrackListUnderCursor(listId, item, controls);
   }
@@ -33,6 +34,7 @@ class CSkinsDialog final : public CSkinnedDialog, private skins::ColourChooser {
 
  private:
   std::optional<Rgb> Choose() override;
+  std::optional<Rgb> Recommended(std::u16string_view folder) override;
 
   skins::SkinsDialog core_;
 };

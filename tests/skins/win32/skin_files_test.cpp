@@ -17,6 +17,8 @@ using std::min;
 
 #include "common/text.h"
 #include "common/win32/wide.h"
+#include "config/skin_palette.h"
+#include "config/win32/profile_store_win32.h"
 #include "skins/skin_image_set.h"
 
 namespace qv::skins {
@@ -101,6 +103,14 @@ TEST_F(SkinFiles, TheInstallLayoutHoldsTheShippedSkins) {
   ASSERT_GE(skins.size(), 2u) << "no skins under " << Narrow(DistDir());
   EXPECT_NE(std::find(skins.begin(), skins.end(), L"Carbon"), skins.end());
   EXPECT_NE(std::find(skins.begin(), skins.end(), L"Frost"), skins.end());
+}
+
+TEST_F(SkinFiles, EverySkinNamesTheTextColourItIsDrawnFor) {
+  win::Win32ProfileStore profile;  // as the skins dialog reads skin.ini
+  for (const std::wstring& skin : SkinFolders()) {
+    // The program's own form of a skin folder: the program directory, "/Skins/", the name.
+    EXPECT_TRUE(RecommendedTextColour(profile, U16(DistDir() + L"\\/Skins/" + skin)).has_value()) << Narrow(skin);
+  }
 }
 
 TEST_F(SkinFiles, EveryImageDecodesAtTheSizeItsRectanglesNeed) {
