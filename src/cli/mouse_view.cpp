@@ -22,7 +22,7 @@ std::string Hex(uint8_t byte) {
 }
 
 std::string ItemText(const SelectorDialogKind& kind, uint8_t index) {
-  return index < kind.items.size() ? ToUtf8(kind.items[index].english) : "entry " + std::to_string(index);
+  return index < kind.items.size() ? ToUtf8(kind.items[index][Language::English]) : "entry " + std::to_string(index);
 }
 
 std::string FireText(const DecodedKey& key) {

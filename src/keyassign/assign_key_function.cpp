@@ -79,7 +79,7 @@ std::optional<Assignment> Run(const Page& page, KeyFunctionType type, KeyDialogs
   }
 }
 
-std::u16string& NameOf(const Page& page, KeyMode mode, int key) {
+std::u16string& NameOf(Page& page, KeyMode mode, int key) {
   return page.keyNames[static_cast<size_t>(mode)][static_cast<size_t>(key - 1)];
 }
 
@@ -87,7 +87,7 @@ void CloseList(int key, PageControls& controls) {
   if (controls.Exists(KeyListId(key))) controls.Destroy(KeyListId(key));
 }
 
-void AssignShift(const Page& page, int key) {
+void AssignShift(Page& page, int key) {
   if (!ShiftFreeFor(page.record, key)) return;
   for (KeyMode mode : {KeyMode::A, KeyMode::B}) {
     page.record.Key(uirec::kFunctionType, mode, key) = static_cast<uint8_t>(KeyFunctionType::Shift);
@@ -95,20 +95,20 @@ void AssignShift(const Page& page, int key) {
   }
 }
 
-void StoreInMode(const Page& page, KeyMode mode, int key, KeyFunctionType type, const Assignment& assignment) {
+void StoreInMode(Page& page, KeyMode mode, int key, KeyFunctionType type, const Assignment& assignment) {
   page.record.Key(uirec::kFunctionType, mode, key) = static_cast<uint8_t>(type);
   for (const auto& [field, value] : assignment.keyFields) page.record.Key(field, mode, key) = value;
   NameOf(page, mode, key) = assignment.name;
 }
 
-void Store(const Page& page, int key, KeyFunctionType type, const Assignment& assignment) {
+void Store(Page& page, int key, KeyFunctionType type, const Assignment& assignment) {
   for (KeyMode mode : ModesOfNewFunction(page.record, key)) StoreInMode(page, mode, key, type, assignment);
   for (const auto& [offset, value] : assignment.globalFields) page.record[offset] = value;
 }
 
 }  // namespace
 
-void AssignKeyFunction(const Page& page, int key, PageControls& controls, KeyDialogs& dialogs) {
+void AssignKeyFunction(Page& page, int key, PageControls& controls, KeyDialogs& dialogs) {
   if (key < 1 || key > kKeysPerMode) return;
   const std::optional<int> selection = controls.Selection(KeyListId(key));
   if (!selection || *selection < 0 || *selection >= kKeyFunctionTypeCount || *selection == kDpiSwitchEntry) return;

@@ -11,6 +11,6 @@ namespace qv {
 // nothing selected, or "DPI Switch" (which the DPI sub-list serves), nothing happens and the
 // list stays open. Shift goes to both modes at once, and only while no other key holds it in
 // either mode; a key leaving Shift takes its new function, parameters and name in both modes.
-void AssignKeyFunction(const Page& page, int key, PageControls& controls, KeyDialogs& dialogs);
+void AssignKeyFunction(Page& page, int key, PageControls& controls, KeyDialogs& dialogs);
 
 }  // namespace qv

@@ -10,14 +10,6 @@ constexpr int64_t kIdOk = 1;
 
 }  // namespace
 
-std::u16string_view In(Language language, const LanguageText& text) {
-  switch (language) {
-    case Language::SimplifiedChinese: return text.simplified;
-    case Language::TraditionalChinese: return text.traditional;
-    default: return text.english;
-  }
-}
-
 MessageBoxText BackgroundFailure(const DialogFrame& frame) { return {u"error", frame.errorCaption}; }
 
 std::u16string_view OkText(Language language) { return Text(language, kSlotOk); }

@@ -11,14 +11,6 @@ namespace qv {
 
 enum class DialogEnd { None, Ok, Cancel };
 
-// A sub-dialog's own text in the three languages.
-struct LanguageText {
-  std::u16string_view english;  // every language other than the two Chinese ones
-  std::u16string_view simplified;
-  std::u16string_view traditional;
-};
-std::u16string_view In(Language language, const LanguageText& text);
-
 // The frame's identity: dialog template, background image and the caption of its failure.
 struct DialogFrame {
   int templateId;

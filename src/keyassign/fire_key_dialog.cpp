@@ -62,11 +62,11 @@ FieldReading ReadFireField(FireField field, std::u16string_view text, uint8_t pr
 const DialogFrame& FireKeyDialog::Frame() { return kFrame; }
 
 FireKeyDialog::FireKeyDialog(Language language)
-    : labels_{{{In(language, kTimesLabel), fire::kTimesLabel, TextFormat::Right},
-               {In(language, kMakeTimeLabel), fire::kMakeTimeLabel, TextFormat::Right},
-               {In(language, kBreakTimeLabel), fire::kBreakTimeLabel, TextFormat::Right},
-               {In(language, kTimeRangeNote), fire::kTimeRangeNote, TextFormat::Left},
-               {In(language, kTimesRangeNote), fire::kTimesRangeNote, TextFormat::Wrapped}}} {
+    : labels_{{{kTimesLabel[language], fire::kTimesLabel, TextFormat::Right},
+               {kMakeTimeLabel[language], fire::kMakeTimeLabel, TextFormat::Right},
+               {kBreakTimeLabel[language], fire::kBreakTimeLabel, TextFormat::Right},
+               {kTimeRangeNote[language], fire::kTimeRangeNote, TextFormat::Left},
+               {kTimesRangeNote[language], fire::kTimesRangeNote, TextFormat::Wrapped}}} {
   for (int i = 0; i < kFireTargetCount; ++i) targets_.emplace_back(FireTargetText(i));
 }
 

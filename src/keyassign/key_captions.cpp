@@ -14,7 +14,7 @@ std::u16string Prefixed(Language language, int slot, std::u16string_view text) {
 }
 
 std::u16string ItemText(const SelectorDialogKind& kind, uint8_t index, Language language) {
-  return index < kind.items.size() ? std::u16string(In(language, kind.items[index])) : std::u16string();
+  return index < kind.items.size() ? std::u16string(kind.items[index][language]) : std::u16string();
 }
 
 std::u16string SnipeText(uint8_t index, int dpiSelector) {
@@ -54,7 +54,7 @@ std::u16string KeyCaption(const UiRecord& record, KeyMode mode, int key, Languag
   }
 }
 
-bool SettleKeyNames(const Page& page) {
+bool SettleKeyNames(Page& page) {
   bool defaultsTaken = false;
   if (!page.session.defaultNamesDecided) {
     page.session.defaultNamesDecided = true;

@@ -15,6 +15,6 @@ std::u16string KeyCaption(const UiRecord& record, KeyMode mode, int key, Languag
 // Once per run, on a first run, every name becomes its default; then every offered key of
 // both modes whose stored name does not name its function takes its caption. Answers true
 // when the defaults were taken, which the settings file must then receive.
-bool SettleKeyNames(const Page& page);
+bool SettleKeyNames(Page& page);
 
 }  // namespace qv

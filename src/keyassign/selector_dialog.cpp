@@ -4,7 +4,7 @@ namespace qv {
 
 SelectorDialog::SelectorDialog(const SelectorDialogKind& kind, Language language)
     : SelectorDialog(kind, language, {}) {
-  for (const LanguageText& item : kind.items) items_.emplace_back(In(language, item));
+  for (const LanguageText& item : kind.items) items_.emplace_back(item[language]);
   if (!items_.empty()) chosen_ = Choice{0, items_.front()};
 }
 

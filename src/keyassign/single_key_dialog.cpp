@@ -37,7 +37,7 @@ std::u16string HookFailureText(unsigned long errorCode) {
 const DialogFrame& SingleKeyDialog::Frame() { return kFrame; }
 
 SingleKeyDialog::SingleKeyDialog(Language language)
-    : labels_{{{In(language, kPrompt), single::kPrompt, TextFormat::Centred, kPromptColour}}} {}
+    : labels_{{{kPrompt[language], single::kPrompt, TextFormat::Centred, kPromptColour}}} {}
 
 void SingleKeyDialog::InitControls(DialogControls& controls) const {
   controls.CreateCentredDisplay(kDisplayId, single::kKeyDisplay, captured_.name);

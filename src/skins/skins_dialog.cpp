@@ -18,8 +18,8 @@ constexpr LanguageText kPrompt{u"Please click to set the UI text color", u"è¯·ç‚
 
 // Centred over the swatch where it fits; the English text does not and would lose both ends.
 DialogLabel PromptLabel(Language language) {
-  if (language == Language::English) return DialogLabel{In(language, kPrompt), area::kLongPrompt, TextFormat::Left};
-  return DialogLabel{In(language, kPrompt), area::kPrompt, TextFormat::Centred};
+  if (language == Language::English) return DialogLabel{kPrompt[language], area::kLongPrompt, TextFormat::Left};
+  return DialogLabel{kPrompt[language], area::kPrompt, TextFormat::Centred};
 }
 
 // The list as the folder holds it when the dialog opens, starting from the skin in use.

@@ -16,7 +16,7 @@ bool IsBottomButton(HoverItem item) { return item == kHoverOk || item == kHoverA
 bool IsKeyBox(HoverItem item) { return item >= kHoverFirstKeyBox; }
 int KeyOf(HoverItem item) { return item - kHoverFirstKeyBox + 1; }
 
-void DrawLook(const Page& page, HoverItem item, bool over, Canvas& canvas) {
+void DrawLook(Page& page, HoverItem item, bool over, Canvas& canvas) {
   if (IsKeyBox(item)) {
     DrawKeyBox(canvas, page, KeyOf(item), over);
   } else {
@@ -25,7 +25,7 @@ void DrawLook(const Page& page, HoverItem item, bool over, Canvas& canvas) {
   page.session.hover[item] = over;
 }
 
-void RestoreIfHighlighted(const Page& page, HoverItem item, Canvas& canvas) {
+void RestoreIfHighlighted(Page& page, HoverItem item, Canvas& canvas) {
   if (page.session.hover[item]) DrawLook(page, item, false, canvas);
 }
 
@@ -48,7 +48,7 @@ MoveAnswer OnPageMouseMove(const PageSession& session, int x, int y) {
   return session.hover.any() ? MoveAnswer::RestoreLooks : MoveAnswer::Nothing;
 }
 
-void RestoreNormalLooks(const Page& page, Canvas& canvas) {
+void RestoreNormalLooks(Page& page, Canvas& canvas) {
   for (HoverItem item : kButtonsToRestore) RestoreIfHighlighted(page, item, canvas);
   for (int key = 1; key <= layout::kKeyCount; ++key) {
     if (!page.session.hover[KeyBoxHover(key)]) continue;
@@ -57,7 +57,7 @@ void RestoreNormalLooks(const Page& page, Canvas& canvas) {
   }
 }
 
-void Highlight(const Page& page, HoverItem item, Canvas& canvas) {
+void Highlight(Page& page, HoverItem item, Canvas& canvas) {
   // Neighbours first: OK and Apply share a pixel column, and the hovered look must win it.
   if (IsBottomButton(item)) {
     for (HoverItem other : {kHoverOk, kHoverApply, kHoverCancel}) {

@@ -18,7 +18,7 @@ enum class MoveAnswer {
 MoveAnswer OnPageMouseMove(const PageSession& session, int x, int y);
 
 // Draws every highlighted button and the first highlighted key box normal, clearing their flags.
-void RestoreNormalLooks(const Page& page, Canvas& canvas);
+void RestoreNormalLooks(Page& page, Canvas& canvas);
 
 // The element a hover at the point highlights: the buttons always, the Default button and
 // key boxes 1..4 only while the page is shown. None: nothing to draw.
@@ -26,6 +26,6 @@ std::optional<HoverItem> HoverItemAt(const PageSession& session, int x, int y);
 
 // Draws the element's hover look and sets its flag; first restores the neighbours that
 // share its look (OK, Apply and Cancel; the key boxes).
-void Highlight(const Page& page, HoverItem item, Canvas& canvas);
+void Highlight(Page& page, HoverItem item, Canvas& canvas);
 
 }  // namespace qv

@@ -17,7 +17,7 @@ void DrawShownKeyBoxes(const Page& page, Canvas& canvas) {
   for (int key = 1; key <= layout::kShownKeyCount; ++key) DrawKeyBox(canvas, page, key, false);
 }
 
-void ShowMode(const Page& page, KeyMode mode, Canvas& canvas) {
+void ShowMode(Page& page, KeyMode mode, Canvas& canvas) {
   page.record[uirec::kShownMode] = static_cast<uint8_t>(mode);
   DrawModeButtons(canvas, page);
   DrawShownKeyBoxes(page, canvas);
@@ -25,10 +25,10 @@ void ShowMode(const Page& page, KeyMode mode, Canvas& canvas) {
 
 }  // namespace
 
-void ShowModeA(const Page& page, Canvas& canvas) { ShowMode(page, KeyMode::A, canvas); }
-void ShowModeB(const Page& page, Canvas& canvas) { ShowMode(page, KeyMode::B, canvas); }
+void ShowModeA(Page& page, Canvas& canvas) { ShowMode(page, KeyMode::A, canvas); }
+void ShowModeB(Page& page, Canvas& canvas) { ShowMode(page, KeyMode::B, canvas); }
 
-void RestoreDefaultKeys(const Page& page, Canvas& canvas) {
+void RestoreDefaultKeys(Page& page, Canvas& canvas) {
   for (KeyMode mode : {KeyMode::A, KeyMode::B}) {
     for (int key = 1; key <= kKeysPerMode; ++key) {
       page.record.Key(uirec::kFunctionType, mode, key) = kDefaultListIndexes[static_cast<size_t>(key - 1)];

@@ -8,11 +8,11 @@ namespace qv {
 
 // Show the keys of Mode A or Mode B: stores the shown mode, redraws the mode buttons and
 // key boxes 1..4 with that mode's names.
-void ShowModeA(const Page& page, Canvas& canvas);
-void ShowModeB(const Page& page, Canvas& canvas);
+void ShowModeA(Page& page, Canvas& canvas);
+void ShowModeB(Page& page, Canvas& canvas);
 
 // Both modes back to the default assignments and names; redraws key boxes 1..4. The shown
 // mode and the mode buttons stay as they are.
-void RestoreDefaultKeys(const Page& page, Canvas& canvas);
+void RestoreDefaultKeys(Page& page, Canvas& canvas);
 
 }  // namespace qv

@@ -34,7 +34,7 @@ std::vector<std::u16string> KeyListEntries(Language language) {
 }
 
 // A key list goes with the sub-list that may stand beside it.
-void CloseKeyList(const Page& page, int key, PageControls& controls) {
+void CloseKeyList(Page& page, int key, PageControls& controls) {
   if (controls.Exists(KeyListId(key))) {
     controls.Destroy(KeyListId(key));
     if (controls.Exists(kDpiSubListId)) controls.Destroy(kDpiSubListId);
@@ -88,7 +88,7 @@ std::vector<KeyMode> ModesOfNewFunction(const UiRecord& record, int key) {
   return {KeyMode::A, KeyMode::B};
 }
 
-std::optional<MessageBoxText> OpenKeyList(const Page& page, int key, PageControls& controls) {
+std::optional<MessageBoxText> OpenKeyList(Page& page, int key, PageControls& controls) {
   if (!IsKey(key)) return std::nullopt;
   if (page.session.openLists.keyLists[Index(key)]) {
     CloseKeyList(page, key, controls);
@@ -107,7 +107,7 @@ std::optional<MessageBoxText> OpenKeyList(const Page& page, int key, PageControl
   return std::nullopt;
 }
 
-std::vector<int> OnKeyListSelect(const Page& page, PageControls& controls, const AssignKey& assign) {
+std::vector<int> OnKeyListSelect(Page& page, PageControls& controls, const AssignKey& assign) {
   std::vector<int> closed;
   for (int key = 1; key <= layout::kKeyCount; ++key) {
     if (!controls.Exists(KeyListId(key))) continue;
@@ -143,7 +143,7 @@ void TrackKeyListPointer(const ListPointer& pointer, PageControls& controls) {
   controls.CreateList(kDpiSubListId, {left, top, left + kDpiSubListSize, top + kDpiSubListSize}, entries);
 }
 
-void OnDpiSubListSelect(const Page& page, PageControls& controls, Canvas& canvas) {
+void OnDpiSubListSelect(Page& page, PageControls& controls, Canvas& canvas) {
   const std::optional<int> selection = controls.Selection(kDpiSubListId);
   if (!selection || *selection < 0 || *selection >= static_cast<int>(kDpiSubEntries.size())) return;
   const std::optional<int> key = FirstOpenKeyList(controls);

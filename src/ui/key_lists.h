@@ -37,7 +37,7 @@ std::vector<KeyMode> ModesOfNewFunction(const UiRecord& record, int key);
 // A press on key box 1..8: a second press closes its list, and opening one closes every
 // other key list. The key that alone carries "Left Click" in the shown mode keeps it: the
 // answer is the warning to show on the main window, and no list opens.
-std::optional<MessageBoxText> OpenKeyList(const Page& page, int key, PageControls& controls);
+std::optional<MessageBoxText> OpenKeyList(Page& page, int key, PageControls& controls);
 
 // Assigns key 1..8 from its list's selection and closes the list, unless the pick leaves it
 // open. The app joins keyassign's AssignKeyFunction here, which ui may not include.
@@ -46,7 +46,7 @@ using AssignKey = std::function<void(int key)>;
 // LBN_SELCHANGE or LBN_DBLCLK of lists 41..48: assigns every key whose list exists, in key
 // order. Answers the keys whose list the assignment closed; repaint their boxes with
 // RepaintKeyBoxes once any sub-dialog has ended.
-std::vector<int> OnKeyListSelect(const Page& page, PageControls& controls, const AssignKey& assign);
+std::vector<int> OnKeyListSelect(Page& page, PageControls& controls, const AssignKey& assign);
 
 // Key boxes in their normal look with the shown mode's names.
 void RepaintKeyBoxes(const Page& page, std::span<const int> keys, Canvas& canvas);
@@ -66,6 +66,6 @@ void TrackKeyListPointer(const ListPointer& pointer, PageControls& controls);
 // LBN_SELCHANGE of the DPI sub-list: the first key list's key becomes "DPI Switch" with the
 // chosen sub-function in the shown mode, takes the entry as its name and is repainted; both
 // lists close.
-void OnDpiSubListSelect(const Page& page, PageControls& controls, Canvas& canvas);
+void OnDpiSubListSelect(Page& page, PageControls& controls, Canvas& canvas);
 
 }  // namespace qv

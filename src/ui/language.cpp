@@ -5,15 +5,9 @@
 namespace qv {
 namespace {
 
-struct SlotTexts {
-  std::u16string_view english;
-  std::u16string_view simplified;
-  std::u16string_view traditional;
-};
-
 // Index 0 is slot 1. The English texts of slots 39 to 42 end with a blank that separates
 // the DPI value appended to them; the Chinese texts need none.
-constexpr std::array<SlotTexts, kTextSlotCount> kSlots = {{
+constexpr std::array<LanguageText, kTextSlotCount> kSlots = {{
     {u"Basic Settings", u"基本设置", u"基本設置"},  // 1
     {u"OK", u"确定", u"確定"},  // 2
     {u"Apply", u"应用", u"應用"},  // 3
@@ -75,16 +69,7 @@ Language LanguageFromCode(std::u16string_view code) {
 
 std::u16string_view Text(Language language, int slot) {
   if (slot < 1 || slot > kTextSlotCount) return {};
-  const SlotTexts& texts = kSlots[static_cast<size_t>(slot - 1)];
-  switch (language) {
-    case Language::SimplifiedChinese:
-      return texts.simplified;
-    case Language::TraditionalChinese:
-      return texts.traditional;
-    case Language::English:
-      break;
-  }
-  return texts.english;
+  return kSlots[static_cast<size_t>(slot - 1)][language];
 }
 
 }  // namespace qv

@@ -1,10 +1,30 @@
 #pragma once
 // The main window's 49 text slots in three languages, chosen by the language code.
+#include <array>
+#include <cstddef>
 #include <string_view>
 
 namespace qv {
 
 enum class Language { English, SimplifiedChinese, TraditionalChinese };
+inline constexpr size_t kLanguageCount = 3;
+static_assert(static_cast<size_t>(Language::TraditionalChinese) + 1 == kLanguageCount);
+
+// One text in every language, in the order of Language. Every table of texts is made of
+// these, so a language added above makes each entry that lacks its text fail to compile.
+class LanguageText {
+ public:
+  template <typename... Texts>
+    requires(sizeof...(Texts) == kLanguageCount)
+  constexpr LanguageText(Texts... texts) : texts_{std::u16string_view(texts)...} {}
+
+  constexpr std::u16string_view operator[](Language language) const {
+    return texts_[static_cast<size_t>(language)];
+  }
+
+ private:
+  std::array<std::u16string_view, kLanguageCount> texts_;
+};
 
 // Exact, case-sensitive comparison with "CHS" and "CHT"; anything else is English.
 Language LanguageFromCode(std::u16string_view code);

@@ -35,15 +35,15 @@ const ParameterList* ParameterListOf(const UiRecord& record) {
   return nullptr;
 }
 
-bool& Flag(const Page& page, int box) { return page.session.openLists.ledLists[static_cast<size_t>(box)]; }
+bool& Flag(Page& page, int box) { return page.session.openLists.ledLists[static_cast<size_t>(box)]; }
 
-void CloseLedList(const Page& page, int box, PageControls& controls) {
+void CloseLedList(Page& page, int box, PageControls& controls) {
   if (controls.Exists(LedListId(box))) controls.Destroy(LedListId(box));
   Flag(page, box) = false;
 }
 
 // A press that finds its box's flag set only closes.
-bool ClosedByToggle(const Page& page, int box, PageControls& controls) {
+bool ClosedByToggle(Page& page, int box, PageControls& controls) {
   if (!Flag(page, box)) return false;
   CloseLedList(page, box, controls);
   return true;
@@ -64,13 +64,13 @@ std::vector<std::u16string> Entries(int count, auto text) {
 
 }  // namespace
 
-void ToggleLedList(const Page& page, int box, PageControls& controls) {
-  constexpr std::array<void (*)(const Page&, PageControls&), layout::kLedBoxCount> kOpeners = {
+void ToggleLedList(Page& page, int box, PageControls& controls) {
+  constexpr std::array<void (*)(Page&, PageControls&), layout::kLedBoxCount> kOpeners = {
       OpenLedModeList, OpenLedParameterList, OpenLedEffectList};
   if (box >= 0 && box < layout::kLedBoxCount) kOpeners[static_cast<size_t>(box)](page, controls);
 }
 
-void OpenLedModeList(const Page& page, PageControls& controls) {
+void OpenLedModeList(Page& page, PageControls& controls) {
   if (ClosedByToggle(page, kModeBox, controls)) return;
   if (!controls.Exists(LedListId(kModeBox))) {
     const auto text = [&page](uint8_t mode) { return LedModeText(page.language, mode); };
@@ -79,7 +79,7 @@ void OpenLedModeList(const Page& page, PageControls& controls) {
   Flag(page, kModeBox) = true;
 }
 
-void OpenLedParameterList(const Page& page, PageControls& controls) {
+void OpenLedParameterList(Page& page, PageControls& controls) {
   if (ClosedByToggle(page, kParameterBox, controls)) return;
   const ParameterList* list = ParameterListOf(page.record);
   if (list && !controls.Exists(LedListId(kParameterBox))) {
@@ -88,7 +88,7 @@ void OpenLedParameterList(const Page& page, PageControls& controls) {
   Flag(page, kParameterBox) = true;
 }
 
-void OpenLedEffectList(const Page& page, PageControls& controls) {
+void OpenLedEffectList(Page& page, PageControls& controls) {
   if (ClosedByToggle(page, kEffectBox, controls)) return;
   const uint8_t mode = page.record[uirec::kLightMode];
   if (!controls.Exists(LedListId(kEffectBox))) {
@@ -99,7 +99,7 @@ void OpenLedEffectList(const Page& page, PageControls& controls) {
   Flag(page, kEffectBox) = true;
 }
 
-void OnLedModeSelect(const Page& page, PageControls& controls) {
+void OnLedModeSelect(Page& page, PageControls& controls) {
   const std::optional<uint8_t> mode = Pick(controls, kModeBox, kLightNeon + 1);
   if (!mode) return;
   page.record[uirec::kLightMode] = *mode;
@@ -110,7 +110,7 @@ void OnLedModeSelect(const Page& page, PageControls& controls) {
   CloseLedList(page, kModeBox, controls);
 }
 
-void OnLedParameterSelect(const Page& page, PageControls& controls) {
+void OnLedParameterSelect(Page& page, PageControls& controls) {
   if (!controls.Selection(LedListId(kParameterBox))) return;
   // The list was filled for the mode in force; any other mode has no parameter to store.
   if (const ParameterList* list = ParameterListOf(page.record)) {
@@ -122,7 +122,7 @@ void OnLedParameterSelect(const Page& page, PageControls& controls) {
   CloseLedList(page, kParameterBox, controls);
 }
 
-void OnLedEffectSelect(const Page& page, PageControls& controls) {
+void OnLedEffectSelect(Page& page, PageControls& controls) {
   const std::optional<uint8_t> entry = Pick(controls, kEffectBox, kEffectCount);
   if (!entry) return;
   const uint8_t effect = static_cast<uint8_t>(*entry + 1);

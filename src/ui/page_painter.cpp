@@ -103,7 +103,7 @@ void CreateLedStatics(const Page& page, PageControls& controls) {
   controls.CreateStatic(kLedEffectStaticId, layout::kLedValues[2], style, texts.effect);
 }
 
-void CreatePageStatics(const Page& page, Canvas& canvas, PageControls& controls) {
+void CreatePageStatics(Page& page, Canvas& canvas, PageControls& controls) {
   for (int stage = 1; stage <= kStageCount; ++stage) {
     controls.CreateStatic(SwatchId(stage), layout::kDpiSwatches[stage - 1], StaticStyle::Swatch, u"");
   }
@@ -114,7 +114,7 @@ void CreatePageStatics(const Page& page, Canvas& canvas, PageControls& controls)
 
 }  // namespace
 
-PaintResult PaintMainPage(const Page& page, Canvas& canvas, PageControls& controls) {
+PaintResult PaintMainPage(Page& page, Canvas& canvas, PageControls& controls) {
   if (page.session.state == PageState::Shown) return {};
   page.session.state = PageState::Shown;
   const PaintResult result{true};

@@ -14,7 +14,7 @@ struct PaintResult {
 // paint of the window's life; the key names are settled before (SettleKeyNames). Does
 // nothing while the page is shown. Without a canvas bitmap the images and texts of the
 // page body are left out; the statics, labels, rate and DPI looks are still drawn.
-PaintResult PaintMainPage(const Page& page, Canvas& canvas, PageControls& controls);
+PaintResult PaintMainPage(Page& page, Canvas& canvas, PageControls& controls);
 
 // Destroys the statics, the key lists and the LED lists and clears the open-list flags;
 // only while the page is being rebuilt and only if the statics exist. The DPI sub-list is

@@ -79,7 +79,7 @@ const Rect& LedParameterList(const UiRecord& record) {
                                                  : layout::kLedParameterListStandard;
 }
 
-void CloseLedListAwayFrom(const Page& page, int box, const Rect& list, int x, int y, PageControls& controls) {
+void CloseLedListAwayFrom(Page& page, int box, const Rect& list, int x, int y, PageControls& controls) {
   const int id = LedListId(box);
   if (!controls.Exists(id) || list.Contains(x, y) || layout::kLedBoxes[box].Contains(x, y)) return;
   controls.Destroy(id);
@@ -112,7 +112,7 @@ std::vector<PressAction> DispatchPress(const Page& page, int x, int y) {
   return steps;
 }
 
-void CloseListsAwayFrom(const Page& page, int x, int y, PageControls& controls) {
+void CloseListsAwayFrom(Page& page, int x, int y, PageControls& controls) {
   for (int key = 1; key <= layout::kShownKeyCount; ++key) {
     const size_t i = static_cast<size_t>(key - 1);
     if (layout::kKeyLists[i].Contains(x, y) || layout::kKeyBoxes[i].Contains(x, y)) continue;
@@ -125,7 +125,7 @@ void CloseListsAwayFrom(const Page& page, int x, int y, PageControls& controls) 
   CloseLedListAwayFrom(page, 1, LedParameterList(page.record), x, y, controls);
 }
 
-void CloseAllLists(const Page& page, PageControls& controls) {
+void CloseAllLists(Page& page, PageControls& controls) {
   constexpr int kOutside = -1;  // no list and no box holds this point
   CloseListsAwayFrom(page, kOutside, kOutside, controls);
 }

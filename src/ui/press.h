@@ -45,11 +45,11 @@ std::vector<PressAction> DispatchPress(const Page& page, int x, int y);
 
 // Closes every open list: the window is about to hide, and a list left open would take the
 // next press aimed at the page.
-void CloseAllLists(const Page& page, PageControls& controls);
+void CloseAllLists(Page& page, PageControls& controls);
 
 // Closes every open list whose box and list rectangle the point is outside of; a key list
 // closed this way takes the DPI sub-list with it.
-void CloseListsAwayFrom(const Page& page, int x, int y, PageControls& controls);
+void CloseListsAwayFrom(Page& page, int x, int y, PageControls& controls);
 
 // The colour chooser's answer for stage 1..4: stored in the record, the swatch repainted.
 void StoreStageColour(UiRecord& record, int stage, Rgb colour, PageControls& controls);

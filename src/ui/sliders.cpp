@@ -29,7 +29,7 @@ void SetReportRate(UiRecord& record, int segment, Canvas& canvas) {
   record[uirec::kReportRate] = kRateCodes[static_cast<size_t>(segment - 1)];
 }
 
-void ToggleDpiStage(const Page& page, int stage, Canvas& canvas) {
+void ToggleDpiStage(Page& page, int stage, Canvas& canvas) {
   UiRecord& record = page.record;
   const int levels = page.session.dpiLevelCount;
   if (record.StageEnabled(stage) != 1) {
@@ -48,7 +48,7 @@ bool AcceptsDpiLevel(int dpiSelector, int level) {
   return level <= kLevelsOfSmallTables || dpiSelector == 0 || dpiSelector == 1;
 }
 
-void SetDpiLevel(const Page& page, int stage, int level, Canvas& canvas) {
+void SetDpiLevel(Page& page, int stage, int level, Canvas& canvas) {
   if (!AcceptsDpiLevel(page.dpiSelector, level) || !page.hasCanvasBitmap) return;
   page.record.DpiIndex(stage) = static_cast<uint8_t>(level - 1);
   // Drawn as the page paints it: a stage that is off stays dark and shows the level once

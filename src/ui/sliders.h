@@ -10,7 +10,7 @@ namespace qv {
 void SetReportRate(UiRecord& record, int segment, Canvas& canvas);
 
 // Stage 1..4 on or off; the last stage that is on stays on and nothing is drawn.
-void ToggleDpiStage(const Page& page, int stage, Canvas& canvas);
+void ToggleDpiStage(Page& page, int stage, Canvas& canvas);
 
 // Levels 9..12 exist only in the tables of selectors 0 and 1.
 bool AcceptsDpiLevel(int dpiSelector, int level);
@@ -18,6 +18,6 @@ bool AcceptsDpiLevel(int dpiSelector, int level);
 // Stores level 1..12 as the stage's level index and draws the column as the page paint
 // does: lit up to the level when the stage is on, dark when it is off. A level the selector
 // refuses, or no canvas bitmap, changes nothing.
-void SetDpiLevel(const Page& page, int stage, int level, Canvas& canvas);
+void SetDpiLevel(Page& page, int stage, int level, Canvas& canvas);
 
 }  // namespace qv

@@ -86,7 +86,7 @@ TEST(OnLedParameterAndEffectSelect, StoreThePickOfTheModeInForce) {
 }
 
 TEST(OnLedSelect, APickWithNoSelectionChangesNothing) {
-  void (*const handlers[])(const Page&, PageControls&) = {OnLedModeSelect, OnLedParameterSelect, OnLedEffectSelect};
+  void (*const handlers[])(Page&, PageControls&) = {OnLedModeSelect, OnLedParameterSelect, OnLedEffectSelect};
   for (int box = 0; box < 3; ++box) {
     LedFixture f(kLightNeon);
     f.OpenWithPick(box, std::nullopt);

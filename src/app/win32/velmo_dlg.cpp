@@ -179,7 +179,8 @@ void CVelmoDlg::SendNotice(uint32_t kind, int64_t value) {
 }
 
 void CVelmoDlg::HideMainWindow() {
-  CloseAllLists(MakePage(), controls_);
+  Page page = MakePage();
+  CloseAllLists(page, controls_);
   ShowWindow(hwnd(), SW_HIDE);
 }
 

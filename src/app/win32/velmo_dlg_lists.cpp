@@ -17,13 +17,17 @@ SubDialogContext CVelmoDlg::SubDialogs() const {
 }
 
 void CVelmoDlg::ToggleKeyList(int key) {
-  if (const auto warning = OpenKeyList(MakePage(), key, controls_)) messageBoxes_.Show(warning->text, warning->caption);
+  Page page = MakePage();
+  if (const auto warning = OpenKeyList(page, key, controls_)) messageBoxes_.Show(warning->text, warning->caption);
 }
 
-void CVelmoDlg::ToggleLedList(int box) { qv::ToggleLedList(MakePage(), box, controls_); }
+void CVelmoDlg::ToggleLedList(int box) {
+  Page page = MakePage();
+  qv::ToggleLedList(page, box, controls_);
+}
 
 MessageResult CVelmoDlg::OnKeyListSelect(WPARAM, LPARAM) {
-  const Page page = MakePage();
+  Page page = MakePage();
   Win32KeyDialogs dialogs(hwnd(), SubDialogs(), state_.dpiSelector);
   std::vector<int> closed;
   // A mouse plugged or unplugged while a sub-dialog is open is taken in after it closes.
@@ -38,22 +42,26 @@ MessageResult CVelmoDlg::OnKeyListSelect(WPARAM, LPARAM) {
 
 MessageResult CVelmoDlg::OnDpiSubListSelect(WPARAM, LPARAM) {
   SkinCanvas canvas(hwnd(), PaintSources());
-  qv::OnDpiSubListSelect(MakePage(), controls_, canvas);
+  Page page = MakePage();
+  qv::OnDpiSubListSelect(page, controls_, canvas);
   return 0;
 }
 
 MessageResult CVelmoDlg::OnLedModeSelect(WPARAM, LPARAM) {
-  qv::OnLedModeSelect(MakePage(), controls_);
+  Page page = MakePage();
+  qv::OnLedModeSelect(page, controls_);
   return 0;
 }
 
 MessageResult CVelmoDlg::OnLedParameterSelect(WPARAM, LPARAM) {
-  qv::OnLedParameterSelect(MakePage(), controls_);
+  Page page = MakePage();
+  qv::OnLedParameterSelect(page, controls_);
   return 0;
 }
 
 MessageResult CVelmoDlg::OnLedEffectSelect(WPARAM, LPARAM) {
-  qv::OnLedEffectSelect(MakePage(), controls_);
+  Page page = MakePage();
+  qv::OnLedEffectSelect(page, controls_);
   return 0;
 }
 

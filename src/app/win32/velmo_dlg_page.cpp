@@ -59,10 +59,11 @@ SkinPaintSources CVelmoDlg::PaintSources() {
 
 void CVelmoDlg::PaintMainPage() {
   if (page_.state == PageState::Shown) return;
-  const bool defaultNames = SettleKeyNames(MakePage());
+  Page page = MakePage();
+  const bool defaultNames = SettleKeyNames(page);
   {
     SkinCanvas canvas(hwnd(), PaintSources());
-    qv::PaintMainPage(MakePage(), canvas, controls_);
+    qv::PaintMainPage(page, canvas, controls_);
   }
   if (defaultNames) WriteKeyNames(profile_, local_.paths.settingsFile, local_.settings);
 }
@@ -106,9 +107,11 @@ bool CVelmoDlg::CarryOut(const PressAction& action, int x, int y, MessageResult&
     case PressKind::OpenWebAddress:
       OpenGuide();
       return false;
-    case PressKind::CloseLists:
-      CloseListsAwayFrom(MakePage(), x, y, controls_);
+    case PressKind::CloseLists: {
+      Page page = MakePage();
+      CloseListsAwayFrom(page, x, y, controls_);
       return true;
+    }
     case PressKind::ChooseStageColour:
       ChooseStageColour(action.index);
       return false;
@@ -133,7 +136,7 @@ bool CVelmoDlg::CarryOut(const PressAction& action, int x, int y, MessageResult&
 }
 
 void CVelmoDlg::DrawPressedElement(const PressAction& action) {
-  const Page page = MakePage();
+  Page page = MakePage();
   SkinCanvas canvas(hwnd(), PaintSources());
   switch (action.kind) {
     case PressKind::ShowModeA:
@@ -187,7 +190,8 @@ MessageResult CVelmoDlg::OnMouseMove(WPARAM, LPARAM lParam) {
       break;
     case MoveAnswer::RestoreLooks: {
       SkinCanvas canvas(hwnd(), PaintSources());
-      RestoreNormalLooks(MakePage(), canvas);
+      Page page = MakePage();
+      RestoreNormalLooks(page, canvas);
       break;
     }
     case MoveAnswer::Nothing:
@@ -199,7 +203,8 @@ MessageResult CVelmoDlg::OnMouseMove(WPARAM, LPARAM lParam) {
 MessageResult CVelmoDlg::OnMouseHover(WPARAM, LPARAM lParam) {
   if (const auto item = HoverItemAt(page_, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam))) {
     SkinCanvas canvas(hwnd(), PaintSources());
-    Highlight(MakePage(), *item, canvas);
+    Page page = MakePage();
+    Highlight(page, *item, canvas);
   }
   return std::nullopt;
 }

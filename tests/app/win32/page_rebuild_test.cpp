@@ -47,7 +47,7 @@ TEST(PageRebuild, AThousandRebuildsLeaveNoObjectsOrChildWindowsBehind) {
   UiRecord record;
   record.StageEnabled(1) = 1;
   KeyNames names;
-  const Page page{session, record, names, Language::SimplifiedChinese, Rgb{0, 255, 0}, 1, 1, true};
+  Page page{session, record, names, Language::SimplifiedChinese, Rgb{0, 255, 0}, 1, 1, true};
 
   const auto rebuild = [&] {
     session.state = PageState::Rebuilding;
