@@ -13,7 +13,6 @@ bool EnsureCompleteImage(AppState& state, MouseLink& mouse) {
   if (!mouse.ReadOperation(state.image)) return false;
   state.imageComplete = true;
   state.dpiSelector = state.image.DpiSelector();
-  state.snipeDpiSelector = state.dpiSelector;
   return true;
 }
 

@@ -13,9 +13,7 @@ void ReadConfiguration(const DeviceContext& c) {
   c.state.scrambling = 1;
   c.state.image.Clear();
   c.state.imageComplete = c.mouse.ReadOperation(c.state.image);
-  const uint8_t selector = c.state.image.DpiSelector();
-  c.state.dpiSelector = selector;
-  c.state.snipeDpiSelector = selector;
+  c.state.dpiSelector = c.state.image.DpiSelector();
 }
 
 DeviceChangeResult LoseMouse(const DeviceContext& c) {
