@@ -7,7 +7,9 @@ target_compile_definitions(qvcore PUBLIC ${QV_WIN_DEFINES})
 set(QV_WIN_LIBS gdiplus comctl32 comdlg32 setupapi hid msimg32 shlwapi shell32 user32 gdi32 ole32 uuid)
 
 file(GLOB_RECURSE QV_WIN_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/*/win32/*.cpp)
-list(FILTER QV_WIN_SOURCES EXCLUDE REGEX "/win32/main\\.cpp$|_sim\\.cpp$")
+# The command line's own Win32 files are its program's alone (cli/win32/): the core's
+# cli/ files call into them, so they must come before the libraries on its link line.
+list(FILTER QV_WIN_SOURCES EXCLUDE REGEX "/win32/main\\.cpp$|_sim\\.cpp$|/cli/win32/")
 add_library(qvwin STATIC ${QV_WIN_SOURCES})
 target_link_libraries(qvwin PUBLIC qvcore ${QV_WIN_LIBS})
 target_compile_options(qvwin PRIVATE ${QV_WARNINGS})
@@ -45,7 +47,8 @@ foreach(kind real sim)
 endforeach()
 
 # The command-line companion, a console program over the same core.
-add_executable(qv318ctl ${CMAKE_SOURCE_DIR}/src/cli/win32/main.cpp)
+file(GLOB QV_CLI_WIN_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/cli/win32/*.cpp)
+add_executable(qv318ctl ${QV_CLI_WIN_SOURCES})
 target_link_libraries(qv318ctl PRIVATE qvwin)
 target_link_options(qv318ctl PRIVATE -municode)
 target_compile_options(qv318ctl PRIVATE ${QV_WARNINGS})

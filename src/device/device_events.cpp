@@ -8,11 +8,8 @@
 namespace qv {
 namespace {
 
-// The image is zeroed before the read so a failed read leaves nothing stale in it.
 void ReadConfiguration(const DeviceContext& c) {
-  c.state.scrambling = 1;
-  c.state.image.Clear();
-  c.state.imageComplete = c.mouse.ReadOperation(c.state.image);
+  c.state.imageComplete = ReadMouseMemory(c.mouse, c.state, c.state.image);
   c.state.dpiSelector = c.state.image.DpiSelector();
 }
 
