@@ -46,10 +46,12 @@ foreach(kind real sim)
   target_compile_options(${program} PRIVATE ${QV_WARNINGS})
 endforeach()
 
-# The command-line companion, a console program over the same core.
+# The command-line companion, a console program over the same core, hardened as the tray
+# program is: HID.DLL delay-loaded.
 file(GLOB QV_CLI_WIN_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/cli/win32/*.cpp)
 add_executable(qv318ctl ${QV_CLI_WIN_SOURCES})
-target_link_libraries(qv318ctl PRIVATE qvwin)
+target_link_libraries(qv318ctl PRIVATE qvwin ${QV_DELAY_LIBS} delayimp)
+add_dependencies(qv318ctl delay_load_libraries)
 target_link_options(qv318ctl PRIVATE -municode)
 target_compile_options(qv318ctl PRIVATE ${QV_WARNINGS})
 
