@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "cli/commands.h"
+#include "cli/win32/console_output.h"
 #include "common/text.h"
 #include "common/win32/dll_search.h"
 #include "device/win32/setupapi_hid_bus.h"
@@ -24,5 +25,6 @@ int wmain(int argc, wchar_t** argv) {
   std::vector<std::string> args;
   for (int i = 1; i < argc; ++i) args.push_back(qv::ToUtf8(reinterpret_cast<const char16_t*>(argv[i])));
   WindowsPlatform platform;
-  return qv::cli::RunProgram(args, std::cout, std::cerr, platform);
+  qv::cli::ConsoleOutput out(STD_OUTPUT_HANDLE, std::cout), err(STD_ERROR_HANDLE, std::cerr);
+  return qv::cli::RunProgram(args, out.Stream(), err.Stream(), platform);
 }
