@@ -4,7 +4,7 @@ enable_language(RC)
 set(QV_WIN_DEFINES UNICODE _UNICODE NOMINMAX _WIN32_WINNT=0x0601)
 target_compile_definitions(qvcore PUBLIC ${QV_WIN_DEFINES})
 
-set(QV_WIN_LIBS gdiplus comctl32 comdlg32 setupapi hid msimg32 shlwapi shell32 user32 gdi32 ole32 uuid)
+set(QV_WIN_LIBS gdiplus comctl32 comdlg32 setupapi hid msimg32 shlwapi shell32 user32 gdi32 ole32 oleaut32 uuid)
 
 file(GLOB_RECURSE QV_WIN_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/*/win32/*.cpp)
 # The command line's own Win32 files are its program's alone (cli/win32/): the core's
