@@ -45,6 +45,8 @@ foreach(kind real sim)
   target_link_options(${program} PRIVATE -municode)
   target_compile_options(${program} PRIVATE ${QV_WARNINGS})
 endforeach()
+include(${CMAKE_SOURCE_DIR}/cmake/Strip.cmake)
+qv_ship_stripped(QV318_Driver_real QV318_Driver_sim)
 
 # The command-line companion, a console program over the same core, hardened as the tray
 # program is: HID.DLL delay-loaded.
@@ -52,6 +54,7 @@ file(GLOB QV_CLI_WIN_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/cli/win32
 add_executable(qv318ctl ${QV_CLI_WIN_SOURCES})
 target_link_libraries(qv318ctl PRIVATE qvwin ${QV_DELAY_LIBS} delayimp)
 add_dependencies(qv318ctl delay_load_libraries)
+qv_ship_stripped(qv318ctl)
 target_link_options(qv318ctl PRIVATE -municode)
 target_compile_options(qv318ctl PRIVATE ${QV_WARNINGS})
 
