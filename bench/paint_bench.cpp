@@ -29,6 +29,8 @@ struct NoControls : PageControls {
   void Invalidate(int) override {}
   void Destroy(int) override {}
   bool Exists(int) const override { return true; }
+  void CreateList(int, const layout::Rect&, std::span<const std::u16string>) override {}
+  std::optional<int> Selection(int) const override { return std::nullopt; }
 };
 
 // The page as the program paints it: the page core over the window's canvas.

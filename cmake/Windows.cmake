@@ -4,10 +4,12 @@ enable_language(RC)
 set(QV_WIN_DEFINES UNICODE _UNICODE NOMINMAX _WIN32_WINNT=0x0601)
 target_compile_definitions(qvcore PUBLIC ${QV_WIN_DEFINES})
 
-set(QV_WIN_LIBS gdiplus comctl32 comdlg32 setupapi hid msimg32 shlwapi shell32 user32 gdi32 ole32 uuid)
+set(QV_WIN_LIBS gdiplus comctl32 comdlg32 setupapi hid msimg32 shlwapi shell32 user32 gdi32 ole32 oleaut32 uuid)
 
 file(GLOB_RECURSE QV_WIN_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/*/win32/*.cpp)
-list(FILTER QV_WIN_SOURCES EXCLUDE REGEX "/win32/main\\.cpp$|_sim\\.cpp$")
+# The command line's own Win32 files are its program's alone (cli/win32/): the core's
+# cli/ files call into them, so they must come before the libraries on its link line.
+list(FILTER QV_WIN_SOURCES EXCLUDE REGEX "/win32/main\\.cpp$|_sim\\.cpp$|/cli/win32/")
 add_library(qvwin STATIC ${QV_WIN_SOURCES})
 target_link_libraries(qvwin PUBLIC qvcore ${QV_WIN_LIBS})
 target_compile_options(qvwin PRIVATE ${QV_WARNINGS})
@@ -43,10 +45,16 @@ foreach(kind real sim)
   target_link_options(${program} PRIVATE -municode)
   target_compile_options(${program} PRIVATE ${QV_WARNINGS})
 endforeach()
+include(${CMAKE_SOURCE_DIR}/cmake/Strip.cmake)
+qv_ship_stripped(QV318_Driver_real QV318_Driver_sim)
 
-# The command-line companion, a console program over the same core.
-add_executable(qv318ctl ${CMAKE_SOURCE_DIR}/src/cli/win32/main.cpp)
-target_link_libraries(qv318ctl PRIVATE qvwin)
+# The command-line companion, a console program over the same core, hardened as the tray
+# program is: HID.DLL delay-loaded.
+file(GLOB QV_CLI_WIN_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/cli/win32/*.cpp)
+add_executable(qv318ctl ${QV_CLI_WIN_SOURCES})
+target_link_libraries(qv318ctl PRIVATE qvwin ${QV_DELAY_LIBS} delayimp)
+add_dependencies(qv318ctl delay_load_libraries)
+qv_ship_stripped(qv318ctl)
 target_link_options(qv318ctl PRIVATE -municode)
 target_compile_options(qv318ctl PRIVATE ${QV_WARNINGS})
 

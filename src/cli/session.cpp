@@ -3,15 +3,13 @@
 #include <algorithm>
 #include <vector>
 
+#include "config/mouse_link.h"
+
 namespace qv::cli {
 
 Session::Session(HidBus& bus, Pause& pause) : link_(bus, state_, boxes_), protocol_(link_, state_, boxes_, pause) {}
 
-bool Session::Read(ConfigImage& image) {
-  image.Clear();
-  state_.scrambling = 1;  // the mouse always scrambles once it has been read
-  return protocol_.ReadOperation(image);
-}
+bool Session::Read(ConfigImage& image) { return ReadMouseMemory(protocol_, state_, image); }
 
 std::optional<std::string> Session::Verify(const ConfigImage& written) {
   ConfigImage actual;

@@ -27,6 +27,13 @@ class FileSimStore final : public SimMouseStore {
   StdFileSystem files_;
 };
 
+bool WriteWhole(const std::filesystem::path& file, std::span<const uint8_t> content) {
+  std::ofstream out(file, std::ios::binary | std::ios::trunc);
+  out.write(reinterpret_cast<const char*>(content.data()), static_cast<std::streamsize>(content.size()));
+  out.close();
+  return !out.fail();
+}
+
 }  // namespace
 
 std::filesystem::path PathOf(std::u16string_view path) { return std::filesystem::path(std::u16string(path)); }
@@ -59,19 +66,19 @@ std::nullopt_t StdFileSystem::Failed(int error) {
   return std::nullopt;
 }
 
+// As the tray program replaces its files: the new content into a file beside the target,
+// flushed to the disk, then renamed over the target, so that the old or the new file is
+// there whenever the process or the machine stops.
 bool StdFileSystem::Replace(std::u16string_view path, std::span<const uint8_t> content) {
   const std::filesystem::path target = PathOf(path);
   std::filesystem::path temporary = target;
   temporary += ".new";
-  {
-    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(content.data()), static_cast<std::streamsize>(content.size()));
-    if (!out.flush()) {
-      lastError_ = static_cast<uint32_t>(errno);
-      return false;
-    }
-  }
   std::error_code error;
+  if (!WriteWhole(temporary, content) || !FlushToDisk(temporary)) {
+    lastError_ = static_cast<uint32_t>(errno);
+    std::filesystem::remove(temporary, error);
+    return false;
+  }
   std::filesystem::rename(temporary, target, error);
   lastError_ = static_cast<uint32_t>(error ? error.default_error_condition().value() : 0);
   if (error) std::filesystem::remove(temporary, error);

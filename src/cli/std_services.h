@@ -31,6 +31,10 @@ class StdFileSystem final : public FileSystem {
   uint32_t lastError_ = 0;
 };
 
+// Flushes a written, closed file from the system's cache to the disk; false with errno set.
+// The platform's own call: cli/linux/ (fsync) and cli/win32/ (FlushFileBuffers).
+bool FlushToDisk(const std::filesystem::path& file);
+
 class SleepPause final : public Pause {
  public:
   void Sleep(uint32_t milliseconds) override;

@@ -8,12 +8,9 @@ namespace {
 // Bytes of blocks never read must not go back over the mouse's own data: read them first.
 bool EnsureCompleteImage(AppState& state, MouseLink& mouse) {
   if (state.imageComplete) return true;
-  state.image.Clear();
-  state.scrambling = 1;
-  if (!mouse.ReadOperation(state.image)) return false;
+  if (!ReadMouseMemory(mouse, state, state.image)) return false;
   state.imageComplete = true;
   state.dpiSelector = state.image.DpiSelector();
-  state.snipeDpiSelector = state.dpiSelector;
   return true;
 }
 

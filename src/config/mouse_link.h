@@ -1,5 +1,6 @@
 #pragma once
 // The three transfer sequences with the mouse, as the Apply pipeline and start-up see them.
+#include "model/app_state.h"
 #include "model/config_image.h"
 
 namespace qv {
@@ -22,5 +23,11 @@ class MouseLink {
   // Status and all five blocks from the image to the mouse.
   virtual WriteResult WriteOperation(const ConfigImage& image) = 0;
 };
+
+// How every reader reads the mouse's whole memory (start-up and arrivals, Apply, the
+// command line): `image` is zeroed first, so that a failed read leaves nothing stale in it,
+// and state.scrambling is set, since the mouse scrambles its answers once it has been read.
+// True only when every transfer succeeded.
+bool ReadMouseMemory(MouseLink& mouse, AppState& state, ConfigImage& image);
 
 }  // namespace qv

@@ -21,6 +21,4 @@ std::u16string SkinDirectory(const LocalPaths& paths, std::u16string_view skinNa
   return paths.skinBase + u"/Skins/" + std::u16string(skinName);
 }
 
-std::u16string MainImagePath(const DisplayState& display) { return display.skinDir + u"/main.png"; }
-
 }  // namespace qv

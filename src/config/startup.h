@@ -32,7 +32,4 @@ void LoadLocalState(std::u16string_view modulePath, StartupFiles services, AppSt
 // The skin directory: skin base, "/Skins/", skin name.
 std::u16string SkinDirectory(const LocalPaths& paths, std::u16string_view skinName);
 
-// The background image that sizes the main window.
-std::u16string MainImagePath(const DisplayState& display);
-
 }  // namespace qv

@@ -8,14 +8,9 @@
 namespace qv {
 namespace {
 
-// The image is zeroed before the read so a failed read leaves nothing stale in it.
 void ReadConfiguration(const DeviceContext& c) {
-  c.state.scrambling = 1;
-  c.state.image.Clear();
-  c.state.imageComplete = c.mouse.ReadOperation(c.state.image);
-  const uint8_t selector = c.state.image.DpiSelector();
-  c.state.dpiSelector = selector;
-  c.state.snipeDpiSelector = selector;
+  c.state.imageComplete = ReadMouseMemory(c.mouse, c.state, c.state.image);
+  c.state.dpiSelector = c.state.image.DpiSelector();
 }
 
 DeviceChangeResult LoseMouse(const DeviceContext& c) {

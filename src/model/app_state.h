@@ -15,7 +15,6 @@ struct TextColour {
 };
 
 struct DisplayState {
-  uintptr_t mainWindow = 0;
   TextColour textColour;
   std::u16string skinDir;
   std::u16string skinName;
@@ -31,9 +30,8 @@ struct AppState {
   UiRecord savedCopy;
   int connected = 0;
   int scrambling = 0;
-  uint8_t dpiSelector = 0;       // block-set byte 193, read by the page and Apply
-  uint8_t snipeDpiSelector = 0;  // the same byte, read by the snipe dialog
-  uint8_t firstRun = 0;          // byte 0 of config.bin as loaded
+  uint8_t dpiSelector = 0;  // block-set byte 193: the mouse's DPI table, for the page, its dialogs and Apply
+  uint8_t firstRun = 0;     // byte 0 of config.bin as loaded
   int cancelPending = 0;
   DisplayState display;
 };

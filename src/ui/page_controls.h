@@ -41,11 +41,10 @@ class PageControls {
   virtual bool Exists(int id) const = 0;
 
   // A list box (WS_CHILD | WS_VISIBLE | WS_BORDER | LBS_NOTIFY, the page's list colours)
-  // holding `items` in order. The defaults stand for a platform that has no list boxes yet:
-  // it shows no list and so never has a selection.
-  virtual void CreateList(int /*id*/, const layout::Rect& /*rect*/, std::span<const std::u16string> /*items*/) {}
+  // holding `items` in order.
+  virtual void CreateList(int id, const layout::Rect& rect, std::span<const std::u16string> items) = 0;
   // LB_GETCURSEL of list `id`: none when it has no selection (LB_ERR) or does not exist.
-  virtual std::optional<int> Selection(int /*id*/) const { return std::nullopt; }
+  virtual std::optional<int> Selection(int id) const = 0;
 };
 
 }  // namespace qv

@@ -17,7 +17,7 @@ enum class PressKind {
   Close,              // close the channels, delete the tray icon, end the process with code 0
   Back,               // PaintMainPage
   Cancel,             // saved copy back into the record, set cancel-pending, hide the window
-  OpenWebAddress,     // ShellExecuteW "open" on the web address text, SW_SHOWNORMAL
+  OpenWebAddress,     // open the user's guide in the language shown, through the unelevated desktop shell
   CloseLists,         // CloseListsAwayFrom with the press point
   ShowModeA,          // ShowModeA
   ShowModeB,          // ShowModeB

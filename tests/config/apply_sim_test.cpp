@@ -29,7 +29,7 @@ class ApplySimTest : public ::testing::Test {
     state.scrambling = 1;
     state.image.Clear();
     state.imageComplete = protocol.ReadOperation(state.image);
-    state.dpiSelector = state.snipeDpiSelector = state.image.DpiSelector();
+    state.dpiSelector = state.image.DpiSelector();
     return true;
   }
   ApplyServices Services() { return {protocol, files, profile, messages, u"no mouse"}; }

@@ -43,7 +43,7 @@ class ApplyTest : public ::testing::Test {
     state.image = mouse.memory;
     state.imageComplete = true;
     state.connected = 1;
-    state.dpiSelector = state.snipeDpiSelector = kMouseSelector;
+    state.dpiSelector = kMouseSelector;
     state.record = DefaultRecord();
     state.savedCopy = state.record;
     local.paths = DeriveLocalPaths(u"C:\\Mouse\\QV318_Driver.exe");
@@ -265,7 +265,7 @@ TEST_F(ApplyTest, IncompleteImageIsReadAgainBeforeAnythingIsWritten) {
   state.imageComplete = false;
   state.image.Clear();
   state.image.StatusRate() = 0x55;  // leftovers of the broken read
-  state.dpiSelector = state.snipeDpiSelector = 0;
+  state.dpiSelector = 0;
   mouse.memory.Field(blockset::kDpiSelector) = 3;
   Apply();
   ASSERT_EQ(log.size(), 4u + 16u);
@@ -274,7 +274,6 @@ TEST_F(ApplyTest, IncompleteImageIsReadAgainBeforeAnythingIsWritten) {
   EXPECT_THAT(mouse.imageZeroedBeforeRead, ElementsAre(true));
   EXPECT_TRUE(state.imageComplete);
   EXPECT_EQ(state.dpiSelector, 3);
-  EXPECT_EQ(state.snipeDpiSelector, 3);
   EXPECT_EQ(state.scrambling, 1);
   EXPECT_EQ(SentRange(216, 4), (std::vector<uint8_t>{0x02, 0x04, 0x06, 0x08}));  // selector 3 codes
   EXPECT_TRUE(std::equal(mouse.memory.BlockSet().begin(), mouse.memory.BlockSet().begin() + 128,

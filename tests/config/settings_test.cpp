@@ -196,7 +196,6 @@ TEST_F(StartupTest, LoadsRecordLanguageNamesSkinAndColour) {
   EXPECT_EQ(local.settings.section, u"Setting-CHS");
   EXPECT_EQ(local.settings.KeyName(KeyMode::A, 1), u"左键");
   EXPECT_EQ(state.display.skinDir, u"C:\\Mouse\\/Skins/Carbon");
-  EXPECT_EQ(MainImagePath(state.display), u"C:\\Mouse\\/Skins/Carbon/main.png");
   EXPECT_EQ(state.display.skinName, u"Carbon");
   EXPECT_EQ(state.display.textColour.red, 44);
   EXPECT_EQ(state.display.textColour.green, 128);

@@ -55,7 +55,6 @@ TEST_F(DeviceEventsTest, StartUpOpensAndReadsTheMouse) {
   EXPECT_EQ(state.image.bytes, sim.Memory());
   EXPECT_TRUE(state.imageComplete);
   EXPECT_EQ(state.dpiSelector, 2);
-  EXPECT_EQ(state.snipeDpiSelector, 2);
   EXPECT_TRUE(shell.notices.empty());
 }
 

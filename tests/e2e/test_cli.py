@@ -2,6 +2,9 @@
 Debian package holds what it should and its program runs."""
 
 import os
+import pty
+import re
+import select
 import shutil
 import subprocess
 import tempfile
@@ -40,6 +43,43 @@ class WindowsAndLinuxAgree(unittest.TestCase):
                 windows = run(["wine", str(DIST / "qv318ctl.exe"), *args], self.work)
                 self.assertEqual(windows[:2], linux[:2], windows[2])
         self.assertIn("Stage 2: 750 DPI, on", run([str(NATIVE), "--sim", "memory.bin", "dump"], self.work)[1])
+
+
+def run_on_terminal(command, cwd, timeout=60):
+    """What a command shows on a terminal: Wine gives a program whose output is a terminal a
+    console of its own, whose code page is the OEM one, not UTF-8."""
+    main, side = pty.openpty()
+    process = subprocess.Popen(command, cwd=cwd, stdin=side, stdout=side, stderr=side)
+    os.close(side)
+    shown = b""
+    try:
+        while select.select([main], [], [], timeout)[0]:
+            try:
+                chunk = os.read(main, 4096)
+            except OSError:  # the terminal's other side closed: the program has ended
+                break
+            if not chunk:
+                break
+            shown += chunk
+        process.wait(timeout)
+    finally:
+        if process.poll() is None:
+            process.kill()
+            process.wait(10)
+        os.close(main)
+    # The console draws with escape sequences, and may skip blanks by moving the cursor.
+    text = re.sub(r"\x1b\[(\d*)C", lambda m: " " * int(m.group(1) or 1), shown.decode("utf-8", "replace"))
+    return re.sub(r"\x1b\[[0-9;?]*[A-Za-z]|\x1b\][^\x07]*\x07|\r", "", text)
+
+
+class WindowsConsole(unittest.TestCase):
+    def test_a_file_name_beyond_ascii_reads_right_on_a_console_and_stays_utf8_in_a_pipe(self):
+        with tempfile.TemporaryDirectory(prefix="qv318ctl-") as work:
+            command = ["wine", str(DIST / "qv318ctl.exe"), "--sim", "memory.bin", "backup"]
+            shown = run_on_terminal(command + ["Zürich 1.qvb"], work)
+            self.assertIn("Saved the mouse's memory to Zürich 1.qvb.", shown)
+            rc, out, err = run(command + ["Zürich 2.qvb"], work)
+            self.assertEqual((rc, out), (0, "Saved the mouse's memory to Zürich 2.qvb.\n"), err)
 
 
 class DebianPackage(unittest.TestCase):

@@ -11,7 +11,7 @@ import unittest
 import zipfile
 from pathlib import Path
 
-from harness import DIST, EXE, ROOT, main_window_count, probe, probe_ok, wait_until, xdotool
+from harness import DIST, DIST_SIM, EXE, ROOT, main_window_count, probe, probe_ok, wait_until, xdotool
 
 VERSION = re.search(r"project\(QV318 VERSION ([0-9.]+)",
                     (ROOT / "CMakeLists.txt").read_text(encoding="utf-8")).group(1)
@@ -194,6 +194,22 @@ class Installer(unittest.TestCase):
 def key_to_uninstaller(key):
     window = xdotool("search", "--onlyvisible", "--name", "QV318 Driver Uninstall").split()[0]
     xdotool("windowfocus", "--sync", window, "key", key)
+
+
+class ShippedExecutables(unittest.TestCase):
+    def test_the_exes_ship_stripped_and_the_real_one_holds_nothing_of_the_simulator(self):
+        # The zip and the installer hold the layout's files as they are (PortableZip,
+        # Installer), so the layouts are what ships.
+        for exe in (DIST / EXE, DIST_SIM / EXE, DIST / "qv318ctl.exe"):
+            with self.subTest(exe=str(exe)):
+                sections = subprocess.run(["x86_64-w64-mingw32-objdump", "-h", str(exe)],
+                                          capture_output=True, text=True, check=True).stdout
+                self.assertEqual([s for s in sections.split() if s.startswith(".debug_")], [])
+                self.assertLess(exe.stat().st_size, 4 * 2**20)  # 13 MB with its debug information
+        # Neither the simulated mouse's type (its RTTI name) nor its file names.
+        real = (DIST / EXE).read_bytes().lower()
+        for text in (b"simmouse", "simmouse".encode("utf-16-le")):
+            self.assertTrue(text not in real, f"{text!r} in the real {EXE}")  # not a dump of the exe
 
 
 class PortableZip(unittest.TestCase):

@@ -47,7 +47,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   fuzz::Require(fuzz::IsKeyNameSection(local.settings.section), "the key-name section is one of three");
   fuzz::Require(state.display.skinDir == SkinDirectory(local.paths, local.settings.skinName),
                 "the skin folder is the one named");
-  MainImagePath(state.display);
   SetDefaultKeyNames(local.settings, LanguageFromCode(state.display.languageCode));
   WriteKeyNames(profile, local.paths.settingsFile, local.settings);
 

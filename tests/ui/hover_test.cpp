@@ -87,6 +87,36 @@ TEST(PageHover, HighlightRestoresItsNeighboursFirst) {
   EXPECT_EQ(f.session.hover.count(), 3u) << "Apply, Back and key box 2";
 }
 
+// Apply and Cancel touch, so the pointer crosses from one to the other without a move off
+// the buttons that would restore the first: the hover on the second must restore it.
+TEST(PageHover, MovingStraightBetweenApplyAndCancelLeavesOnlyTheNewOneLit) {
+  struct Case {
+    HoverItem from, to;
+    layout::Rect fromRect, toRect;
+  };
+  const Case cases[] = {
+      {kHoverApply, kHoverCancel, layout::kApplyButton, layout::kCancelButton},
+      {kHoverCancel, kHoverApply, layout::kCancelButton, layout::kApplyButton},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.from == kHoverApply ? "Apply to Cancel" : "Cancel to Apply");
+    PageFixture f;
+    f.session.state = PageState::Shown;
+    f.session.hover[c.from] = true;
+    const int x = (c.toRect.left + c.toRect.right) / 2, y = (c.toRect.top + c.toRect.bottom) / 2;
+    ASSERT_EQ(OnPageMouseMove(f.session, x, y), MoveAnswer::Track);
+    ASSERT_EQ(HoverItemAt(f.session, x, y), c.to);
+    Highlight(f.page, c.to, f.log);
+    EXPECT_TRUE(f.log.DrewImageAt(u"/button-normal.png", c.fromRect));
+    const std::vector<Call> images = f.log.Of(CallKind::Image);
+    ASSERT_FALSE(images.empty());
+    EXPECT_EQ(images.back().what, u"/button-over.png");
+    EXPECT_EQ(images.back().rect.left, c.toRect.left);
+    EXPECT_FALSE(f.session.hover[c.from]);
+    EXPECT_TRUE(f.session.hover[c.to]);
+  }
+}
+
 TEST(PageHover, RestoringDrawsEveryButtonButOneKeyBox) {
   PageFixture f;
   for (HoverItem item : {kHoverCancel, kHoverSkins, KeyBoxHover(2), KeyBoxHover(3)}) f.session.hover[item] = true;

@@ -88,7 +88,6 @@ BOOL CVelmoDlg::OnInitDialog() {
   controls_.SetOwner(hwnd());
   SetWindowIcons();
   MakeToolWindow();
-  state_.display.mainWindow = reinterpret_cast<uintptr_t>(hwnd());
   taskbarCreatedMessage_ = RegisterWindowMessageW(L"TaskbarCreated");
   AllowMessagesFromOtherPrograms();
   tray_.Add(hwnd(), icon_);

@@ -2,9 +2,9 @@
 // handler asks the page core what to do and carries the answer out.
 #include "app/win32/velmo_dlg.h"
 
-#include <shellapi.h>
 #include <windowsx.h>
 
+#include "app/win32/unelevated_open.h"
 #include "common/win32/wide.h"
 #include "config/apply.h"
 #include "config/settings.h"
@@ -175,7 +175,7 @@ void CVelmoDlg::RunApply(bool ok) {
 
 void CVelmoDlg::OpenGuide() {
   const std::u16string guide = GuidePath(local_.paths.skinBase, state_.display.languageCode);
-  ShellExecuteW(hwnd(), L"open", W(guide), nullptr, nullptr, SW_SHOWNORMAL);
+  OpenUnelevated(hwnd(), guide);
 }
 
 void CVelmoDlg::ChooseStageColour(int stage) {

@@ -6,7 +6,9 @@
 #include <vector>
 
 #include "cli/commands.h"
+#include "cli/win32/console_output.h"
 #include "common/text.h"
+#include "common/win32/dll_search.h"
 #include "device/win32/setupapi_hid_bus.h"
 
 namespace {
@@ -19,8 +21,10 @@ class WindowsPlatform final : public qv::cli::Platform {
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
+  qv::win::LoadDllsFromSystem32Only();  // first of all: it may run from an administrator's prompt
   std::vector<std::string> args;
   for (int i = 1; i < argc; ++i) args.push_back(qv::ToUtf8(reinterpret_cast<const char16_t*>(argv[i])));
   WindowsPlatform platform;
-  return qv::cli::RunProgram(args, std::cout, std::cerr, platform);
+  qv::cli::ConsoleOutput out(STD_OUTPUT_HANDLE, std::cout), err(STD_ERROR_HANDLE, std::cerr);
+  return qv::cli::RunProgram(args, out.Stream(), err.Stream(), platform);
 }

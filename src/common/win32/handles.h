@@ -70,6 +70,13 @@ struct DeviceNotifyTraits {
   static void Close(HDEVNOTIFY h) { UnregisterDeviceNotification(h); }
 };
 
+// A COM interface pointer: released, not closed.
+template <typename I>
+struct ComTraits {
+  static I* Invalid() { return nullptr; }
+  static void Close(I* p) { p->Release(); }
+};
+
 using UniqueFileHandle = UniqueResource<HANDLE, KernelHandleTraits>;
 using UniqueHandle = UniqueResource<HANDLE, NullHandleTraits>;
 using UniqueFont = UniqueResource<HFONT, GdiObjectTraits<HFONT>>;
@@ -81,6 +88,8 @@ using UniqueMemoryDc = UniqueResource<HDC, MemoryDcTraits>;
 using UniqueFind = UniqueResource<HANDLE, FindTraits>;
 using UniqueDeviceNotify = UniqueResource<HDEVNOTIFY, DeviceNotifyTraits>;
 using UniqueWindow = UniqueResource<HWND, WindowTraits>;  // windows this code created itself
+template <typename I>
+using UniqueCom = UniqueResource<I*, ComTraits<I>>;
 
 // A window's device context from GetDC, released to its window.
 class UniqueWindowDc {

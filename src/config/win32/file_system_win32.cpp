@@ -4,6 +4,7 @@
 
 #include "common/win32/handles.h"
 #include "common/win32/wide.h"
+#include "config/win32/replace_file_win32.h"
 #include "config/win32/save_hold_win32.h"
 
 namespace qv::win {
@@ -31,12 +32,10 @@ bool Writable(std::u16string_view path) {
 bool WriteAll(HANDLE file, std::span<const uint8_t> content) {
   DWORD written = 0;
   const auto size = static_cast<DWORD>(content.size());
-  return WriteFile(file, content.data(), size, &written, nullptr) && written == size && FlushFileBuffers(file);
+  return WriteFile(file, content.data(), size, &written, nullptr) && written == size;
 }
 
 }  // namespace
-
-std::u16string ReplacementPath(std::u16string_view path) { return std::u16string(path) + u".new"; }
 
 bool Win32FileSystem::Fail() {
   lastError_ = GetLastError();
@@ -67,26 +66,13 @@ bool Win32FileSystem::Replace(std::u16string_view path, std::span<const uint8_t>
   SavePoint(u"replace: start");
   // A file we may not write (read-only, locked) keeps its content and reports why.
   if (!Writable(path)) return Fail();
-  const std::u16string fresh = ReplacementPath(path);
-  {
+  const bool replaced = ReplaceAtomically(path, u"replace", [&](const std::u16string& fresh) {
     const UniqueFileHandle file = Open(fresh, GENERIC_WRITE, CREATE_ALWAYS);
-    if (!file) return Fail();
+    if (!file) return false;
     SavePoint(u"replace: new file created, empty");
-    if (!WriteAll(file.get(), content)) {
-      Fail();
-      DeleteFileW(Wide(fresh).c_str());
-      return false;
-    }
-    SavePoint(u"replace: new file written and flushed, still open");
-  }
-  SavePoint(u"replace: new file closed, not moved");
-  if (!MoveFileExW(Wide(fresh).c_str(), Wide(path).c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-    Fail();
-    DeleteFileW(Wide(fresh).c_str());
-    return false;
-  }
-  SavePoint(u"replace: moved into place");
-  return true;
+    return WriteAll(file.get(), content);
+  });
+  return replaced || Fail();
 }
 
 }  // namespace qv::win

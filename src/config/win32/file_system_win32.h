@@ -16,7 +16,4 @@ class Win32FileSystem final : public FileSystem {
   uint32_t lastError_ = 0;
 };
 
-// The file written beside path before it takes path's place.
-std::u16string ReplacementPath(std::u16string_view path);
-
 }  // namespace qv::win

@@ -4,6 +4,7 @@
 
 #include "common/win32/handles.h"
 #include "common/win32/wide.h"
+#include "config/win32/replace_file_win32.h"
 #include "config/win32/save_hold_win32.h"
 
 namespace qv::win {
@@ -37,24 +38,15 @@ void Win32ProfileStore::Put(std::u16string_view file, std::u16string_view sectio
 void Win32ProfileStore::PutAll(std::u16string_view file, std::u16string_view section,
                                std::span<const ProfileEntry> entries) {
   CreateUnicodeFileIfMissing(file);
-  const std::wstring target = Wide(file);
-  const std::wstring copy = target + L".new";
-  if (!CopyFileW(target.c_str(), copy.c_str(), FALSE)) return ProfileStore::PutAll(file, section, entries);
-  SavePoint(u"profile: copy made");
-  for (const ProfileEntry& entry : entries) {
-    WritePrivateProfileStringW(Wide(section).c_str(), Wide(entry.key).c_str(), Wide(entry.value).c_str(), copy.c_str());
-  }
-  SavePoint(u"profile: copy written");
-  if (const UniqueFileHandle written{CreateFileW(copy.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                                 nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)}) {
-    FlushFileBuffers(written.get());
-  }
-  SavePoint(u"profile: copy flushed");
-  if (!MoveFileExW(copy.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-    DeleteFileW(copy.c_str());
-    return ProfileStore::PutAll(file, section, entries);
-  }
-  SavePoint(u"profile: moved into place");
+  const bool replaced = ReplaceAtomically(file, u"profile", [&](const std::u16string& copy) {
+    if (!CopyFileW(Wide(file).c_str(), W(copy), FALSE)) return false;
+    SavePoint(u"profile: copy made");
+    for (const ProfileEntry& entry : entries) {
+      WritePrivateProfileStringW(Wide(section).c_str(), Wide(entry.key).c_str(), Wide(entry.value).c_str(), W(copy));
+    }
+    return true;
+  });
+  if (!replaced) ProfileStore::PutAll(file, section, entries);
 }
 
 }  // namespace qv::win

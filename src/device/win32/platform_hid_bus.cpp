@@ -4,14 +4,7 @@
 
 #include <cwchar>
 
-#include "device/sim_mouse.h"
-#include "device/win32/sim_file_store.h"
-
 namespace qv::win {
-
-std::unique_ptr<HidBus> CreateSimulatedHidBus(const std::u16string& directory) {
-  return std::make_unique<SimMouse>(std::make_unique<SimFileStore>(directory), std::make_unique<ProcessClock>());
-}
 
 DeviceChange ReadDeviceChange(WPARAM wParam, LPARAM lParam) {
   DeviceChange change;

@@ -12,12 +12,9 @@
 namespace qv::win {
 
 // The SetupAPI/HID bus; in the simulated program the simulated mouse, keeping its files
-// (simmouse.bin, simmouse.log) in the program directory. Which one is chosen at link time:
-// platform_hid_bus_real.cpp or platform_hid_bus_sim.cpp.
+// in the program directory. Which one is chosen at link time: platform_hid_bus_real.cpp or
+// platform_hid_bus_sim.cpp, so that the real program holds nothing of the simulator.
 std::unique_ptr<HidBus> CreatePlatformHidBus();
-
-// The simulated mouse with its memory and log in `directory` (no trailing separator).
-std::unique_ptr<HidBus> CreateSimulatedHidBus(const std::u16string& directory);
 
 // Unpacks WM_DEVICECHANGE's wParam and broadcast header. The interface name points into
 // the broadcast, so the result is only good while the message is being handled.

@@ -5,6 +5,7 @@
 #include "common/paths.h"
 #include "common/win32/handles.h"
 #include "common/win32/wide.h"
+#include "device/sim_mouse.h"
 #include "model/config_image.h"
 
 namespace qv::win {
@@ -74,5 +75,9 @@ uint64_t ProcessClock::MillisecondsSinceStart() {
 }
 
 std::u16string ProgramDirectory() { return std::u16string(DirectoryOf(ModulePath())); }
+
+std::unique_ptr<HidBus> CreateSimulatedHidBus(const std::u16string& directory) {
+  return std::make_unique<SimMouse>(std::make_unique<SimFileStore>(directory), std::make_unique<ProcessClock>());
+}
 
 }  // namespace qv::win

@@ -1,8 +1,10 @@
 #pragma once
 // The simulated mouse's files in a directory (the program directory in the simulated
 // build): simmouse.bin holds its memory, simmouse.log gets one line per transfer.
+#include <memory>
 #include <string>
 
+#include "device/hid_bus.h"
 #include "device/sim_store.h"
 
 namespace qv::win {
@@ -36,5 +38,8 @@ class ProcessClock final : public MillisecondClock {
 
 // The directory of the running executable (GetModuleFileNameW), without the separator.
 std::u16string ProgramDirectory();
+
+// The simulated mouse with its memory and log in `directory` (no trailing separator).
+std::unique_ptr<HidBus> CreateSimulatedHidBus(const std::u16string& directory);
 
 }  // namespace qv::win

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "config/config_fakes.h"
+#include "config/win32/replace_file_win32.h"
 #include "config/win32/temp_dir.h"
 
 namespace qv::win {

@@ -1,0 +1,16 @@
+#pragma once
+// Opening a document for the user from the program, which runs elevated: ShellExecuteW
+// here would hand the document's program (the browser, for the user's guide) the
+// administrator's token. Explorer's desktop runs unelevated, so the desktop's own shell is
+// asked to open it instead.
+#include <windows.h>
+
+#include <string>
+
+namespace qv::win {
+
+// Through the desktop's shell (IShellDispatch2::ShellExecute of its view) when there is
+// one to ask; otherwise, or when it refuses, ShellExecuteW "open" from this process.
+void OpenUnelevated(HWND owner, const std::u16string& file);
+
+}  // namespace qv::win
