@@ -45,21 +45,28 @@ def run_to_files(command, timeout, cwd=None):
         return rc, out.read().decode("utf-8", "replace"), err.read().decode("utf-8", "replace")
 
 
-def probe(*args, timeout=15):
-    """Runs qvprobe once and answers (exit code, output). One attempt only: a message sent
-    again after a timeout would reach the program twice and hide a hung handler."""
+def probe_with_errors(*args, timeout=15):
+    """Runs qvprobe once and answers (exit code, output, errors). One attempt only: a message
+    sent again after a timeout would reach the program twice and hide a hung handler."""
     command = f"qvprobe {' '.join(map(str, args))}"
     rc, stdout, stderr = run_to_files(["wine", str(PROBE), *map(str, args)], timeout)
     if rc == 3:
         raise AssertionError(f"the program did not answer {command}: {stderr.strip()}")
+    return rc, stdout, stderr
+
+
+def probe(*args, timeout=15):
+    """qvprobe's exit code and output."""
+    rc, stdout, _ = probe_with_errors(*args, timeout=timeout)
     return rc, stdout
 
 
 def probe_ok(*args, timeout=15):
-    """qvprobe for a request that must succeed; answers its output."""
-    rc, out = probe(*args, timeout=timeout)
+    """qvprobe for a request that must succeed; answers its output. A failure says what the
+    probe and Wine wrote, so a start of Wine that failed can be told from a missing window."""
+    rc, out, err = probe_with_errors(*args, timeout=timeout)
     if rc != 0:
-        raise AssertionError(f"qvprobe {' '.join(map(str, args))} exited {rc}: {out.strip()}")
+        raise AssertionError(f"qvprobe {' '.join(map(str, args))} exited {rc}: {out.strip()} {err.strip()[-2000:]}")
     return out
 
 
