@@ -115,7 +115,8 @@ static NTSTATUS WINAPI dispatch_power(DEVICE_OBJECT* device, IRP* irp) {
   return PoCallDriver(((struct vm_bus*)node)->lower, irp);
 }
 
-/* The bus opens for vmousectl; a refusing child opens for nobody (the reason it exists). */
+/* The bus opens for vmousectl; a child is opened by nobody (a refusing child's interface
+   leads nowhere, child.c), and refuses it where a system asks. */
 static NTSTATUS WINAPI dispatch_create(DEVICE_OBJECT* device, IRP* irp) {
   struct vm_node* node = device->DeviceExtension;
   irp->IoStatus.Information = 0;

@@ -39,6 +39,7 @@ struct vm_child {
   unsigned unit; /* 1.. */
   unsigned index;
   const struct vm_collection* shape;
+  wchar_t name[64];         /* the device's own name */
   UNICODE_STRING hid_link; /* the interface a refusing device presents itself */
   KSPIN_LOCK reads_lock;
   LIST_ENTRY reads; /* IOCTL_HID_READ_REPORT requests: no input ever comes */

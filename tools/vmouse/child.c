@@ -62,17 +62,26 @@ static NTSTATUS target_relation(DEVICE_OBJECT* device, IRP* irp) {
   return STATUS_SUCCESS;
 }
 
-/* A refusing device has no function driver: it presents its HID interface itself. */
+/* A refusing device has no function driver: it presents its HID interface itself, then takes
+   away the link from the interface's name to the device. The system still lists the
+   interface, and every open of it fails: Wine 8 opens a device whatever the driver answers
+   to IRP_MJ_CREATE, so a refusal there would not reach the caller. */
 static NTSTATUS start(DEVICE_OBJECT* device, struct vm_child* child) {
   NTSTATUS status;
   if (wcscmp(child->shape->compatible, L"VMOUSE\\REFUSES_OPEN") != 0) return STATUS_SUCCESS;
   status = IoRegisterDeviceInterface(device, &VM_GUID_DEVINTERFACE_HID, NULL, &child->hid_link);
-  if (NT_SUCCESS(status)) IoSetDeviceInterfaceState(&child->hid_link, TRUE);
-  return status;
+  if (!NT_SUCCESS(status)) return status;
+  IoSetDeviceInterfaceState(&child->hid_link, TRUE);
+  IoDeleteSymbolicLink(&child->hid_link);
+  return STATUS_SUCCESS;
 }
 
+/* The link comes back first, for the system takes it away as it announces the removal. */
 static void stop(struct vm_child* child) {
+  UNICODE_STRING name;
   if (child->hid_link.Buffer == NULL) return;
+  RtlInitUnicodeString(&name, child->name);
+  IoCreateSymbolicLink(&child->hid_link, &name);
   IoSetDeviceInterfaceState(&child->hid_link, FALSE);
   RtlFreeUnicodeString(&child->hid_link);
   child->hid_link.Buffer = NULL;
@@ -147,13 +156,13 @@ NTSTATUS vm_child_pnp(DEVICE_OBJECT* device, IRP* irp) {
 NTSTATUS vm_child_create(struct vm_bus* bus, unsigned unit, unsigned index, const struct vm_collection* shape,
                          DEVICE_OBJECT** created) {
   static LONG created_count;
-  wchar_t name_text[ID_CHARS];
+  wchar_t name_text[64];
   UNICODE_STRING name;
   DEVICE_OBJECT* device;
   struct vm_child* child;
   NTSTATUS status;
   /* Named, for Wine links a device interface to the device's name. */
-  _snwprintf(name_text, ID_CHARS, L"\\Device\\VMOUSE#%u&%u&%ld", unit, index, InterlockedIncrement(&created_count));
+  _snwprintf(name_text, 64, L"\\Device\\VMOUSE#%u&%u&%ld", unit, index, InterlockedIncrement(&created_count));
   RtlInitUnicodeString(&name, name_text);
   status = IoCreateDevice(bus->self->DriverObject, sizeof *child, &name, FILE_DEVICE_UNKNOWN, 0, FALSE, &device);
   if (!NT_SUCCESS(status)) return status;
@@ -164,6 +173,7 @@ NTSTATUS vm_child_create(struct vm_bus* bus, unsigned unit, unsigned index, cons
   child->unit = unit;
   child->index = index;
   child->shape = shape;
+  RtlCopyMemory(child->name, name_text, sizeof name_text);
   KeInitializeSpinLock(&child->reads_lock);
   InitializeListHead(&child->reads);
   device->Flags &= ~DO_DEVICE_INITIALIZING;

@@ -83,9 +83,11 @@ static const struct vm_collection kForeignMouse[] = {
     {L"VMOUSE\\VID_045E&PID_0040", HID_CHILD, 0x045E, 0x0040, 0x0300, kForeign, sizeof kForeign, VM_NO_CHANNEL, 0, 0},
 };
 
-/* No driver matches it: the bus itself presents it as a HID interface that cannot be opened. */
+/* No driver matches it: the bus itself presents it as a HID interface that cannot be opened,
+   named like a HID node (so the system lists it before the mouse, as a HID device of a
+   smaller vendor id would be on Windows). */
 static const struct vm_collection kRefusing[] = {
-    {L"VMOUSE\\VID_045E&PID_0041", L"VMOUSE\\REFUSES_OPEN", 0x045E, 0x0041, 0x0300, kForeign, sizeof kForeign,
+    {L"HID\\VID_045E&PID_0041", L"VMOUSE\\REFUSES_OPEN", 0x045E, 0x0041, 0x0300, kForeign, sizeof kForeign,
      VM_NO_CHANNEL, 0, 0},
 };
 
