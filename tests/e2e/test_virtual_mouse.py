@@ -149,6 +149,24 @@ class VirtualMouse(unittest.TestCase):
                 self.assertEqual(virtual[0], 0)
         self.assertEqual(self.memory.read_bytes().hex(), (self.work / "sim.bin").read_bytes().hex())
 
+    def test_with_two_mice_qv318ctl_reads_and_writes_one_of_them(self):
+        # Wine lists the same interface of both mice together, the data channels first: a
+        # channel already open must not be replaced by the other mouse's.
+        first, second = bytearray(os.urandom(322)), bytearray(os.urandom(322))
+        first[2 + 193] = second[2 + 193] = 0
+        self.memory.write_bytes(first)
+        other = self.work / "other.bin"
+        other.write_bytes(second)
+        (self.work / "sim.bin").write_bytes(first)
+        self.plug(1)
+        self.vmousectl("plug", other.name, "--log", "other.log", "--unit", "2")
+        self.addCleanup(self.unplug_if_plugged, 2)
+        ctl = lambda *args: run_to_files(["wine", str(DIST / "qv318ctl.exe"), *args], 60, cwd=self.work)[:2]
+        self.assertEqual(ctl("dump", "--json"), ctl("--sim", "sim.bin", "dump", "--json"))
+        self.assertEqual(ctl("set", "rate", "500")[0], 0)
+        self.assertEqual(self.memory.read_bytes()[0], 2)  # 500 Hz
+        self.assertEqual(other.read_bytes(), bytes(second))
+
 
 if __name__ == "__main__":
     unittest.main()
