@@ -125,7 +125,8 @@ foreach(dir ${QV_WIN_TEST_DIRS})
   add_dependencies(${name}_win_tests skin_icon)
   target_include_directories(${name}_win_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests ${CMAKE_SOURCE_DIR}/resources)
   target_compile_options(${name}_win_tests PRIVATE ${QV_WARNINGS} -Wno-maybe-uninitialized)
-  target_compile_definitions(${name}_win_tests PRIVATE QV_SOURCE_DIR="${CMAKE_SOURCE_DIR}" QV_DIST_DIR="${QV_DIST_DIR}")
+  target_compile_definitions(${name}_win_tests PRIVATE QV_SOURCE_DIR="${CMAKE_SOURCE_DIR}" QV_DIST_DIR="${QV_DIST_DIR}"
+                                                     QV_VMOUSE_DIR="${CMAKE_BINARY_DIR}/vmouse")
   qv_add_gtest_cases(${name}_win_tests "win.${name}." ${sources})
 endforeach()
 
@@ -137,6 +138,8 @@ foreach(dir ${QV_TOOL_DIRS})
     add_subdirectory(${dir} ${CMAKE_BINARY_DIR}/tools/${tool})
   endif()
 endforeach()
+
+add_dependencies(device_win_tests vmouse)  # its virtual mouse test drives vmousectl
 
 include(${CMAKE_SOURCE_DIR}/cmake/Dist.cmake)
 include(${CMAKE_SOURCE_DIR}/cmake/Installer.cmake)

@@ -1,5 +1,6 @@
 #include "cli/commands.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <variant>
 
@@ -49,16 +50,19 @@ std::string RoleOf(const HidCaps& caps) {
   return text;
 }
 
-// One line per collection of the mouse on the bus; false when there is none.
-bool ListCollections(Environment& env) {
-  HidBus& bus = env.bus;
-  bool found = false;
+struct ListedCollection {
+  std::u16string device;  // the physical device, which tells identical mice apart
+  std::string line;
+};
+
+// Every collection of a mouse on the bus, in the order of the enumeration.
+std::vector<ListedCollection> MouseCollections(HidBus& bus) {
+  std::vector<ListedCollection> listed;
   EnumerationScope scope(bus);
   for (uint32_t member = 0; scope.Begun(); ++member) {
     const HidInterface entry = bus.EnumerateInterface(member);
     if (entry.status == HidEnumStatus::NoMoreItems) break;
     if (!entry.path) continue;
-    const std::string path = ToUtf8(*entry.path);
     const HidOpenResult opened = bus.Open(*entry.path, kAccessNone, kAttributesNone);
     if (opened.handle == kInvalidHidHandle) continue;
     HidHandleOwner handle(bus, opened.handle);
@@ -70,22 +74,39 @@ bool ListCollections(Environment& env) {
     PreparsedOwner preparsed(bus, bus.GetPreparsedData(handle.Get()));
     HidCaps caps;
     if (!preparsed || bus.GetCaps(preparsed.Get(), caps) != HidCapsStatus::Success) continue;
-    if (!found) env.out << "Mouse 04D9:A09E\n";
-    found = true;
-    env.out << "  " << RoleOf(caps) << ": " << path << "\n";
+    listed.push_back({entry.device, RoleOf(caps) + ": " + ToUtf8(*entry.path)});
   }
-  return found;
+  return listed;
+}
+
+// One paragraph per mouse, one line per collection; answers the mice in the order shown.
+std::vector<std::u16string> ListMice(Environment& env) {
+  const std::vector<ListedCollection> listed = MouseCollections(env.bus);
+  std::vector<std::u16string> mice;
+  for (const ListedCollection& c : listed) {
+    if (std::find(mice.begin(), mice.end(), c.device) == mice.end()) mice.push_back(c.device);
+  }
+  for (const std::u16string& mouse : mice) {
+    env.out << "Mouse 04D9:A09E" << (mouse.empty() ? "" : " at " + ToUtf8(mouse)) << "\n";
+    for (const ListedCollection& c : listed) {
+      if (c.device == mouse) env.out << "  " << c.line << "\n";
+    }
+  }
+  return mice;
 }
 
 Outcome List(Environment& env) {
-  const bool found = ListCollections(env);
+  const std::vector<std::u16string> mice = ListMice(env);
   Session session(env.bus, env.pause);
   const bool opened = session.Open();
-  if (!found && !opened) {
+  if (mice.empty() && !opened) {
     env.out << "No mouse could be opened.\n";
     return NoMouse(env);
   }
-  env.out << "Both configuration collections opened: " << (opened ? "yes" : "no") << "\n";
+  env.out << "Both configuration collections opened: " << (opened ? "yes" : "no");
+  // The other commands talk to this one mouse.
+  if (opened && mice.size() > 1) env.out << ", of the mouse at " << ToUtf8(session.Link().Device());
+  env.out << "\n";
   if (!opened) return NoMouse(env);
   return {};
 }

@@ -25,9 +25,13 @@ bool DeviceLink::OpenDevice() {
   if (!list.Begun()) return false;
   for (uint32_t member = 0;; ++member) {
     const HidInterface entry = bus_.EnumerateInterface(member);
-    if (entry.status == HidEnumStatus::NoMoreItems || !entry.path) return Fail();
-    devicePath_ = *entry.path;
-    if (ExamineCollection() == Step::Fail) return Fail();
+    if (entry.status == HidEnumStatus::NoMoreItems) break;
+    // An interface without a path cannot be the mouse's: another device's is no reason to
+    // call the mouse missing.
+    if (entry.path) {
+      devicePath_ = *entry.path;
+      if (ExamineCollection(entry.device) == Step::Fail) return Fail();
+    }
     if (entry.status == HidEnumStatus::OtherError || BothChannelsOpen()) break;
   }
   list.End();
@@ -36,15 +40,23 @@ bool DeviceLink::OpenDevice() {
   return true;
 }
 
-DeviceLink::Step DeviceLink::ExamineCollection() {
+bool DeviceLink::BelongsToOtherMouse(const std::u16string& device) const {
+  return (command_.IsOpen() || data_.IsOpen()) && device != device_;
+}
+
+DeviceLink::Step DeviceLink::ExamineCollection(const std::u16string& device) {
   const HidOpenResult opened = bus_.Open(devicePath_, kAccessNone, kAttributesNone);
-  if (opened.handle == kInvalidHidHandle) return Step::Fail;
+  // Some devices refuse every open (a security key, a device another program holds): not
+  // the mouse, whose collections all open with access 0.
+  if (opened.handle == kInvalidHidHandle) return Step::Continue;
   probe_ = HidHandleOwner(bus_, opened.handle);
 
   HidAttributes attributes;
   bus_.GetAttributes(probe_.Get(), attributes);
   Trace(AttributesDiagnostic(attributes));
-  if (!IsTheMouse(attributes)) {
+  // With several mice of this model plugged in, both channels come from the one whose
+  // first channel was found: commands announced on one must be answered by the same.
+  if (!IsTheMouse(attributes) || BelongsToOtherMouse(device)) {
     probe_.Reset();
     return Step::Continue;
   }
@@ -58,17 +70,19 @@ DeviceLink::Step DeviceLink::ExamineCollection() {
   if (status == HidCapsStatus::InvalidPreparsedData) return Step::Fail;
   Trace(CapsDiagnostic(devicePath_, caps));
 
-  if (Matches(caps, kDataChannelUsage, kDataChannelFeatureLength)) {
-    return OpenChannel(data_, kAttributeNormal, kDataChannelFeatureLength, caps, dataLength_);
+  // A channel already open is never replaced.
+  if (Matches(caps, kDataChannelUsage, kDataChannelFeatureLength) && !data_.IsOpen()) {
+    return OpenChannel(data_, kAttributeNormal, kDataChannelFeatureLength, caps, dataLength_, device);
   }
-  if (Matches(caps, kCommandChannelUsage, kCommandChannelFeatureLength)) {
-    return OpenChannel(command_, kAttributesNone, kCommandChannelFeatureLength, caps, commandLength_);
+  if (Matches(caps, kCommandChannelUsage, kCommandChannelFeatureLength) && !command_.IsOpen()) {
+    return OpenChannel(command_, kAttributesNone, kCommandChannelFeatureLength, caps, commandLength_, device);
   }
   return Step::Continue;  // another collection of the mouse
 }
 
 DeviceLink::Step DeviceLink::OpenChannel(HidHandleOwner& channel, uint32_t attributes, uint16_t length,
-                                         const HidCaps& caps, uint16_t& storedLength) {
+                                         const HidCaps& caps, uint16_t& storedLength,
+                                         const std::u16string& device) {
   const HidOpenResult opened = bus_.Open(devicePath_, kAccessNone, attributes);
   if (opened.handle == kInvalidHidHandle) {
     boxes_.Show(CreateFileErrorMessage(opened.error), u"");
@@ -76,6 +90,7 @@ DeviceLink::Step DeviceLink::OpenChannel(HidHandleOwner& channel, uint32_t attri
   }
   channel = HidHandleOwner(bus_, opened.handle);
   storedLength = length;
+  device_ = device;
   inputLength_ = caps.inputReportByteLength;
   return Step::Continue;
 }

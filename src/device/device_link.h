@@ -23,8 +23,10 @@ class DeviceLink {
 
   // Enumerates the HID interfaces, probes each with access 0 and opens the mouse's
   // keyboard collection as the command channel and its mouse collection as the data
-  // channel. True when both are open (the connected flag is then 1). Handles of an earlier
-  // connection are closed first, and a failed open leaves no channel open.
+  // channel, both of one physical device (the first whose channel is found). An interface
+  // that cannot be probed is passed over. True when both are open (the connected flag is
+  // then 1). Handles of an earlier connection are closed first, and a failed open leaves no
+  // channel open.
   bool OpenDevice();
 
   // Closes the open channels, the command channel first. Called at program end.
@@ -42,12 +44,15 @@ class DeviceLink {
   uint16_t DataLength() const { return dataLength_; }
   uint16_t InputLength() const { return inputLength_; }
   const std::u16string& DevicePath() const { return devicePath_; }
+  // The physical device the open channels belong to (HidInterface::device).
+  const std::u16string& Device() const { return device_; }
 
  private:
   enum class Step { Continue, Fail };
-  Step ExamineCollection();
+  Step ExamineCollection(const std::u16string& device);
+  bool BelongsToOtherMouse(const std::u16string& device) const;
   Step OpenChannel(HidHandleOwner& channel, uint32_t attributes, uint16_t length, const HidCaps& caps,
-                   uint16_t& storedLength);
+                   uint16_t& storedLength, const std::u16string& device);
   bool BothChannelsOpen() const { return command_.IsOpen() && data_.IsOpen(); }
   bool Fail();
   void Trace(const std::u16string& text);
@@ -64,6 +69,7 @@ class DeviceLink {
   uint16_t dataLength_ = 0;
   uint16_t inputLength_ = 0;
   std::u16string devicePath_;
+  std::u16string device_;
   uint8_t arrivalCounter_ = 0;
 };
 

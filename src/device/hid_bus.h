@@ -39,6 +39,10 @@ struct HidInterface {
   HidEnumStatus status = HidEnumStatus::NoMoreItems;
   // The interface's device path; empty when its detail record could not be fetched.
   std::optional<std::u16string> path;
+  // The physical device the interface belongs to: the USB device its HID and interface
+  // nodes lead up to (Windows), the USB device above its hidraw node in sysfs (Linux).
+  // Interfaces with the same value are collections of one mouse; empty when unknown.
+  std::u16string device;
 };
 
 struct HidOpenResult {

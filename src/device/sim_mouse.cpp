@@ -15,6 +15,7 @@ struct SimCollection {
   SimRole role;
   HidAttributes attributes;
   HidCaps caps;  // usage, usage page, input, output, feature lengths
+  std::u16string_view device;  // the USB device the collection's interface belongs to
 };
 
 namespace {
@@ -22,20 +23,22 @@ namespace {
 constexpr uint32_t kErrorFileNotFound = 2;
 constexpr uint16_t kConsumerPage = 0x0C;
 constexpr uint16_t kMouseVersion = 0x0100;
+constexpr std::u16string_view kMouseDevice = u"USB\\VID_04D9&PID_A09E\\5&2C3D4E5F&0&1";
 
 // The foreign collection looks like the data channel in everything but its identifiers.
 constexpr std::array<SimCollection, 4> kCollections{{
     {u"\\\\?\\HID#VID_045E&PID_0040#6&1f2e3d4c&0&0000#{4d1e55b2-f16f-11cf-88cb-001111000030}", SimRole::Foreign,
      {SimMouse::kForeignVendorId, SimMouse::kForeignProductId, 0x0300},
-     {kDataChannelUsage, kGenericDesktopPage, 5, 0, kDataChannelFeatureLength}},
+     {kDataChannelUsage, kGenericDesktopPage, 5, 0, kDataChannelFeatureLength},
+     u"USB\\VID_045E&PID_0040\\5&1A2B3C4D&0&2"},
     {u"\\\\?\\HID#VID_04D9&PID_A09E&MI_00#7&2a4b6c8d&0&0000#{4d1e55b2-f16f-11cf-88cb-001111000030}", SimRole::Data,
      {kMouseVendorId, kMouseProductId, kMouseVersion},
-     {kDataChannelUsage, kGenericDesktopPage, 8, 0, kDataChannelFeatureLength}},
+     {kDataChannelUsage, kGenericDesktopPage, 8, 0, kDataChannelFeatureLength}, kMouseDevice},
     {u"\\\\?\\HID#VID_04D9&PID_A09E&MI_01&Col01#7&1c3e5a7f&0&0000#{4d1e55b2-f16f-11cf-88cb-001111000030}",
      SimRole::Command, {kMouseVendorId, kMouseProductId, kMouseVersion},
-     {kCommandChannelUsage, kGenericDesktopPage, 8, 1, kCommandChannelFeatureLength}},
+     {kCommandChannelUsage, kGenericDesktopPage, 8, 1, kCommandChannelFeatureLength}, kMouseDevice},
     {u"\\\\?\\HID#VID_04D9&PID_A09E&MI_01&Col02#7&1c3e5a7f&0&0001#{4d1e55b2-f16f-11cf-88cb-001111000030}",
-     SimRole::Other, {kMouseVendorId, kMouseProductId, kMouseVersion}, {1, kConsumerPage, 3, 0, 0}},
+     SimRole::Other, {kMouseVendorId, kMouseProductId, kMouseVersion}, {1, kConsumerPage, 3, 0, 0}, kMouseDevice},
 }};
 
 }  // namespace
@@ -64,8 +67,9 @@ bool SimMouse::BeginEnumeration() {
 }
 
 HidInterface SimMouse::EnumerateInterface(uint32_t memberIndex) {
-  if (!enumerating_ || memberIndex >= listed_.size()) return {HidEnumStatus::NoMoreItems, std::nullopt};
-  return {HidEnumStatus::Found, std::u16string(kCollections[listed_[memberIndex]].path)};
+  if (!enumerating_ || memberIndex >= listed_.size()) return HidInterface{};
+  const SimCollection& c = kCollections[listed_[memberIndex]];
+  return {HidEnumStatus::Found, std::u16string(c.path), std::u16string(c.device)};
 }
 
 void SimMouse::EndEnumeration() {

@@ -19,6 +19,7 @@
 #include "device/device_fakes.h"
 #include "device/sim_memory.h"
 #include "device/sim_mouse.h"
+#include "device/two_mice_bus.h"
 
 namespace qv::cli {
 namespace {
@@ -99,7 +100,7 @@ struct Result {
   std::string error;
 };
 
-Result RunOn(SimMouse& mouse, MemoryFiles& files, const std::vector<std::string>& args) {
+Result RunOn(HidBus& mouse, MemoryFiles& files, const std::vector<std::string>& args) {
   const auto parsed = ParseArguments(args);
   if (const auto* usage = std::get_if<std::string>(&parsed)) return {ExitCode::Usage, "", *usage};
   test::FakePause pause;
@@ -171,6 +172,26 @@ TEST(CliCommands, EachCommandPrintsChangesAndAnswersAsItShould) {
     c.change(expected);
     EXPECT_EQ(mouse.Memory(), expected);
   }
+}
+
+// Identical mice are listed one by one, and the other commands talk to the one named.
+TEST(CliCommands, TwoMiceAreListedApartAndDumpReadsTheOneNamed) {
+  test::TwoMiceBus bus;
+  bus.order = {{1, test::kSimConsumer}, {0, test::kSimData}, {1, test::kSimData}, {1, test::kSimCommand},
+               {0, test::kSimCommand}};
+  bus.mice[0].SetMemory(Fixture());
+  MemoryFiles files;
+  const std::string device = "USB\\VID_04D9&PID_A09E\\5&2C3D4E5F&0&1#";
+  const std::string path = "\\\\?\\HID#VID_04D9&PID_A09E&MI_0";
+  const Result list = RunOn(bus, files, {"list"});
+  EXPECT_EQ(list.code, ExitCode::Ok);
+  const size_t a = list.out.find("Mouse 04D9:A09E at " + device + "A\n  data channel: A" + path + "0#");
+  const size_t b = list.out.find("Mouse 04D9:A09E at " + device + "B\n  other collection");
+  EXPECT_LT(b, a) << list.out;
+  EXPECT_NE(a, std::string::npos) << list.out;
+  EXPECT_THAT(list.out, HasSubstr("  command channel: A" + path + "1&Col01#"));
+  EXPECT_THAT(list.out, HasSubstr("opened: yes, of the mouse at " + device + "A\n"));
+  EXPECT_EQ(RunOn(bus, files, {"dump"}).out, kFixtureDump);
 }
 
 TEST(CliCommands, ApplySendsConfigBinAsTheTrayProgramDoes) {

@@ -3,6 +3,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "common/text.h"
+#include "device/physical_device.h"
 #include "device_fakes.h"
 #include "fake_hid_bus.h"
 
@@ -124,13 +126,32 @@ TEST_F(DeviceLinkTest, EveryOtherFailureIsSilentAndLeavesNothingOpen) {
   EXPECT_TRUE(boxes.shown.empty());
 }
 
+// Another device's interface that cannot be probed is no reason to call the mouse missing.
+TEST_F(DeviceLinkTest, AnInterfaceThatCannotBeProbedIsPassedOver) {
+  const std::pair<const char*, void (*)(test::FakeHidBus&)> cases[] = {
+      {"refuses to open", [](test::FakeHidBus& b) { b.collections[0].opensBeforeFailure = 0; }},
+      {"has no detail path", [](test::FakeHidBus& b) { b.detailFailsAt = 0; }},
+  };
+  for (const auto& [name, arrange] : cases) {
+    SCOPED_TRACE(name);
+    test::FakeHidBus foreign = bus;
+    arrange(foreign);
+    AppState s;
+    DeviceLink l(foreign, s, boxes);
+    EXPECT_TRUE(l.OpenDevice());
+    EXPECT_EQ(s.connected, 1);
+    EXPECT_EQ(foreign.openHandles, 2);
+  }
+  EXPECT_TRUE(boxes.shown.empty());
+}
+
 TEST_F(DeviceLinkTest, AnEnumerationErrorExaminesTheHeldInterfaceOnceMoreAndEndsTheLoop) {
   bus.collections = {test::MouseCollection(kCommand, 6, 8, 9), test::MouseCollection(kConsumer, 1, 0, 3),
                      test::MouseCollection(kData, 2, 65, 8)};
   bus.otherErrorAt = 1;  // member 1 fails; the data of member 0 is still held
   EXPECT_FALSE(link.OpenDevice());
   EXPECT_THAT(bus.enumerated, ElementsAre(0u, 1u));
-  ASSERT_EQ(bus.opens.size(), 4u);
+  ASSERT_EQ(bus.opens.size(), 3u);  // probe, channel, probe again: the open channel is kept
   EXPECT_EQ(bus.opens[2].path, kCommand);
   EXPECT_EQ(bus.openHandles, 0);
 }
@@ -149,6 +170,17 @@ TEST_F(DeviceLinkTest, EveryFourthMouseNotificationActs) {
   for (int i = 0; i < 9; ++i) acted.push_back(link.CountMouseNotification());
   EXPECT_THAT(acted, ElementsAre(false, false, false, true, false, false, false, true, false));
   EXPECT_EQ(link.ArrivalCounter(), 1);
+}
+
+TEST(PhysicalDevice, HidAndInterfaceNodesAreWalkedPast) {
+  const std::pair<std::u16string_view, bool> ids[] = {
+      {u"HID\\VID_04D9&PID_A09E&MI_01&Col01\\7&1C3E5A7F&0&0000", true},
+      {u"hid\\vid_845e&pid_0001\\0&0000&0&0", true},
+      {u"USB\\VID_04D9&PID_A09E&MI_01\\6&2B4D6F8A&0&0001", true},
+      {u"USB\\VID_04D9&PID_A09E\\5&3A1B2C4D&0&1", false},
+      {u"ROOT\\SYSTEM\\0001", false},
+  };
+  for (const auto& [id, interfaceNode] : ids) EXPECT_EQ(IsInterfaceNode(id), interfaceNode) << ToUtf8(id);
 }
 
 }  // namespace

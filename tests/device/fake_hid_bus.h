@@ -17,6 +17,7 @@ struct FakeCollection {
   int opensBeforeFailure = -1;  // -1: every open succeeds
   bool preparsedFails = false;
   bool capsInvalid = false;
+  std::u16string device = u"USB\\VID_04D9&PID_A09E\\A";  // the physical device
 };
 
 inline FakeCollection MouseCollection(std::u16string path, uint16_t usage, uint16_t feature, uint16_t input) {
@@ -54,14 +55,14 @@ class FakeHidBus : public HidBus {
     HidEnumStatus status = HidEnumStatus::Found;
     if (otherErrorAt == member) {
       status = HidEnumStatus::OtherError;
-      if (!lastFound_) return {status, std::nullopt};  // nothing was ever enumerated
+      if (!lastFound_) return {status, std::nullopt, u""};  // nothing was ever enumerated
       member = *lastFound_;  // the interface data is left as the previous member set it
     } else if (member >= collections.size()) {
-      return {HidEnumStatus::NoMoreItems, std::nullopt};
+      return HidInterface{};
     }
-    if (detailFailsAt == member) return {status, std::nullopt};
+    if (detailFailsAt == member) return {status, std::nullopt, u""};
     lastFound_ = member;
-    return {status, collections[member].path};
+    return {status, collections[member].path, collections[member].device};
   }
   void EndEnumeration() override { --openLists; }
 

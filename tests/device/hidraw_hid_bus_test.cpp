@@ -54,6 +54,7 @@ struct Node {
   uint16_t product;
   std::vector<uint8_t> descriptor;
   int openError = 0;
+  std::string usbDevice = "/sys/devices/pci0000:00/0000:00:14.0/usb1/1-2";
 };
 
 struct FakeHidraw final : HidrawSystem {
@@ -76,6 +77,14 @@ struct FakeHidraw final : HidrawSystem {
       char id[40];
       std::snprintf(id, sizeof id, "HID_ID=0003:%08X:%08X\n", node.vendor, node.product);
       return "DRIVER=hid-generic\n" + std::string(id) + "HID_NAME=a device\n";
+    }
+    return std::nullopt;
+  }
+  std::optional<std::string> RealPath(const std::string& path) override {
+    for (const Node& node : nodes) {
+      if (path == std::string(kSysClassHidraw) + "/" + node.name + "/device") {
+        return node.usbDevice + "/1-2:1.0/0003:04D9:A09E.0001";
+      }
     }
     return std::nullopt;
   }
@@ -146,10 +155,11 @@ Fixture BusWith(std::vector<Node> nodes) {
   return {view, std::make_unique<HidrawHidBus>(std::move(system))};
 }
 
-TEST(HidrawBus, TheLinkOpensBothCollectionsAndNeverTouchesAForeignDevice) {
+TEST(HidrawBus, TheLinkOpensBothCollectionsOfOneMouseAndNeverTouchesAForeignDevice) {
   Fixture f = BusWith({{"hidraw0", 0x046D, 0xC31C, kForeignKeyboard},
                        {"hidraw1", 0x04D9, 0xA09E, kCommandInterface},
-                       {"hidraw2", 0x04D9, 0xA09E, kDataInterface}});
+                       {"hidraw2", 0x04D9, 0xA09E, kDataInterface, 0, "/sys/devices/pci0000:00/0000:00:14.0/usb1/1-3"},
+                       {"hidraw3", 0x04D9, 0xA09E, kDataInterface}});
   AppState state;
   test::FakeMessageBoxes boxes;
   DeviceLink link(*f.bus, state, boxes);
@@ -157,6 +167,8 @@ TEST(HidrawBus, TheLinkOpensBothCollectionsAndNeverTouchesAForeignDevice) {
   EXPECT_THAT(f.system->opened, Not(Contains("/dev/hidraw0")));
   EXPECT_EQ(link.CommandLength(), 8);
   EXPECT_EQ(link.DataLength(), 65);
+  EXPECT_EQ(f.system->fds.at(static_cast<int>(link.DataChannel()))->name, "hidraw3");  // not the mouse on 1-3
+  EXPECT_EQ(link.Device(), u"/sys/devices/pci0000:00/0000:00:14.0/usb1/1-2");
 
   const std::vector<uint8_t> command = {1, 0xAA, 0xCC, 0xEE, 0xDD, 0x80, 0, 0};
   EXPECT_TRUE(f.bus->SetFeature(link.CommandChannel(), command));

@@ -36,24 +36,42 @@ bool IsConfigurationCollection(const HidCaps& caps) {
 
 int Fd(HidHandle handle) { return static_cast<int>(handle); }
 
+// A hidraw node's device is a HID device below a USB interface below the USB device:
+// ".../usb1/1-2/1-2:1.0/0003:04D9:A09E.0001" leads to ".../usb1/1-2", shared by the
+// mouse's two interfaces. Other buses keep whatever lies two levels up.
+std::string PhysicalDevice(const std::string& hidDevice) {
+  std::string path = hidDevice;
+  for (int level = 0; level < 2; ++level) {
+    const size_t slash = path.rfind('/');
+    if (slash == std::string::npos || slash == 0) return hidDevice;
+    path.resize(slash);
+  }
+  return path;
+}
+
 }  // namespace
 
 HidrawHidBus::HidrawHidBus(std::unique_ptr<HidrawSystem> system) : system_(std::move(system)) {}
 
 bool HidrawHidBus::BeginEnumeration() {
   nodes_.clear();
+  denied_.reset();
   std::vector<std::string> names = system_->ListDirectory(kSysClassHidraw);
   std::sort(names.begin(), names.end(), NodeOrder);
   for (const std::string& name : names) {
-    const auto uevent = system_->ReadFile(std::string(kSysClassHidraw) + "/" + name + "/device/uevent");
-    if (uevent && UeventNamesTheMouse(*uevent)) nodes_.push_back(std::string(kDevDirectory) + "/" + name);
+    const std::string device = std::string(kSysClassHidraw) + "/" + name + "/device";
+    const auto uevent = system_->ReadFile(device + "/uevent");
+    if (!uevent || !UeventNamesTheMouse(*uevent)) continue;
+    const std::optional<std::string> resolved = system_->RealPath(device);
+    nodes_.push_back({std::string(kDevDirectory) + "/" + name, resolved ? PhysicalDevice(*resolved) : std::string()});
   }
   return true;
 }
 
 HidInterface HidrawHidBus::EnumerateInterface(uint32_t memberIndex) {
-  if (memberIndex >= nodes_.size()) return {HidEnumStatus::NoMoreItems, std::nullopt};
-  return {HidEnumStatus::Found, FromUtf8(nodes_[memberIndex])};
+  if (memberIndex >= nodes_.size()) return HidInterface{};
+  const Node& node = nodes_[memberIndex];
+  return {HidEnumStatus::Found, FromUtf8(node.path), FromUtf8(node.device)};
 }
 
 void HidrawHidBus::EndEnumeration() { nodes_.clear(); }
@@ -63,7 +81,7 @@ HidOpenResult HidrawHidBus::Open(const std::u16string& path, uint32_t, uint32_t)
   int error = 0;
   const int fd = system_->Open(node, error);
   if (fd < 0) {
-    if (error == EACCES || error == EPERM) denied_ = node;
+    if ((error == EACCES || error == EPERM) && !denied_) denied_ = node;
     return {kInvalidHidHandle, static_cast<uint32_t>(error)};
   }
   return {static_cast<HidHandle>(fd), 0};

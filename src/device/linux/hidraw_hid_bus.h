@@ -33,12 +33,16 @@ class HidrawHidBus final : public HidBus {
   bool SetFeature(HidHandle handle, std::span<const uint8_t> report) override;
   bool GetFeature(HidHandle handle, std::span<uint8_t> report) override;
 
-  // The device node whose open was refused for lack of permission, if any.
+  // The first node of the last enumeration whose open was refused for lack of permission.
   const std::optional<std::string>& DeniedNode() const { return denied_; }
 
  private:
   std::unique_ptr<HidrawSystem> system_;
-  std::vector<std::string> nodes_;  // /dev paths of the listed nodes
+  struct Node {
+    std::string path;    // in /dev
+    std::string device;  // the USB device in sysfs
+  };
+  std::vector<Node> nodes_;
   std::map<HidPreparsed, HidCaps> preparsed_;
   HidPreparsed nextPreparsed_ = 1;
   std::optional<std::string> denied_;

@@ -19,6 +19,8 @@ class HidrawSystem {
   virtual std::vector<std::string> ListDirectory(const std::string& path) = 0;
   // A whole (sysfs) file, nothing when it cannot be read.
   virtual std::optional<std::string> ReadFile(const std::string& path) = 0;
+  // realpath(path): where a sysfs link leads, nothing when it cannot be resolved.
+  virtual std::optional<std::string> RealPath(const std::string& path) = 0;
   // open(path, O_RDWR | O_CLOEXEC): the descriptor, or -1 with errno in `error`.
   virtual int Open(const std::string& path, int& error) = 0;
   virtual void Close(int fd) = 0;

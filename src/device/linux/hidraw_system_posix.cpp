@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdlib>
 #include <fstream>
 #include <sstream>
 
@@ -31,6 +32,13 @@ class PosixHidrawSystem final : public HidrawSystem {
     std::ostringstream text;
     text << in.rdbuf();
     return text.str();
+  }
+  std::optional<std::string> RealPath(const std::string& path) override {
+    char* resolved = realpath(path.c_str(), nullptr);
+    if (resolved == nullptr) return std::nullopt;
+    std::string result = resolved;
+    free(resolved);
+    return result;
   }
   int Open(const std::string& path, int& error) override {
     const int fd = open(path.c_str(), O_RDWR | O_CLOEXEC);

@@ -5,15 +5,38 @@ extern "C" {
 #include <hidsdi.h>
 }
 
+#include <cfgmgr32.h>
+
 #include <vector>
 
 #include "common/win32/wide.h"
+#include "device/physical_device.h"
 
 namespace qv::win {
 namespace {
 
 HANDLE AsHandle(HidHandle handle) { return reinterpret_cast<HANDLE>(handle); }
 PHIDP_PREPARSED_DATA AsPreparsed(HidPreparsed preparsed) { return reinterpret_cast<PHIDP_PREPARSED_DATA>(preparsed); }
+
+std::u16string InstanceId(DEVINST node) {
+  wchar_t id[MAX_DEVICE_ID_LEN + 1] = {};
+  if (CM_Get_Device_IDW(node, id, MAX_DEVICE_ID_LEN, 0) != CR_SUCCESS) return {};
+  return U16(id);
+}
+
+// The instance id of the physical device above a HID node (device/physical_device.h);
+// empty when the walk cannot reach it: Wine answers no parent (CM_Get_Parent is a stub
+// there), and the link then pairs the channels as they come.
+std::u16string PhysicalDevice(DEVINST node) {
+  std::u16string id = InstanceId(node);
+  for (int level = 0; IsInterfaceNode(id); ++level) {
+    DEVINST parent = 0;
+    if (level == kMostInterfaceLevels || CM_Get_Parent(&parent, node, 0) != CR_SUCCESS) return {};
+    node = parent;
+    id = InstanceId(node);
+  }
+  return id;
+}
 
 }  // namespace
 
@@ -33,11 +56,14 @@ HidInterface SetupApiHidBus::EnumerateInterface(uint32_t memberIndex) {
     if (GetLastError() == ERROR_NO_MORE_ITEMS) return entry;
     entry.status = HidEnumStatus::OtherError;
   }
-  entry.path = DetailPath();
+  SP_DEVINFO_DATA node{};
+  node.cbSize = sizeof(node);
+  entry.path = DetailPath(node);
+  if (entry.path) entry.device = PhysicalDevice(node.DevInst);
   return entry;
 }
 
-std::optional<std::u16string> SetupApiHidBus::DetailPath() {
+std::optional<std::u16string> SetupApiHidBus::DetailPath(SP_DEVINFO_DATA& node) {
   DWORD needed = 0;
   SetupDiGetDeviceInterfaceDetailW(list_.get(), &interfaceData_, nullptr, 0, &needed, nullptr);
   if (needed < sizeof(SP_DEVICE_INTERFACE_DETAIL_DATA_W)) return std::nullopt;
@@ -45,7 +71,7 @@ std::optional<std::u16string> SetupApiHidBus::DetailPath() {
   std::vector<DWORD> buffer((needed + sizeof(DWORD) - 1) / sizeof(DWORD));
   auto* detail = reinterpret_cast<SP_DEVICE_INTERFACE_DETAIL_DATA_W*>(buffer.data());
   detail->cbSize = sizeof(SP_DEVICE_INTERFACE_DETAIL_DATA_W);
-  if (!SetupDiGetDeviceInterfaceDetailW(list_.get(), &interfaceData_, detail, needed, nullptr, nullptr)) {
+  if (!SetupDiGetDeviceInterfaceDetailW(list_.get(), &interfaceData_, detail, needed, nullptr, &node)) {
     return std::nullopt;
   }
   const wchar_t* path = detail->DevicePath;

@@ -36,7 +36,8 @@ class SetupApiHidBus final : public HidBus {
   bool GetFeature(HidHandle handle, std::span<uint8_t> report) override;
 
  private:
-  std::optional<std::u16string> DetailPath();
+  // The interface's path, and its device node in `node`.
+  std::optional<std::u16string> DetailPath(SP_DEVINFO_DATA& node);
 
   UniqueDeviceInfoList list_;
   // Kept between members: after an enumeration error the detail is fetched from it as is.
