@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "common/text.h"
+#include "config/mouse_settings.h"
 #include "keyassign/key_decode.h"
 #include "keyassign/selector_dialogs.h"
 #include "model/dpi_tables.h"
@@ -43,9 +44,8 @@ std::string ParameterText(const DecodedKey& key) {
 }
 
 KeyView ViewOfKey(const ConfigImage& image, KeyMode mode, int key) {
-  const size_t table = mode == KeyMode::A ? blockset::kModeAKeyTable : blockset::kModeBKeyTable;
-  const size_t at = table + 2 * *KeyTableSlot(mode, key);
-  const KeyCode code{image.Field(at), image.Field(at + 1)};
+  const std::span<const uint8_t, 2> slot = image.KeySlot(mode, *KeyTableSlot(mode, key));
+  const KeyCode code{slot[0], slot[1]};
   const std::optional<DecodedKey> decoded = DecodeKeyAssignment(code);
   if (!decoded) return {mode, key, "Unknown", "code " + Hex(code.code) + ", type " + Hex(code.type)};
   return {mode, key, ToUtf8(KeyListEntry(kEnglish, static_cast<int>(decoded->type))), ParameterText(*decoded)};
@@ -81,15 +81,9 @@ std::optional<int> RateHz(uint8_t code) {
 }
 
 UiRecord StageRecordOf(const ConfigImage& image) {
+  // The window's own decoding: a stage code outside the table leaves index 0.
   UiRecord record;
-  size_t packed = blockset::kStageColours;
-  for (int stage = 1; stage <= kStageCount; ++stage) {
-    const uint8_t code = image.Field(blockset::kStageCodes + static_cast<size_t>(stage - 1));
-    record.DpiIndex(stage) = static_cast<uint8_t>(std::max(0, DpiIndexOfCode(image.DpiSelector(), code)));
-    record.StageEnabled(stage) = (code & kDpiDisabledBit) == 0 ? 1 : 0;
-    if (record.StageEnabled(stage) == 0) continue;
-    for (uint8_t& channel : record.StageColour(stage)) channel = image.Field(packed++);
-  }
+  DecodeMouseSettings(image, image.DpiSelector(), record);
   return record;
 }
 
