@@ -28,7 +28,7 @@ qv_warm_up_wine() {
 qv_start_xvfb() {
   local n ready
   ready="$(mktemp "${TMPDIR:-/tmp}/qv318-xvfb.XXXXXX")"
-  for n in $(seq "${1:-60}" 99); do
+  for n in $(seq "${1:-60}" 199); do
     [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
     : >"$ready"
     Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp -displayfd 3 3>"$ready" >/dev/null 2>&1 &
