@@ -7,6 +7,7 @@
 #include <string_view>
 #include <utility>
 
+#include "ui/display_scale.h"
 #include "ui/win32/skin_image.h"
 
 namespace qv::win {
@@ -16,6 +17,8 @@ class CanvasBitmap {
  public:
   CanvasBitmap() = default;
   explicit CanvasBitmap(DecodedImage image) : image_(std::move(image)) {}
+  // Sizes are the screen's: at another scale than 100 % the bitmap is the background
+  // made for that scale.
 
   HBITMAP get() const { return image_.bitmap.get(); }
   explicit operator bool() const { return static_cast<bool>(image_.bitmap); }
@@ -26,10 +29,10 @@ class CanvasBitmap {
   DecodedImage image_;
 };
 
-// Decodes skinFolder + imageName into `canvas` and sizes the window to it (SetWindowPos,
-// no move, no Z-order change). When the image cannot be decoded the window is left
-// without a canvas and keeps its size. Answers whether a canvas was obtained.
+// Decodes skinFolder + imageName for the scale into `canvas` and sizes the window to it
+// (SetWindowPos, no move, no Z-order change). When the image cannot be decoded the window
+// is left without a canvas and keeps its size. Answers whether a canvas was obtained.
 bool LoadSkinBackground(HWND window, std::u16string_view skinFolder, std::u16string_view imageName,
-                        CanvasBitmap& canvas);
+                        CanvasBitmap& canvas, DisplayScale scale = {});
 
 }  // namespace qv::win

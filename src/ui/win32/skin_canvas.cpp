@@ -25,7 +25,8 @@ SkinCanvas::SkinCanvas(const SkinPaintSources& sources)
       fonts_(sources.fonts),
       images_(sources.images),
       reportFailures_(sources.reportFailures),
-      canvasBitmap_(sources.canvas) {}
+      canvasBitmap_(sources.canvas),
+      scale_(sources.scale) {}
 
 SkinCanvas::SkinCanvas(HWND window, const SkinPaintSources& sources) : SkinCanvas(sources) {
   if (!canvasBitmap_) return;
@@ -52,9 +53,15 @@ void SkinCanvas::Open(HWND window, HDC target) {
 bool SkinCanvas::DrawImage(std::u16string_view imageName, int x, int y) {
   if (!Drawing()) return false;
   HDC dc = memory_->get();
-  if (!images_) return DrawSkinImage(dc, folder_ + std::u16string(imageName), x, y, reportFailures_);
-  if (const PremultipliedImage* image = images_->Find(folder_, imageName)) {
-    return BlendImage(dc, scratch_.get(), *image, x, y);
+  if (!images_ && scale_.IsNatural()) {
+    return DrawSkinImage(dc, folder_ + std::u16string(imageName), x, y, reportFailures_);
+  }
+  const int left = ToScreen(x, scale_), top = ToScreen(y, scale_);
+  if (!images_) {
+    const ScaledImage image = DecodeScaled(folder_, imageName, scale_, x, y, Alpha::Premultiplied);
+    if (image.pixels.bitmap) return BlendImage(dc, scratch_.get(), image.pixels, left, top);
+  } else if (const PremultipliedImage* image = images_->Find(folder_, imageName, scale_, x, y)) {
+    return BlendImage(dc, scratch_.get(), *image, left, top);
   }
   ReportImageFailure(reportFailures_);
   return false;
@@ -66,7 +73,8 @@ void SkinCanvas::DrawText(std::u16string_view text, const layout::Rect& rect, Te
   HDC dc = memory_->get();
   ScopedSelect select(dc, fonts_ ? fonts_->Of(font) : nullptr);
   SetTextColor(dc, RGB(colour.red, colour.green, colour.blue));
-  RECT area{rect.left, rect.top, rect.right, rect.bottom};
+  const layout::Rect screen = ToScreen(rect, scale_);
+  RECT area{screen.left, screen.top, screen.right, screen.bottom};
   ::DrawTextW(dc, reinterpret_cast<const wchar_t*>(text.data()), static_cast<int>(text.size()), &area,
               DrawTextFlags(format));
 }

@@ -1,6 +1,8 @@
 #pragma once
 // The Win32 Canvas: one paint of a skinned window. It draws on the window's canvas bitmap
-// through a CMemDC over the client area and presents it with one BitBlt when it ends.
+// through a CMemDC over the client area and presents it with one BitBlt when it ends. Its
+// callers speak skin pixels; it maps them to the window's scale itself, so a painter never
+// meets a screen pixel.
 #include <windows.h>
 
 #include <optional>
@@ -9,6 +11,7 @@
 #include "common/platform.h"
 #include "common/win32/handles.h"
 #include "ui/canvas.h"
+#include "ui/display_scale.h"
 #include "ui/win32/mem_dc.h"
 #include "ui/win32/skin_fonts.h"
 #include "ui/win32/skin_image_cache.h"
@@ -22,6 +25,7 @@ struct SkinPaintSources {
   const SkinFonts* fonts = nullptr;
   SkinImageCache* images = nullptr;        // null: every image is decoded from its file
   MessageBoxes* reportFailures = nullptr;  // sub-dialog painters: kImageFailedText per failure
+  DisplayScale scale;                      // the window's; the fonts are made for it
 };
 
 // DrawText's flags for a text format.
@@ -52,6 +56,7 @@ class SkinCanvas final : public Canvas {
   SkinImageCache* images_;
   MessageBoxes* reportFailures_;
   HBITMAP canvasBitmap_;
+  DisplayScale scale_;
   std::optional<UniqueWindowDc> windowDc_;  // declared before memory_: released after the BitBlt
   std::optional<CMemDC> memory_;
   UniqueMemoryDc scratch_;  // AlphaBlend's source context

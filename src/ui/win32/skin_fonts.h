@@ -4,16 +4,18 @@
 #include <windows.h>
 
 #include "common/win32/handles.h"
+#include "ui/display_scale.h"
 #include "ui/fonts.h"
 #include "ui/language.h"
 
 namespace qv::win {
 
 // CreateFontW(height, 0, 0, 0, weight, no italic, underline or strike-out, character set
-// 0, default precisions and quality, pitch-and-family 0x20, face).
-UniqueFont CreateSkinFont(const FontSpec& spec);
+// 0, default precisions and quality, pitch-and-family 0x20, face). The height is the
+// skin's, made for the scale: a font is drawn at its size, never stretched.
+UniqueFont CreateSkinFont(const FontSpec& spec, DisplayScale scale = {});
 // For the language on the running system (GetVersion's major and minor version).
-UniqueFont CreateSkinFont(Language language, FontRole role);
+UniqueFont CreateSkinFont(Language language, FontRole role, DisplayScale scale = {});
 
 // A window's fonts: the main window has both; a sub-dialog only the text font.
 struct SkinFonts {
@@ -23,6 +25,6 @@ struct SkinFonts {
   HFONT Of(FontRole role) const { return role == FontRole::Title ? title.get() : text.get(); }
 };
 
-SkinFonts CreateSkinFonts(Language language);
+SkinFonts CreateSkinFonts(Language language, DisplayScale scale = {});
 
 }  // namespace qv::win

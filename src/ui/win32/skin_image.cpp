@@ -36,18 +36,47 @@ DibSection CreateTopDownDib(int width, int height) {
   return dib;
 }
 
-// Locking as 32bppARGB into our own rows gives straight alpha whatever the file's kind.
-bool CopyPixels(Gdiplus::Bitmap& source, int width, int height, uint32_t* pixels) {
+// Locking as 32bppARGB into our own rows gives straight alpha whatever the file's kind;
+// 32bppPARGB gives it premultiplied.
+bool CopyPixels(Gdiplus::Bitmap& source, int width, int height, uint32_t* pixels,
+                Gdiplus::PixelFormat format = PixelFormat32bppARGB) {
   Gdiplus::Rect all(0, 0, width, height);
   Gdiplus::BitmapData locked{};
   locked.Width = static_cast<UINT>(width);
   locked.Height = static_cast<UINT>(height);
   locked.Stride = width * 4;
-  locked.PixelFormat = PixelFormat32bppARGB;
+  locked.PixelFormat = format;
   locked.Scan0 = pixels;
   const UINT mode = Gdiplus::ImageLockModeRead | Gdiplus::ImageLockModeUserInputBuf;
-  if (source.LockBits(&all, mode, PixelFormat32bppARGB, &locked) != Gdiplus::Ok) return false;
+  if (source.LockBits(&all, mode, format, &locked) != Gdiplus::Ok) return false;
   return source.UnlockBits(&locked) == Gdiplus::Ok;
+}
+
+std::unique_ptr<Gdiplus::Bitmap> OpenFile(const std::u16string& path) {
+  auto bitmap = std::make_unique<Gdiplus::Bitmap>(W(path));
+  if (bitmap->GetLastStatus() != Gdiplus::Ok || bitmap->GetWidth() == 0 || bitmap->GetHeight() == 0) return nullptr;
+  return bitmap;
+}
+
+// The source drawn onto a premultiplied bitmap of the target size. Edge pixels are
+// mirrored outwards, so the filter does not darken a border with the transparent
+// outside.
+std::unique_ptr<Gdiplus::Bitmap> Resample(Gdiplus::Bitmap& source, int width, int height) {
+  auto target = std::make_unique<Gdiplus::Bitmap>(width, height, PixelFormat32bppPARGB);
+  if (target->GetLastStatus() != Gdiplus::Ok) return nullptr;
+  Gdiplus::Graphics graphics(target.get());
+  graphics.SetCompositingMode(Gdiplus::CompositingModeSourceCopy);
+  graphics.SetInterpolationMode(Gdiplus::InterpolationModeHighQualityBicubic);
+  graphics.SetPixelOffsetMode(Gdiplus::PixelOffsetModeHalf);
+  Gdiplus::ImageAttributes edges;
+  edges.SetWrapMode(Gdiplus::WrapModeTileFlipXY);
+  const auto sourceWidth = static_cast<Gdiplus::REAL>(source.GetWidth());
+  const auto sourceHeight = static_cast<Gdiplus::REAL>(source.GetHeight());
+  const Gdiplus::RectF to(0, 0, static_cast<Gdiplus::REAL>(width), static_cast<Gdiplus::REAL>(height));
+  if (graphics.DrawImage(&source, to, 0, 0, sourceWidth, sourceHeight, Gdiplus::UnitPixel, &edges) != Gdiplus::Ok) {
+    return nullptr;
+  }
+  return target;
 }
 
 struct Decoded {
@@ -82,6 +111,34 @@ PremultipliedImage DecodePremultiplied(const std::u16string& path) {
   if (!decoded.dib.pixels) return {};
   Premultiply({decoded.dib.pixels, static_cast<size_t>(decoded.width) * static_cast<size_t>(decoded.height)});
   return PremultipliedImage{std::move(decoded.dib.bitmap), decoded.width, decoded.height};
+}
+
+ScaledImage DecodeScaled(std::u16string_view folder, std::u16string_view imageName, DisplayScale scale, int x, int y,
+                         Alpha alpha) {
+  GdiplusHold hold = GdiplusHold::Join();
+  if (!hold) return {};
+  const ImageSources sources = ImageSourcesFor(imageName, scale);
+  for (int i = 0; i < sources.count; ++i) {
+    const ImageSource& source = sources.sources[static_cast<size_t>(i)];
+    std::unique_ptr<Gdiplus::Bitmap> file = OpenFile(std::u16string(folder) + source.name);
+    if (!file) continue;
+    ScaledImage out;
+    out.skinWidth = SkinLengthOf(static_cast<int>(file->GetWidth()), source.percent);
+    out.skinHeight = SkinLengthOf(static_cast<int>(file->GetHeight()), source.percent);
+    const layout::Rect screen = ToScreen(layout::Rect{x, y, x + out.skinWidth, y + out.skinHeight}, scale);
+    const int width = screen.Width(), height = screen.Height();
+    if (width <= 0 || height <= 0) return {};
+    // A source drawn for exactly this size is taken pixel for pixel.
+    const bool exact = file->GetWidth() == static_cast<UINT>(width) && file->GetHeight() == static_cast<UINT>(height);
+    std::unique_ptr<Gdiplus::Bitmap> resampled = exact ? nullptr : Resample(*file, width, height);
+    Gdiplus::Bitmap* pixels = exact ? file.get() : resampled.get();
+    DibSection dib = CreateTopDownDib(width, height);
+    const auto format = alpha == Alpha::Premultiplied ? PixelFormat32bppPARGB : PixelFormat32bppARGB;
+    if (!pixels || !dib.pixels || !CopyPixels(*pixels, width, height, dib.pixels, format)) return {};
+    out.pixels = PremultipliedImage{std::move(dib.bitmap), width, height};
+    return out;
+  }
+  return {};
 }
 
 void Premultiply(std::span<uint32_t> pixels) {

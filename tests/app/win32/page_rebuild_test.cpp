@@ -53,7 +53,7 @@ TEST(PageRebuild, AThousandRebuildsLeaveNoObjectsOrChildWindowsBehind) {
     session.state = PageState::Rebuilding;
     TearDownPageControls(session, controls);
     session.state = PageState::MustPaint;
-    SkinCanvas paint(window.get(), {canvas.get(), folder, &fonts, &images, nullptr});
+    SkinCanvas paint(window.get(), {canvas.get(), folder, &fonts, &images, nullptr, {}});
     EXPECT_TRUE(PaintMainPage(page, paint, controls).painted);
   };
   rebuild();

@@ -67,7 +67,7 @@ TEST_F(GuiObjects, PaintCyclesLeaveNone) {
   test::RecordingMessageBoxes boxes;
   ExpectNoObjectsLeftBy([&](int i) {
     SkinImageCache* images = i % 2 ? &cache : nullptr;
-    SkinCanvas paint(window_.get(), {canvas.get(), test::TestImageFolder(), &fonts, images, &boxes});
+    SkinCanvas paint(window_.get(), {canvas.get(), test::TestImageFolder(), &fonts, images, &boxes, {}});
     paint.DrawImage(u"/rgba.png", 1, 1);
     paint.DrawImage(u"/missing.png", 1, 1);
     paint.DrawText(u"Apply", {0, 0, 16, 16}, TextFormat::Centred, FontRole::Title, {255, 255, 255});

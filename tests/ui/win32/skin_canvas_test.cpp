@@ -27,7 +27,7 @@ class SkinCanvasTest : public ::testing::Test {
   // Draws `name` from `folder` at (x, y) on `canvas` in one paint.
   bool Draw(const CanvasBitmap& canvas, std::u16string_view folder, std::u16string_view name, int x = 0,
             int y = 0, SkinImageCache* images = nullptr) {
-    SkinCanvas paint(window_.get(), {canvas.get(), folder, &fonts_, images, nullptr});
+    SkinCanvas paint(window_.get(), {canvas.get(), folder, &fonts_, images, nullptr, {}});
     return paint.DrawImage(name, x, y);
   }
 
@@ -107,7 +107,7 @@ TEST(SkinCanvasWithoutGdiplus, DrawsNothing) {
   SkinImageCache cache;
   test::RecordingMessageBoxes boxes;
   for (SkinImageCache* images : {static_cast<SkinImageCache*>(nullptr), &cache}) {
-    SkinCanvas paint(window.get(), {canvas.get(), test::TestImageFolder(), &fonts, images, &boxes});
+    SkinCanvas paint(window.get(), {canvas.get(), test::TestImageFolder(), &fonts, images, &boxes, {}});
     EXPECT_FALSE(paint.DrawImage(u"/rgba.png", 0, 0));
   }
   EXPECT_EQ(Pixels(canvas), before);
