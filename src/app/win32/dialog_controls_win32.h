@@ -10,16 +10,18 @@ namespace qv::win {
 
 class Win32DialogControls final : public DialogControls {
  public:
-  void SetOwner(HWND owner) {
-    owner_ = owner;
-    page_.SetOwner(owner);
-  }
+  void SetOwner(HWND owner) { page_.SetOwner(owner); }
   void SetListFont(HFONT font) {
     font_ = font;
     page_.SetListFont(font);
   }
   // The fire key dialog's list scrolls: WS_VSCROLL is added to every list made after this.
   void SetListScrolls(bool scrolls) { page_.SetListScrolls(scrolls); }
+  void SetScale(DisplayScale scale) { page_.SetScale(scale); }
+  void Rescale(DisplayScale scale, HFONT font) {
+    font_ = font;
+    page_.Rescale(scale, font);
+  }
 
   void CreateDisplay(int id, const layout::Rect& rect, std::u16string_view text) override {
     page_.CreateStatic(id, rect, StaticStyle::Display, text);
@@ -42,7 +44,6 @@ class Win32DialogControls final : public DialogControls {
   void Select(int id, int item) override { page_.Select(id, item); }
 
  private:
-  HWND owner_ = nullptr;
   HFONT font_ = nullptr;
   Win32PageControls page_;
 };

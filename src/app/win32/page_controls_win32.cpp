@@ -28,12 +28,35 @@ DWORD StyleOf(StaticStyle style) {
 
 }  // namespace
 
-void Win32PageControls::CreateStatic(int id, const layout::Rect& rect, StaticStyle style, std::u16string_view text) {
-  if (!owner_ || Exists(id)) return;
+HWND Win32PageControls::CreateChild(const wchar_t* className, int id, const layout::Rect& rect, DWORD style,
+                                    std::u16string_view text) {
+  if (!owner_ || Exists(id)) return nullptr;
   // A child window is destroyed with its parent; TearDownPageControls destroys it earlier.
-  CreateWindowExW(0, L"STATIC", Wide(text).c_str(), StyleOf(style), rect.left, rect.top, rect.Width(),
-                  rect.Height(), owner_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                  GetModuleHandleW(nullptr), nullptr);
+  const layout::Rect screen = ToScreen(rect, scale_);
+  HWND child = CreateWindowExW(0, className, Wide(text).c_str(), style, screen.left, screen.top, screen.Width(),
+                               screen.Height(), owner_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                               GetModuleHandleW(nullptr), nullptr);
+  if (child) placed_[id] = rect;
+  return child;
+}
+
+void Win32PageControls::Rescale(DisplayScale scale, HFONT font) {
+  scale_ = scale;
+  listFont_ = font;
+  for (const auto& [id, rect] : placed_) {
+    HWND control = Control(id);
+    if (!control) continue;
+    const layout::Rect screen = ToScreen(rect, scale_);
+    SetWindowPos(control, nullptr, screen.left, screen.top, screen.Width(), screen.Height(),
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    // Lists and fields were given the window's font (a list's item height follows it);
+    // statics take theirs at WM_CTLCOLORSTATIC.
+    if (SendMessageW(control, WM_GETFONT, 0, 0) != 0) SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+  }
+}
+
+void Win32PageControls::CreateStatic(int id, const layout::Rect& rect, StaticStyle style, std::u16string_view text) {
+  CreateChild(L"STATIC", id, rect, StyleOf(style), text);
 }
 
 void Win32PageControls::SetText(int id, std::u16string_view text) {
@@ -48,16 +71,15 @@ void Win32PageControls::Invalidate(int id) {
 
 void Win32PageControls::Destroy(int id) {
   if (HWND control = Control(id)) DestroyWindow(control);
+  placed_.erase(id);
 }
 
 void Win32PageControls::CreateList(int id, const layout::Rect& rect, std::span<const std::u16string> items) {
-  if (!owner_ || Exists(id)) return;
   const DWORD style = WS_CHILD | WS_VISIBLE | WS_BORDER | LBS_NOTIFY | (listScrolls_ ? WS_VSCROLL : 0);
-  HWND list = CreateWindowExW(0, L"LISTBOX", L"", style, rect.left, rect.top,
-                              rect.Width(), rect.Height(), owner_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                              GetModuleHandleW(nullptr), nullptr);
+  HWND list = CreateChild(L"LISTBOX", id, rect, style, u"");
   if (!list) return;
-  // Before the items: the item height follows the font.
+  // Before the items: the item height follows the font, which is made for the scale, so
+  // the items keep their skin height times the scale.
   if (listFont_) SendMessageW(list, WM_SETFONT, reinterpret_cast<WPARAM>(listFont_), FALSE);
   for (const std::u16string& item : items) SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(W(item)));
 }

@@ -1,7 +1,12 @@
 #pragma once
-// The page's child windows on the main window.
+// The page's child windows on the main window. The core hands rectangles in skin pixels;
+// each is placed at the window's scale through ToScreen, and kept, so a change of scale
+// moves every control to its new place.
 #include <windows.h>
 
+#include <map>
+
+#include "ui/display_scale.h"
 #include "ui/page_controls.h"
 
 namespace qv::win {
@@ -12,6 +17,13 @@ class Win32PageControls final : public PageControls {
   // The lists' font, owned by the window's SkinFonts.
   void SetListFont(HFONT font) { listFont_ = font; }
   void SetListScrolls(bool scrolls) { listScrolls_ = scrolls; }
+  void SetScale(DisplayScale scale) { scale_ = scale; }
+  // The window moved to a monitor of another scale: every control that still exists is put
+  // at its rectangle for `scale` and given `font`, made for it (the old one may go after).
+  void Rescale(DisplayScale scale, HFONT font);
+  // A child window of `className` at the skin rectangle `rect`; null when it exists already
+  // or cannot be made.
+  HWND CreateChild(const wchar_t* className, int id, const layout::Rect& rect, DWORD style, std::u16string_view text);
   void CreateStatic(int id, const layout::Rect& rect, StaticStyle style, std::u16string_view text) override;
   void SetText(int id, std::u16string_view text) override;
   void Invalidate(int id) override;
@@ -28,6 +40,8 @@ class Win32PageControls final : public PageControls {
   HWND owner_ = nullptr;
   HFONT listFont_ = nullptr;
   bool listScrolls_ = false;
+  DisplayScale scale_;
+  std::map<int, layout::Rect> placed_;  // skin rectangles of the controls made, by id
 };
 
 }  // namespace qv::win

@@ -2,6 +2,8 @@
 
 #include <windowsx.h>
 
+#include <utility>
+
 #include "ui/win32/control_colours_win32.h"
 #include "ui/win32/track_hover.h"
 
@@ -29,21 +31,24 @@ std::span<const MessageEntry<CSkinnedDialog>> CSkinnedDialog::MessageTable() {
       OnCommand<D>(kAnyId, LBN_SELCHANGE, &D::OnListNotify),
       OnCommand<D>(kAnyId, LBN_DBLCLK, &D::OnListNotify),
       On<D>(WM_DESTROY, &D::OnDestroy),
+      On<D>(WM_DPICHANGED, &D::OnDpiChanged),
   };
   return kTable;
 }
 
 BOOL CSkinnedDialog::OnInitDialog() {
   messageBoxes_.SetOwner(hwnd());
-  if (!LoadSkinBackground(hwnd(), context_.skinFolder, frame_.background, canvas_)) {
+  scale_ = ScaleOfWindow(hwnd());
+  if (!LoadSkinBackground(hwnd(), context_.skinFolder, frame_.background, canvas_, scale_)) {
     const MessageBoxText failure = BackgroundFailure(frame_);
     messageBoxes_.Show(failure.text, failure.caption);
     EndDialog(IDCANCEL);
     return TRUE;
   }
-  fonts_.text = CreateSkinFont(context_.language, FontRole::Text);
+  fonts_.text = CreateSkinFont(context_.language, FontRole::Text, scale_);
   brush_.reset(CreateSolidBrush(ToColorRef(kSubDialogDark)));
   controls_.SetOwner(hwnd());
+  controls_.SetScale(scale_);
   controls_.SetListFont(fonts_.text.get());
   InitOwnControls(controls_);
   return TRUE;
@@ -54,7 +59,7 @@ FrameLook CSkinnedDialog::Look() const {
 }
 
 SkinPaintSources CSkinnedDialog::PaintSources() {
-  return SkinPaintSources{canvas_.get(), context_.skinFolder, &fonts_, &images_, &messageBoxes_};
+  return SkinPaintSources{canvas_.get(), context_.skinFolder, &fonts_, &images_, &messageBoxes_, scale_};
 }
 
 MessageResult CSkinnedDialog::OnEraseBackground(WPARAM wParam, LPARAM) {
@@ -64,7 +69,8 @@ MessageResult CSkinnedDialog::OnEraseBackground(WPARAM wParam, LPARAM) {
 }
 
 MessageResult CSkinnedDialog::OnLButtonDown(WPARAM, LPARAM lParam) {
-  switch (OnPress(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam), controls_)) {
+  const SkinPoint at = PointerInSkin(lParam, scale_);
+  switch (OnPress(at.x, at.y, controls_)) {
     case DialogEnd::Ok:
       EndDialog(IDOK);
       break;
@@ -78,7 +84,8 @@ MessageResult CSkinnedDialog::OnLButtonDown(WPARAM, LPARAM lParam) {
 }
 
 MessageResult CSkinnedDialog::OnMouseMove(WPARAM, LPARAM lParam) {
-  switch (hover_.OnMove(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam))) {
+  const SkinPoint at = PointerInSkin(lParam, scale_);
+  switch (hover_.OnMove(at.x, at.y)) {
     case MoveAnswer::Track:
       TrackHover(hwnd());
       break;
@@ -95,7 +102,8 @@ MessageResult CSkinnedDialog::OnMouseMove(WPARAM, LPARAM lParam) {
 
 MessageResult CSkinnedDialog::OnMouseHover(WPARAM, LPARAM lParam) {
   SkinCanvas canvas(hwnd(), PaintSources());
-  hover_.OnHover(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam), canvas, Look());
+  const SkinPoint at = PointerInSkin(lParam, scale_);
+  hover_.OnHover(at.x, at.y, canvas, Look());
   return std::nullopt;
 }
 
@@ -147,6 +155,19 @@ MessageResult CSkinnedDialog::OnDestroy(WPARAM, LPARAM) {
   ownBrush_.reset();
   OnWindowGone();
   return std::nullopt;
+}
+
+MessageResult CSkinnedDialog::OnDpiChanged(WPARAM wParam, LPARAM lParam) {
+  // Dragged onto a monitor of another scale: the suggested place, then the background,
+  // the font and the controls made again for it. The old font goes once the controls
+  // have the new one.
+  scale_ = TakeDpiChange(hwnd(), wParam, lParam);
+  images_.Clear();
+  LoadSkinBackground(hwnd(), context_.skinFolder, frame_.background, canvas_, scale_);
+  UniqueFont old = std::exchange(fonts_.text, CreateSkinFont(context_.language, FontRole::Text, scale_));
+  controls_.Rescale(scale_, fonts_.text.get());
+  InvalidateRect(hwnd(), nullptr, TRUE);
+  return 0;
 }
 
 bool CSkinnedDialog::PreTranslateMessage(MSG& msg) {

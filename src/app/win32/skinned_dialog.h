@@ -21,6 +21,7 @@
 #include "ui/win32/skin_canvas.h"
 #include "ui/win32/skin_fonts.h"
 #include "ui/win32/skin_image_cache.h"
+#include "ui/win32/window_scale.h"
 
 namespace qv::win {
 
@@ -86,6 +87,7 @@ class CSkinnedDialog : public Dialog<CSkinnedDialog> {
   MessageResult OnControlColour(ControlKind kind, WPARAM wParam, LPARAM lParam);
   HBRUSH BrushOf(Rgb colour);
   MessageResult OnDestroy(WPARAM, LPARAM);
+  MessageResult OnDpiChanged(WPARAM, LPARAM);
 
   FrameLook Look() const;
   SkinPaintSources PaintSources();
@@ -102,6 +104,7 @@ class CSkinnedDialog : public Dialog<CSkinnedDialog> {
   UniqueBrush brush_;  // the controls' background, made once, deleted when the dialog ends
   UniqueBrush ownBrush_;  // a control of another colour (the skins dialog's swatch)
   Rgb ownBrushColour_;
+  DisplayScale scale_;  // of the dialog's own monitor
 };
 
 }  // namespace qv::win

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cwchar>
 
+#include <commctrl.h>
+
 #include "common/win32/wide.h"
 
 namespace qv::win {
@@ -19,6 +21,13 @@ void CopyText(wchar_t (&target)[N], std::u16string_view text) {
 }
 
 }  // namespace
+
+UniqueIcon LoadTrayIconImage(HINSTANCE instance, int id) {
+  HICON icon = nullptr;
+  if (SUCCEEDED(LoadIconMetric(instance, MAKEINTRESOURCEW(id), LIM_SMALL, &icon)) && icon) return UniqueIcon(icon);
+  return UniqueIcon(static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(id), IMAGE_ICON,
+                                                  GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0)));
+}
 
 void TrayIcon::Add(HWND owner, HICON icon) {
   data_ = NOTIFYICONDATAW{};

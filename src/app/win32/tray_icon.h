@@ -6,6 +6,7 @@
 #include <cstddef>
 
 #include "app/notices.h"
+#include "common/win32/handles.h"
 
 namespace qv::win {
 
@@ -16,6 +17,10 @@ inline constexpr UINT kNoticeMessage = WM_USER + 2;
 // balloon icon, as every shell since XP accepts it.
 inline constexpr DWORD kNotifyIconDataSize = 968;
 static_assert(offsetof(NOTIFYICONDATAW, hBalloonIcon) == kNotifyIconDataSize);
+
+// The icon resource `id` at the size the shell draws tray icons (LoadIconMetric, small), from
+// the icon's own sizes; where comctl32 lacks it, the small icon metric through LoadImageW.
+UniqueIcon LoadTrayIconImage(HINSTANCE instance, int id);
 
 class TrayIcon {
  public:

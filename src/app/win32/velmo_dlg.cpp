@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <utility>
 
 #include "app/notices.h"
 #include "app/tray_logic.h"
@@ -47,6 +48,7 @@ std::span<const MessageEntry<CVelmoDlg>> CVelmoDlg::MessageTable() {
       OnCommand<D>(kExitCommand, kAnyCode, &D::OnExitCommand),
       On<D>(WM_DESTROY, &D::OnDestroy),
       On<D>(WM_DEVICECHANGE, &D::OnDeviceChange),
+      On<D>(WM_DPICHANGED, &D::OnDpiChanged),
       On<D>(WM_LBUTTONDOWN, &D::OnLButtonDown),
       On<D>(WM_MOUSEMOVE, &D::OnMouseMove),
       On<D>(WM_MOUSEHOVER, &D::OnMouseHover),
@@ -86,11 +88,14 @@ BOOL CVelmoDlg::OnInitDialog() {
   if (!TakeSingleInstance()) ExitProcess(0);
   messageBoxes_.SetOwner(hwnd());
   controls_.SetOwner(hwnd());
+  scale_ = ScaleOfWindow(hwnd());
+  controls_.SetScale(scale_);
   SetWindowIcons();
   MakeToolWindow();
   taskbarCreatedMessage_ = RegisterWindowMessageW(L"TaskbarCreated");
   AllowMessagesFromOtherPrograms();
-  tray_.Add(hwnd(), icon_);
+  trayIcon_ = LoadTrayIconImage(GetModuleHandleW(nullptr), IDI_APP);
+  tray_.Add(hwnd(), trayIcon_ ? trayIcon_.get() : icon_);
 
   // The notices of the device read speak the user's language, which is only read with the
   // other settings below: look it up first.
@@ -126,7 +131,7 @@ void CVelmoDlg::AllowMessagesFromOtherPrograms() {
 }
 
 void CVelmoDlg::LoadCanvas() {
-  if (LoadSkinBackground(hwnd(), state_.display.skinDir, u"/main.png", canvas_)) CentreOnWorkArea();
+  if (LoadSkinBackground(hwnd(), state_.display.skinDir, u"/main.png", canvas_, scale_)) CentreOnWorkArea();
 }
 
 void CVelmoDlg::CentreOnWorkArea() {
@@ -169,7 +174,7 @@ bool CVelmoDlg::RegisterForDeviceNotifications() {
 }
 
 void CVelmoDlg::CreateFonts() {
-  fonts_ = CreateSkinFonts(language_);
+  fonts_ = CreateSkinFonts(language_, scale_);
   controls_.SetListFont(fonts_.Of(FontRole::Text));
 }
 
@@ -318,6 +323,21 @@ MessageResult CVelmoDlg::OnDestroy(WPARAM, LPARAM) {
 MessageResult CVelmoDlg::OnDeviceChange(WPARAM wParam, LPARAM lParam) {
   deviceChanges_.Handle(Devices(), ReadDeviceChange(wParam, lParam));
   return TRUE;
+}
+
+MessageResult CVelmoDlg::OnDpiChanged(WPARAM wParam, LPARAM lParam) {
+  // Dragged onto a monitor of another scale: take the place Windows suggests, then build
+  // the canvas, the fonts and the page's controls anew for the new scale.
+  scale_ = TakeDpiChange(hwnd(), wParam, lParam);
+  images_.Clear();
+  // The old fonts stay until the controls that use them are gone.
+  const SkinFonts old = std::exchange(fonts_, CreateSkinFonts(language_, scale_));
+  controls_.SetListFont(fonts_.Of(FontRole::Text));
+  controls_.SetScale(scale_);
+  LoadSkinBackground(hwnd(), state_.display.skinDir, u"/main.png", canvas_, scale_);
+  if (page_.state == PageState::Shown) RebuildPage(KeyNamesFrom::Memory);
+  InvalidateRect(hwnd(), nullptr, TRUE);
+  return 0;
 }
 
 }  // namespace qv::win

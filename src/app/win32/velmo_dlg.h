@@ -29,6 +29,7 @@
 #include "ui/win32/skin_canvas.h"
 #include "ui/win32/skin_image_cache.h"
 #include "ui/win32/skin_fonts.h"
+#include "ui/win32/window_scale.h"
 
 namespace qv::win {
 
@@ -65,6 +66,7 @@ class CVelmoDlg : public Dialog<CVelmoDlg>, public ShellActions {
   MessageResult OnExitCommand(WPARAM, LPARAM);
   MessageResult OnDestroy(WPARAM, LPARAM);
   MessageResult OnDeviceChange(WPARAM, LPARAM);
+  MessageResult OnDpiChanged(WPARAM, LPARAM);
   // The page (velmo_dlg_page.cpp).
   MessageResult OnLButtonDown(WPARAM, LPARAM);
   MessageResult OnMouseMove(WPARAM, LPARAM);
@@ -104,7 +106,7 @@ class CVelmoDlg : public Dialog<CVelmoDlg>, public ShellActions {
   void RebuildPage(KeyNamesFrom names);
   Page MakePage();
   SkinPaintSources PaintSources();
-  bool CarryOut(const PressAction& action, int x, int y, MessageResult& result);
+  bool CarryOut(const PressAction& action, SkinPoint at, LPARAM screenAt, MessageResult& result);
   void DrawPressedElement(const PressAction& action);
   void RunApply(bool ok);
   void OpenGuide();
@@ -117,6 +119,7 @@ class CVelmoDlg : public Dialog<CVelmoDlg>, public ShellActions {
 
   AppState& state_;
   HICON icon_ = nullptr;
+  UniqueIcon trayIcon_;  // at the tray's own size
   UINT taskbarCreatedMessage_ = 0;
   UniqueHandle instanceMutex_;
   UniqueDeviceNotify deviceNotify_;
@@ -137,6 +140,7 @@ class CVelmoDlg : public Dialog<CVelmoDlg>, public ShellActions {
   SkinImageCache images_;
   PageSession page_;
   Win32PageControls controls_;
+  DisplayScale scale_;  // of the monitor the window is on; the core never sees it
   UniqueBrush controlBrush_;  // the last WM_CTLCOLOR answer, deleted at the next one
   int hidingNcPaints_ = 2;  // the first two frame paints hide the window: it starts in the tray
 };

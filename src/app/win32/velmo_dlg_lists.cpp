@@ -80,7 +80,7 @@ void CVelmoDlg::TrackListPointer() {
   pointer.item = LOWORD(hit);
   RECT item{};
   SendMessageW(under, LB_GETITEMRECT, static_cast<WPARAM>(pointer.item), reinterpret_cast<LPARAM>(&item));
-  pointer.itemRect = layout::Rect{item.left, item.top, item.right, item.bottom};
+  pointer.itemRect = ToSkin(FromRect(item), scale_);
   TrackKeyListPointer(pointer, controls_);
 }
 

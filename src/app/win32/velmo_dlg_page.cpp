@@ -2,8 +2,6 @@
 // handler asks the page core what to do and carries the answer out.
 #include "app/win32/velmo_dlg.h"
 
-#include <windowsx.h>
-
 #include "app/win32/unelevated_open.h"
 #include "common/win32/wide.h"
 #include "config/apply.h"
@@ -54,7 +52,7 @@ Page CVelmoDlg::MakePage() {
 }
 
 SkinPaintSources CVelmoDlg::PaintSources() {
-  return SkinPaintSources{canvas_.get(), state_.display.skinDir, &fonts_, &images_, nullptr};
+  return SkinPaintSources{canvas_.get(), state_.display.skinDir, &fonts_, &images_, nullptr, scale_};
 }
 
 void CVelmoDlg::PaintMainPage() {
@@ -77,17 +75,16 @@ void CVelmoDlg::RebuildPage(KeyNamesFrom names) {
 }
 
 MessageResult CVelmoDlg::OnLButtonDown(WPARAM, LPARAM lParam) {
-  const int x = GET_X_LPARAM(lParam);
-  const int y = GET_Y_LPARAM(lParam);
+  const SkinPoint at = PointerInSkin(lParam, scale_);
   MessageResult result = 0;
-  for (const PressAction& action : DispatchPress(MakePage(), x, y)) {
-    if (!CarryOut(action, x, y, result)) break;
+  for (const PressAction& action : DispatchPress(MakePage(), at.x, at.y)) {
+    if (!CarryOut(action, at, lParam, result)) break;
   }
   return result;
 }
 
 // One step of a press; false when the press ends here (the process may already be gone).
-bool CVelmoDlg::CarryOut(const PressAction& action, int x, int y, MessageResult& result) {
+bool CVelmoDlg::CarryOut(const PressAction& action, SkinPoint at, LPARAM screenAt, MessageResult& result) {
   switch (action.kind) {
     case PressKind::Ok:
     case PressKind::Apply:
@@ -109,7 +106,7 @@ bool CVelmoDlg::CarryOut(const PressAction& action, int x, int y, MessageResult&
       return false;
     case PressKind::CloseLists: {
       Page page = MakePage();
-      CloseListsAwayFrom(page, x, y, controls_);
+      CloseListsAwayFrom(page, at.x, at.y, controls_);
       return true;
     }
     case PressKind::ChooseStageColour:
@@ -117,7 +114,7 @@ bool CVelmoDlg::CarryOut(const PressAction& action, int x, int y, MessageResult&
       return false;
     case PressKind::DragWindow:
       // The system's move loop drags the window while the button is held.
-      PostMessageW(hwnd(), WM_NCLBUTTONDOWN, HTCAPTION, MAKELPARAM(x, y));
+      PostMessageW(hwnd(), WM_NCLBUTTONDOWN, HTCAPTION, screenAt);
       result = std::nullopt;
       return false;
     case PressKind::ToggleKeyList:
@@ -184,7 +181,8 @@ void CVelmoDlg::ChooseStageColour(int stage) {
 }
 
 MessageResult CVelmoDlg::OnMouseMove(WPARAM, LPARAM lParam) {
-  switch (OnPageMouseMove(page_, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam))) {
+  const SkinPoint at = PointerInSkin(lParam, scale_);
+  switch (OnPageMouseMove(page_, at.x, at.y)) {
     case MoveAnswer::Track:
       TrackHover(hwnd(), TME_LEAVE);
       break;
@@ -201,7 +199,8 @@ MessageResult CVelmoDlg::OnMouseMove(WPARAM, LPARAM lParam) {
 }
 
 MessageResult CVelmoDlg::OnMouseHover(WPARAM, LPARAM lParam) {
-  if (const auto item = HoverItemAt(page_, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam))) {
+  const SkinPoint at = PointerInSkin(lParam, scale_);
+  if (const auto item = HoverItemAt(page_, at.x, at.y)) {
     SkinCanvas canvas(hwnd(), PaintSources());
     Page page = MakePage();
     Highlight(page, *item, canvas);

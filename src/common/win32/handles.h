@@ -65,6 +65,10 @@ struct FindTraits {  // FindFirstFileW: INVALID_HANDLE_VALUE means none
   static HANDLE Invalid() { return INVALID_HANDLE_VALUE; }
   static void Close(HANDLE h) { FindClose(h); }
 };
+struct IconTraits {  // icons made for us (LoadIconMetric, LoadImageW without LR_SHARED)
+  static HICON Invalid() { return nullptr; }
+  static void Close(HICON h) { DestroyIcon(h); }
+};
 struct DeviceNotifyTraits {
   static HDEVNOTIFY Invalid() { return nullptr; }
   static void Close(HDEVNOTIFY h) { UnregisterDeviceNotification(h); }
@@ -87,6 +91,7 @@ using UniqueHook = UniqueResource<HHOOK, HookTraits>;
 using UniqueMemoryDc = UniqueResource<HDC, MemoryDcTraits>;
 using UniqueFind = UniqueResource<HANDLE, FindTraits>;
 using UniqueDeviceNotify = UniqueResource<HDEVNOTIFY, DeviceNotifyTraits>;
+using UniqueIcon = UniqueResource<HICON, IconTraits>;
 using UniqueWindow = UniqueResource<HWND, WindowTraits>;  // windows this code created itself
 template <typename I>
 using UniqueCom = UniqueResource<I*, ComTraits<I>>;
