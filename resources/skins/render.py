@@ -6,11 +6,13 @@
   render.py icon --palette P --svg-dir D --out app.ico
 
 Each image is written as SVG into the svg directory, then rendered to PNG with
-rsvg-convert; backgrounds are flattened to opaque RGB with ImageMagick, elements keep
+rsvg-convert, at the skin's size and, as name@1.5x.png and name@2x.png, for displays at
+150 % and 200 %; backgrounds are flattened to opaque RGB with ImageMagick, elements keep
 their alpha. Beside the images goes skin.ini, the text colour the skin is drawn for,
 which the skins dialog preselects. Only the Python standard library is used.
 """
 import argparse
+import concurrent.futures
 import os
 import shutil
 import subprocess
@@ -35,9 +37,18 @@ def image_builders(layout):
     return out
 
 
+# The variants drawn beside each image for scaled displays: suffix and zoom.
+VARIANTS = (("@1.5x", 1.5), ("@2x", 2))
+
+
+def variant_name(name, suffix):
+    return name[:-4] + suffix + ".png"
+
+
 def image_names():
     # The names do not depend on the rectangles; any layout file gives them.
-    return sorted(image_builders(Layout(DEFAULT_LAYOUT)).keys())
+    names = sorted(image_builders(Layout(DEFAULT_LAYOUT)).keys())
+    return sorted(names + [variant_name(n, suffix) for n in names for suffix, _ in VARIANTS])
 
 
 def write_skin_ini(palette, out_dir):
@@ -57,10 +68,12 @@ def tool(name, env):
     return found
 
 
-def rsvg(svg_path, png_path, size=None):
+def rsvg(svg_path, png_path, size=None, zoom=None):
     cmd = [tool("rsvg-convert", "QV_RSVG_CONVERT")]
     if size:
         cmd += ["-w", str(size), "-h", str(size)]
+    if zoom:
+        cmd += ["-z", str(zoom)]
     subprocess.run(cmd + ["-o", png_path, svg_path], check=True)
 
 
@@ -76,18 +89,29 @@ def render_skin(args):
     builders = image_builders(layout)
     os.makedirs(args.svg_dir, exist_ok=True)
     os.makedirs(args.out_dir, exist_ok=True)
+    jobs = []
     for name, build in sorted(builders.items()):
         svg_path = os.path.join(args.svg_dir, name[:-4] + ".svg")
-        png_path = os.path.join(args.out_dir, name)
         with open(svg_path, "w", encoding="utf-8") as f:
             f.write(build(palette).markup())
-        rsvg(svg_path, png_path)
-        if name in backgrounds.builders(layout):
+        flat = name in backgrounds.builders(layout)
+        jobs.append((svg_path, os.path.join(args.out_dir, name), None, flat))
+        jobs += [(svg_path, os.path.join(args.out_dir, variant_name(name, suffix)), zoom, flat)
+                 for suffix, zoom in VARIANTS]
+
+    def render(job):
+        svg_path, png_path, zoom, flat = job
+        rsvg(svg_path, png_path, zoom=zoom)
+        if flat:
             flatten(png_path)
+    # Three times the images of a skin: the tools run side by side.
+    with concurrent.futures.ThreadPoolExecutor(os.cpu_count() or 1) as pool:
+        list(pool.map(render, jobs))
     write_skin_ini(palette, args.out_dir)
     # A renamed image must not leave its old file behind in the skin folder.
+    shipped = set(image_names())
     for stale in os.listdir(args.out_dir):
-        if stale.endswith(".png") and stale not in builders:
+        if stale.endswith(".png") and stale not in shipped:
             os.remove(os.path.join(args.out_dir, stale))
 
 
