@@ -25,13 +25,15 @@ qv_warm_up_wine() {
 
 # Starts Xvfb on the first free display from $1 on, waits until it accepts clients, exports
 # DISPLAY and sets QV_XVFB_PID. Xvfb itself reports the display it holds through -displayfd.
+# The screen is as large as a 200 % display's work area needs for the whole window (1774 x
+# 1334 there); tests find the window through its client area, wherever it is centred.
 qv_start_xvfb() {
   local n ready
   ready="$(mktemp "${TMPDIR:-/tmp}/qv318-xvfb.XXXXXX")"
   for n in $(seq "${1:-60}" 199); do
     [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
     : >"$ready"
-    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp -displayfd 3 3>"$ready" >/dev/null 2>&1 &
+    Xvfb ":$n" -screen 0 2560x1600x24 -nolisten tcp -displayfd 3 3>"$ready" >/dev/null 2>&1 &
     QV_XVFB_PID=$!
     local _
     for _ in $(seq 1 100); do

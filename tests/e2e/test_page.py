@@ -27,7 +27,7 @@ def ini(lang="EN", skin="Carbon"):
 
 
 def park_pointer():
-    xdotool("mousemove", 1270, 1010)  # off the window: no hover look in a screenshot
+    xdotool("mousemove", 2550, 1590)  # the screen's corner, off the window at every scale
 
 
 def transfers(app):
@@ -36,9 +36,10 @@ def transfers(app):
         if log.exists() else []
 
 
-def apply_and_wait(app):
+def apply_and_wait(app, press=APPLY):
+    """Presses Apply (at `press` in client pixels) and answers the memory file after it."""
     before = len(transfers(app))
-    click(*APPLY)
+    click(*press)
     # The stage query, the write's status exchange and status write, five blocks of three.
     if not wait_until(lambda: len(transfers(app)) >= before + 2 + 2 + 1 + 15, 20):
         raise AssertionError(f"Apply did not reach the mouse: {len(transfers(app)) - before} transfers")
