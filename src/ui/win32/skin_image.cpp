@@ -2,6 +2,7 @@
 
 #include <gdiplus.h>
 
+#include <algorithm>
 #include <memory>
 
 #include "common/win32/wide.h"
@@ -110,7 +111,7 @@ PremultipliedImage DecodePremultiplied(const std::u16string& path) {
   Decoded decoded = Decode(path);
   if (!decoded.dib.pixels) return {};
   Premultiply({decoded.dib.pixels, static_cast<size_t>(decoded.width) * static_cast<size_t>(decoded.height)});
-  return PremultipliedImage{std::move(decoded.dib.bitmap), decoded.width, decoded.height};
+  return PremultipliedImage{std::move(decoded.dib.bitmap), decoded.width, decoded.height, false};
 }
 
 ScaledImage DecodeScaled(std::u16string_view folder, std::u16string_view imageName, DisplayScale scale, int x, int y,
@@ -135,7 +136,9 @@ ScaledImage DecodeScaled(std::u16string_view folder, std::u16string_view imageNa
     DibSection dib = CreateTopDownDib(width, height);
     const auto format = alpha == Alpha::Premultiplied ? PixelFormat32bppPARGB : PixelFormat32bppARGB;
     if (!pixels || !dib.pixels || !CopyPixels(*pixels, width, height, dib.pixels, format)) return {};
-    out.pixels = PremultipliedImage{std::move(dib.bitmap), width, height};
+    const std::span<const uint32_t> all(dib.pixels, static_cast<size_t>(width) * static_cast<size_t>(height));
+    const bool opaque = std::all_of(all.begin(), all.end(), [](uint32_t pixel) { return pixel >> 24 == 255; });
+    out.pixels = PremultipliedImage{std::move(dib.bitmap), width, height, opaque};
     return out;
   }
   return {};

@@ -23,6 +23,7 @@ struct PremultipliedImage {
   UniqueBitmap bitmap;  // 32-bit top-down DIB section
   int width = 0;
   int height = 0;
+  bool opaque = false;  // every pixel's A is 255: copied, not blended (known for scaled images)
 };
 
 // An empty bitmap when the file is missing or not an image, or GDI+ is not running.
