@@ -20,9 +20,8 @@ struct DisplayScale {
   friend constexpr bool operator==(const DisplayScale&, const DisplayScale&) = default;
 };
 
-// A skin coordinate on the screen, rounded to the nearest pixel (halves away from the
-// origin's left). Edges are mapped, never sizes, so neighbours that touch in the skin
-// still touch on the screen.
+// A skin coordinate on the screen, rounded to the nearest pixel (halves up). Edges are
+// mapped, never sizes, so neighbours that touch in the skin still touch on the screen.
 int ToScreen(int skin, DisplayScale scale);
 // A skin rectangle on the screen: each edge through ToScreen. Child controls, texts and
 // images are all placed with it.

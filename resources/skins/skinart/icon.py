@@ -2,7 +2,8 @@
 from . import glyphs
 from .svg import Svg
 
-ICON_SIZES = (16, 32, 48, 256)
+# 16, 20, 24 and 32: the tray's small icon at 100, 125, 150 and 200 %.
+ICON_SIZES = (16, 20, 24, 32, 48, 256)
 
 
 def icon(p, size):
