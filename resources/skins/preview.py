@@ -299,7 +299,8 @@ def main():
         render.render_skin(type("Args", (), dict(palette=palette.path, layout=render.DEFAULT_LAYOUT,
                                                   svg_dir=svg_dir, out_dir=skin_dir)))
         mock = Mock(skin_dir, out, palette, layout)
-        written.append(mock.contact(render.image_names()))
+        # The sheet shows each image once: its @1.5x and @2x variants are the same drawing.
+        written.append(mock.contact([n for n in render.image_names() if "@" not in n]))
         written.append(mock.page())
         written.append(mock.page(lists_open=True))
         written.append(mock.dialogs())
