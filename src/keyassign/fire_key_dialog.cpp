@@ -12,7 +12,8 @@ namespace {
 
 namespace fire = layout::fire_dialog;
 
-const DialogFrame kFrame{704, u"/fire-key.png", u"FireKey Dialog Load background image failed!!!"};
+const DialogFrame kFrame{704, u"/fire-key.png", u"FireKey Dialog Load background image failed!!!",
+                         {u"Rapid-fire key", u"火力连发键", u"火力連發鍵"}};
 
 constexpr LanguageText kTimesLabel{u"Times", u"次数", u"次數"};
 constexpr LanguageText kMakeTimeLabel{u"Make Time", u"按下时间", u"按下時間"};

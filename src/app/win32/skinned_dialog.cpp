@@ -41,7 +41,7 @@ BOOL CSkinnedDialog::OnInitDialog() {
     EndDialog(IDCANCEL);
     return TRUE;
   }
-  fonts_.text = CreateSkinFont(context_.language, FontRole::Text);
+  fonts_ = CreateSkinFonts(context_.language);
   brush_.reset(CreateSolidBrush(ToColorRef(kSubDialogDark)));
   controls_.SetOwner(hwnd());
   controls_.SetListFont(fonts_.text.get());
@@ -50,7 +50,8 @@ BOOL CSkinnedDialog::OnInitDialog() {
 }
 
 FrameLook CSkinnedDialog::Look() const {
-  return FrameLook{OkText(context_.language), CancelText(context_.language), context_.textColour};
+  return FrameLook{OkText(context_.language), CancelText(context_.language), context_.textColour,
+                   frame_.title[context_.language]};
 }
 
 SkinPaintSources CSkinnedDialog::PaintSources() {
