@@ -6,6 +6,7 @@
 #include "common/text.h"
 #include "keyassign/key_codes.h"
 #include "ui/layout.h"
+#include "ui/page_controls.h"
 
 namespace qv {
 namespace {
@@ -157,7 +158,7 @@ void FireKeyDialog::OpenList(DialogControls& controls) {
       Settle(field);  // they come back showing what they stand for
       if (controls.Exists(FieldId(field))) controls.Destroy(FieldId(field));
     }
-    controls.CreateList(kListId, fire::kList, targets_);
+    controls.CreateList(kListId, fire::kList, targets_, EntryOf(target_, static_cast<int>(targets_.size())));
   }
   listOpen_ = true;
 }

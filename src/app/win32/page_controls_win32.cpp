@@ -3,6 +3,7 @@
 #include <string>
 
 #include "common/win32/wide.h"
+#include "ui/win32/skinned_list.h"
 
 namespace qv::win {
 namespace {
@@ -50,16 +51,19 @@ void Win32PageControls::Destroy(int id) {
   if (HWND control = Control(id)) DestroyWindow(control);
 }
 
-void Win32PageControls::CreateList(int id, const layout::Rect& rect, std::span<const std::u16string> items) {
+void Win32PageControls::CreateList(int id, const layout::Rect& rect, std::span<const std::u16string> items,
+                                   std::optional<int> current) {
   if (!owner_ || Exists(id)) return;
-  const DWORD style = WS_CHILD | WS_VISIBLE | WS_BORDER | LBS_NOTIFY | (listScrolls_ ? WS_VSCROLL : 0);
+  const DWORD style = WS_CHILD | WS_VISIBLE | WS_BORDER | LBS_NOTIFY | kSkinnedListStyle;
   HWND list = CreateWindowExW(0, L"LISTBOX", L"", style, rect.left, rect.top,
                               rect.Width(), rect.Height(), owner_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                               GetModuleHandleW(nullptr), nullptr);
   if (!list) return;
   // Before the items: the item height follows the font.
   if (listFont_) SendMessageW(list, WM_SETFONT, reinterpret_cast<WPARAM>(listFont_), FALSE);
+  MakeSkinnedList(list, accent_, current);
   for (const std::u16string& item : items) SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(W(item)));
+  SettleSkinnedList(list);
 }
 
 std::optional<int> Win32PageControls::Selection(int id) const {

@@ -3,6 +3,8 @@
 #include <windowsx.h>
 
 #include "ui/win32/control_colours_win32.h"
+#include "ui/win32/skin_accent.h"
+#include "ui/win32/skinned_list.h"
 #include "ui/win32/track_hover.h"
 
 namespace qv::win {
@@ -28,6 +30,7 @@ std::span<const MessageEntry<CSkinnedDialog>> CSkinnedDialog::MessageTable() {
       On<D>(WM_CTLCOLOREDIT, &D::OnCtlColorEdit),
       OnCommand<D>(kAnyId, LBN_SELCHANGE, &D::OnListNotify),
       OnCommand<D>(kAnyId, LBN_DBLCLK, &D::OnListNotify),
+      On<D>(WM_DRAWITEM, &D::OnDrawItem),
       On<D>(WM_DESTROY, &D::OnDestroy),
   };
   return kTable;
@@ -45,6 +48,7 @@ BOOL CSkinnedDialog::OnInitDialog() {
   brush_.reset(CreateSolidBrush(ToColorRef(kSubDialogDark)));
   controls_.SetOwner(hwnd());
   controls_.SetListFont(fonts_.text.get());
+  controls_.SetListAccent(SkinAccent(context_.skinFolder, context_.textColour));
   InitOwnControls(controls_);
   return TRUE;
 }
@@ -113,6 +117,11 @@ MessageResult CSkinnedDialog::OnListNotify(WPARAM, LPARAM lParam) {
   if (lParam == 0) return std::nullopt;  // an accelerator's command, not a list's
   OnListPick(controls_);
   return 0;
+}
+
+MessageResult CSkinnedDialog::OnDrawItem(WPARAM, LPARAM lParam) {
+  if (!DrawSkinnedListItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam))) return std::nullopt;
+  return TRUE;
 }
 
 MessageResult CSkinnedDialog::OnCtlColorStatic(WPARAM wParam, LPARAM lParam) {
