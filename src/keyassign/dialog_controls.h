@@ -27,8 +27,10 @@ class DialogControls {
   virtual void Invalidate(int id) = 0;
   // SetDlgItemText, then invalidate the control so it repaints.
   virtual void SetText(int id, std::u16string_view text) = 0;
-  // A list box, WS_CHILD | WS_VISIBLE | WS_BORDER | LBS_NOTIFY, holding `items` in order.
-  virtual void CreateList(int id, const layout::Rect& rect, std::span<const std::u16string> items) = 0;
+  // A list box, WS_CHILD | WS_VISIBLE | WS_BORDER | LBS_NOTIFY, holding `items` in order,
+  // with the entry of the current choice marked; a scroll bar when they do not all fit.
+  virtual void CreateList(int id, const layout::Rect& rect, std::span<const std::u16string> items,
+                          std::optional<int> current) = 0;
   virtual void Destroy(int id) = 0;
   virtual bool Exists(int id) const = 0;
   // LB_GETCURSEL: none when nothing is selected (LB_ERR) or the list does not exist.

@@ -11,11 +11,13 @@ namespace qv {
 
 enum class DialogEnd { None, Ok, Cancel };
 
-// The frame's identity: dialog template, background image and the caption of its failure.
+// The frame's identity: dialog template, background image, the caption of its failure and
+// the title line drawn over the art, which says what the dialog sets.
 struct DialogFrame {
   int templateId;
   std::u16string_view background;
   std::u16string_view errorCaption;
+  LanguageText title;
 };
 
 // The message the dialog shows before it ends as cancelled: "error" under its caption.

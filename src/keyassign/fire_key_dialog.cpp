@@ -6,13 +6,15 @@
 #include "common/text.h"
 #include "keyassign/key_codes.h"
 #include "ui/layout.h"
+#include "ui/page_controls.h"
 
 namespace qv {
 namespace {
 
 namespace fire = layout::fire_dialog;
 
-const DialogFrame kFrame{704, u"/fire-key.png", u"FireKey Dialog Load background image failed!!!"};
+const DialogFrame kFrame{704, u"/fire-key.png", u"FireKey Dialog Load background image failed!!!",
+                         {u"Rapid-fire key", u"火力连发键", u"火力連發鍵"}};
 
 constexpr LanguageText kTimesLabel{u"Times", u"次数", u"次數"};
 constexpr LanguageText kMakeTimeLabel{u"Make Time", u"按下时间", u"按下時間"};
@@ -156,7 +158,7 @@ void FireKeyDialog::OpenList(DialogControls& controls) {
       Settle(field);  // they come back showing what they stand for
       if (controls.Exists(FieldId(field))) controls.Destroy(FieldId(field));
     }
-    controls.CreateList(kListId, fire::kList, targets_);
+    controls.CreateList(kListId, fire::kList, targets_, EntryOf(target_, static_cast<int>(targets_.size())));
   }
   listOpen_ = true;
 }

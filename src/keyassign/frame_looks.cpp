@@ -28,6 +28,7 @@ std::optional<FrameButton> ButtonAt(int x, int y) {
 }  // namespace
 
 void PaintSkinnedDialog(Canvas& canvas, const FrameLook& look, std::span<const DialogLabel> labels) {
+  canvas.DrawText(look.title, frame::kTitle, TextFormat::Centred, FontRole::Title, kTitlePlateText);
   DrawTextButton(canvas, frame::kOk, kButtonNormal, look.okText, look.textColour);
   DrawTextButton(canvas, frame::kCancel, kButtonNormal, look.cancelText, look.textColour);
   for (const DialogLabel& label : labels) {

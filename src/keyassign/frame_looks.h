@@ -25,9 +25,10 @@ struct FrameLook {
   std::u16string_view okText;
   std::u16string_view cancelText;
   Rgb textColour;
+  std::u16string_view title;  // what the dialog sets, on the title plate
 };
 
-// WM_ERASEBKGND: both buttons with their texts, the dialog's labels, then close.
+// WM_ERASEBKGND: the title, both buttons with their texts, the dialog's labels, then close.
 void PaintSkinnedDialog(Canvas& canvas, const FrameLook& look, std::span<const DialogLabel> labels);
 
 enum class FrameButton { Ok, Cancel, Close };

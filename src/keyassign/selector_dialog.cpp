@@ -1,21 +1,40 @@
 #include "keyassign/selector_dialog.h"
 
+#include "ui/page_controls.h"
+
 namespace qv {
+namespace {
+
+std::vector<std::u16string> ItemsOf(const SelectorDialogKind& kind, Language language) {
+  std::vector<std::u16string> items;
+  for (const LanguageText& item : kind.items) items.emplace_back(item[language]);
+  return items;
+}
+
+Choice FirstItem(const std::vector<std::u16string>& items) {
+  return items.empty() ? Choice{} : Choice{0, items.front()};
+}
+
+}  // namespace
+
+std::u16string ListEntry(const SelectorDialogKind& kind, size_t index, std::u16string_view item) {
+  std::u16string entry(item);
+  if (index < kind.itemKeys.size()) entry.append(u" (").append(kind.itemKeys[index]).append(u")");
+  if (!kind.unit.empty()) entry.append(u" ").append(kind.unit);
+  return entry;
+}
 
 SelectorDialog::SelectorDialog(const SelectorDialogKind& kind, Language language)
-    : SelectorDialog(kind, language, {}) {
-  for (const LanguageText& item : kind.items) items_.emplace_back(item[language]);
-  if (!items_.empty()) chosen_ = Choice{0, items_.front()};
-}
+    : SelectorDialog(kind, language, ItemsOf(kind, language)) {}
 
 SelectorDialog::SelectorDialog(const SelectorDialogKind& kind, Language language, std::vector<std::u16string> items)
-    : kind_(kind), language_(language), items_(std::move(items)) {
-  if (!items_.empty()) chosen_ = Choice{0, items_.front()};
-}
+    : SelectorDialog(kind, language, items, FirstItem(items)) {}
 
 SelectorDialog::SelectorDialog(const SelectorDialogKind& kind, Language language, std::vector<std::u16string> items,
                                Choice initial)
-    : kind_(kind), language_(language), items_(std::move(items)), chosen_(std::move(initial)) {}
+    : kind_(kind), language_(language), items_(std::move(items)), chosen_(std::move(initial)) {
+  for (size_t i = 0; i < items_.size(); ++i) entries_.push_back(ListEntry(kind_, i, items_[i]));
+}
 
 void SelectorDialog::InitControls(DialogControls& controls) const {
   controls.CreateDisplay(kind_.displayId, kind_.display, chosen_.text);
@@ -53,7 +72,9 @@ void SelectorDialog::ToggleList(DialogControls& controls) {
     CloseList(controls);
     return;
   }
-  if (!controls.Exists(kind_.listId)) controls.CreateList(kind_.listId, kind_.list, items_);
+  if (!controls.Exists(kind_.listId)) {
+    controls.CreateList(kind_.listId, kind_.list, entries_, EntryOf(chosen_.index, static_cast<int>(entries_.size())));
+  }
   listOpen_ = true;
 }
 

@@ -25,7 +25,15 @@ struct SelectorDialogKind {
   layout::Rect selector;  // the display and the arrow drawn beside it: a press toggles the list
   layout::Rect list;
   std::span<const LanguageText> items;
+  // What the list adds to an item so that its entry says what it does: the keys the item
+  // sends, in parentheses ("Copy (Ctrl+C)"), and the values' unit ("1250 DPI"). The choice
+  // keeps the bare item, which is what the key's name and the saved captions carry.
+  std::span<const std::u16string_view> itemKeys = {};
+  std::u16string_view unit = {};
 };
+
+// The list's entry of item `index`.
+std::u16string ListEntry(const SelectorDialogKind& kind, size_t index, std::u16string_view item);
 
 class SelectorDialog {
  public:
@@ -68,6 +76,7 @@ class SelectorDialog {
   const SelectorDialogKind& kind_;
   Language language_;
   std::vector<std::u16string> items_;
+  std::vector<std::u16string> entries_;  // what the list shows of each item
   Choice chosen_;
   bool listOpen_ = false;
 };

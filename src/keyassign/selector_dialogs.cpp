@@ -19,6 +19,10 @@ constexpr std::array<LanguageText, 8> kHotKeys = {{
     {u"Undo", u"撤销", u"撤銷"},
 }};
 
+// The keys each hot key sends, in the same order.
+constexpr std::array<std::u16string_view, 8> kHotKeyKeys = {u"Ctrl+C", u"Ctrl+X", u"Ctrl+V", u"Ctrl+A",
+                                                            u"Ctrl+O", u"Ctrl+N", u"Ctrl+S", u"Ctrl+Z"};
+
 // Consumer table entries 0..6.
 constexpr std::array<LanguageText, 7> kMedia = {{
     {u"Next", u"下一首", u"下一首"},
@@ -49,17 +53,21 @@ namespace windows = layout::windows_dialog;
 namespace snipe = layout::snipe_dialog;
 
 const SelectorDialogKind kHotKeyDialog{
-    {712, u"/hot-key.png", u"HotKey Dialog Load background image failed!!!"},
-    565, 566, hot::kDisplay, hot::kSelector, hot::kList, kHotKeys};
+    {712, u"/hot-key.png", u"HotKey Dialog Load background image failed!!!",
+     {u"Shortcut key", u"快捷键", u"快速鍵"}},
+    565, 566, hot::kDisplay, hot::kSelector, hot::kList, kHotKeys, kHotKeyKeys};
 const SelectorDialogKind kMediaDialog{
-    {703, u"/media-key.png", u"Media Dialog Load background image failed!!!"},
+    {703, u"/media-key.png", u"Media Dialog Load background image failed!!!",
+     {u"Multimedia key", u"多媒体键", u"多媒體鍵"}},
     552, 553, media::kDisplay, media::kSelector, media::kList, kMedia};
 const SelectorDialogKind kWindowsDialog{
-    {702, u"/windows-key.png", u"Windows Dialog Load background image failed!!!"},
+    {702, u"/windows-key.png", u"Windows Dialog Load background image failed!!!",
+     {u"Windows function", u"Windows功能", u"Windows功能"}},
     532, 533, windows::kDisplay, windows::kSelector, windows::kList, kWindows};
 const SelectorDialogKind kSnipeDialog{
-    {711, u"/snipe-key.png", u"Snipe Dialog Load background image failed!!!"},
-    563, 564, snipe::kDisplay, snipe::kSelector, snipe::kList, {}};
+    {711, u"/snipe-key.png", u"Snipe Dialog Load background image failed!!!",
+     {u"Snipe DPI", u"狙击DPI", u"狙擊DPI"}},
+    563, 564, snipe::kDisplay, snipe::kSelector, snipe::kList, {}, {}, u"DPI"};
 
 }  // namespace
 

@@ -11,7 +11,8 @@ namespace {
 
 namespace single = layout::single_key_dialog;
 
-const DialogFrame kFrame{701, u"/single-key.png", u"Single Key Dialog Load background image failed!!!"};
+const DialogFrame kFrame{701, u"/single-key.png", u"Single Key Dialog Load background image failed!!!",
+                         {u"Single keyboard key", u"单个键盘按键", u"單個鍵盤按鍵"}};
 
 constexpr LanguageText kPrompt{u"Please enter a key", u"请输入一个按键", u"請輸入一個按鍵"};
 constexpr Rgb kPromptColour{0xFF, 0xFF, 0xFF};

@@ -10,7 +10,8 @@ namespace {
 namespace area = layout::skins_dialog;
 
 const SelectorDialogKind kSkinsDialog{
-    {710, u"/skins.png", u"Skins Dialog Load background image failed!!!"},
+    {710, u"/skins.png", u"Skins Dialog Load background image failed!!!",
+     {u"Skin and text color", u"皮肤和文字颜色", u"皮膚和文字顏色"}},
     kSkinNameId, kSkinListId, area::kDisplay, area::kSelector, area::kList, {}};
 
 constexpr LanguageText kPrompt{u"Please click to set the UI text color", u"请点击设置UI文本颜色",

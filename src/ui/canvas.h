@@ -22,6 +22,10 @@ struct Rgb {
   friend constexpr bool operator==(const Rgb&, const Rgb&) = default;
 };
 
+// Titles (the page's and the sub-dialogs') are drawn dark on a light plate the art draws in
+// every skin, so they read whatever text colour the user chose.
+inline constexpr Rgb kTitlePlateText{66, 66, 66};
+
 class Canvas {
  public:
   virtual ~Canvas() = default;

@@ -1,5 +1,6 @@
 #include "ui/control_colours.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "ui/page_controls.h"
@@ -26,13 +27,8 @@ double Luminance(Rgb colour) {
 }
 
 // The value statics are black boxes on every skin: a text colour chosen for a light skin
-// may not read there, and then the box's text is white. 4.5:1 is the contrast small text
-// needs to be read with ease.
-Rgb ReadableOnBlack(Rgb textColour) {
-  constexpr double kReadableContrast = 4.5;
-  const double contrast = (Luminance(textColour) + 0.05) / 0.05;
-  return contrast >= kReadableContrast ? textColour : kWhite;
-}
+// may not read there, and then the box's text is white.
+Rgb ReadableOnBlack(Rgb textColour) { return Contrast(textColour, kBlack) >= kReadableContrast ? textColour : kWhite; }
 
 ControlColours ListBoxColours(int id, Rgb textColour) {
   if (id == kSkinList1 || id == kSkinList2) return {textColour, true, {}, {}, kSkinListBrush};
@@ -51,6 +47,12 @@ ControlColours StaticColours(int id, Rgb textColour, const UiRecord& record) {
 }
 
 }  // namespace
+
+double Contrast(Rgb a, Rgb b) {
+  const double la = Luminance(a);
+  const double lb = Luminance(b);
+  return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
 
 ControlColours ColoursOfControl(ControlKind kind, int id, Rgb textColour, const UiRecord& record) {
   switch (kind) {

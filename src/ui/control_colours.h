@@ -19,6 +19,11 @@ struct ControlColours {
   std::optional<Rgb> brush;       // a solid brush to return; none: the default handler's brush
 };
 
+// The contrast ratio of two colours, 1 (the same) to 21 (black on white); small text reads
+// with ease from 4.5 on.
+double Contrast(Rgb a, Rgb b);
+inline constexpr double kReadableContrast = 4.5;
+
 // An empty answer (the Other kind) means default handling and nothing set.
 ControlColours ColoursOfControl(ControlKind kind, int id, Rgb textColour, const UiRecord& record);
 

@@ -8,7 +8,7 @@ namespace qv {
 
 enum class FontRole {
   Text,   // the main window's small font and every sub-dialog's font
-  Title,  // the main window's large font
+  Title,  // the large font of the page title and of the sub-dialogs' titles
 };
 
 struct FontSpec {

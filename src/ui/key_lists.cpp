@@ -101,7 +101,9 @@ std::optional<MessageBoxText> OpenKeyList(Page& page, int key, PageControls& con
     return MessageBoxText{Text(page.language, kSlotLeftKeyRequired), kWarningCaption};
   }
   if (!controls.Exists(KeyListId(key))) {
-    controls.CreateList(KeyListId(key), layout::kKeyLists[Index(key)], KeyListEntries(page.language));
+    const int function = page.record.Key(uirec::kFunctionType, page.record.ShownMode(), key);
+    controls.CreateList(KeyListId(key), layout::kKeyLists[Index(key)], KeyListEntries(page.language),
+                        EntryOf(function, kKeyListEntryCount));
   }
   page.session.openLists.keyLists[Index(key)] = true;
   return std::nullopt;
@@ -126,7 +128,7 @@ void RepaintKeyBoxes(const Page& page, std::span<const int> keys, Canvas& canvas
   }
 }
 
-void TrackKeyListPointer(const ListPointer& pointer, PageControls& controls) {
+void TrackKeyListPointer(const ListPointer& pointer, const UiRecord& record, PageControls& controls) {
   const int key = pointer.listId - kDpiSubListId;
   if (!IsKey(key)) return;
   const bool subListOpen = controls.Exists(kDpiSubListId);
@@ -140,7 +142,13 @@ void TrackKeyListPointer(const ListPointer& pointer, PageControls& controls) {
   const int top = list.top + pointer.itemRect.top;
   std::vector<std::u16string> entries;
   for (const DpiSubEntry& entry : kDpiSubEntries) entries.emplace_back(entry.text);
-  controls.CreateList(kDpiSubListId, {left, top, left + kDpiSubListSize, top + kDpiSubListSize}, entries);
+  // The key's own sub-function is marked only while the key is a DPI key.
+  const KeyMode mode = record.ShownMode();
+  const int current = record.Key(uirec::kFunctionType, mode, key) == kDpiSwitchEntry
+                          ? record.Key(uirec::kDpiSubFunction, mode, key) - kDpiSubEntries[0].subFunction
+                          : -1;
+  controls.CreateList(kDpiSubListId, {left, top, left + kDpiSubListSize, top + kDpiSubListSize}, entries,
+                      EntryOf(current, static_cast<int>(kDpiSubEntries.size())));
 }
 
 void OnDpiSubListSelect(Page& page, PageControls& controls, Canvas& canvas) {

@@ -61,7 +61,7 @@ struct ListPointer {
 
 // Pointer on "DPI Switch" of a key list opens the DPI sub-list beside that entry; on any
 // other entry it closes the sub-list. Other lists are ignored.
-void TrackKeyListPointer(const ListPointer& pointer, PageControls& controls);
+void TrackKeyListPointer(const ListPointer& pointer, const UiRecord& record, PageControls& controls);
 
 // LBN_SELCHANGE of the DPI sub-list: the first key list's key becomes "DPI Switch" with the
 // chosen sub-function in the shown mode, takes the entry as its name and is repainted; both

@@ -73,6 +73,15 @@ inline constexpr int kKeyDigitWidth = 20;
 inline constexpr Rect kModeAButton{253, 518, 358, 539};
 inline constexpr Rect kModeBButton{357, 518, 462, 539};
 inline constexpr Rect kDefaultButton{307, 549, 412, 570};
+// The outline of the mouse between the boxes and the Mode buttons: a dot on each of keys
+// 1..4 (left, right, wheel, the button behind the wheel), and the key's number beside it
+// so the dots can be matched with the boxes.
+inline constexpr Rect kKeyMapDots[kShownKeyCount] = {
+    {332, 353, 339, 360}, {379, 353, 386, 360}, {356, 356, 363, 363}, {356, 378, 363, 385},
+};
+inline constexpr Rect kKeyMapNumbers[kShownKeyCount] = {
+    {318, 350, 330, 364}, {388, 350, 400, 364}, {353, 340, 366, 354}, {353, 386, 366, 400},
+};
 
 // The digit of key box `index` (0-based) and the key name beside it.
 constexpr Rect KeyDigitText(int index) {
@@ -173,6 +182,8 @@ std::span<const Rect> PageRects();
 // close, OK and Cancel buttons of its frame.
 
 namespace dialog {
+// The title line on the plate the art draws in the title bar, beside the mark.
+inline constexpr Rect kTitle{34, 5, 234, 26};
 inline constexpr Rect kClose{352, 6, 370, 24};
 inline constexpr Rect kOk{166, 253, 271, 274};
 inline constexpr Rect kCancel{270, 253, 375, 274};

@@ -74,7 +74,8 @@ void OpenLedModeList(Page& page, PageControls& controls) {
   if (ClosedByToggle(page, kModeBox, controls)) return;
   if (!controls.Exists(LedListId(kModeBox))) {
     const auto text = [&page](uint8_t mode) { return LedModeText(page.language, mode); };
-    controls.CreateList(LedListId(kModeBox), layout::kLedModeList, Entries(kLightNeon + 1, text));
+    controls.CreateList(LedListId(kModeBox), layout::kLedModeList, Entries(kLightNeon + 1, text),
+                        EntryOf(page.record[uirec::kLightMode], kLightNeon + 1));
   }
   Flag(page, kModeBox) = true;
 }
@@ -83,7 +84,8 @@ void OpenLedParameterList(Page& page, PageControls& controls) {
   if (ClosedByToggle(page, kParameterBox, controls)) return;
   const ParameterList* list = ParameterListOf(page.record);
   if (list && !controls.Exists(LedListId(kParameterBox))) {
-    controls.CreateList(LedListId(kParameterBox), *list->rect, Entries(list->count, list->text));
+    controls.CreateList(LedListId(kParameterBox), *list->rect, Entries(list->count, list->text),
+                        EntryOf(page.record[list->offset], list->count));
   }
   Flag(page, kParameterBox) = true;
 }
@@ -94,7 +96,10 @@ void OpenLedEffectList(Page& page, PageControls& controls) {
   if (!controls.Exists(LedListId(kEffectBox))) {
     const auto text = [&page](uint8_t entry) { return LightEffectText(page.language, static_cast<uint8_t>(entry + 1)); };
     if (mode == kLightStandard) controls.SetText(kLedEffectStaticId, text(0));  // Standard has one effect
-    if (mode == kLightNeon) controls.CreateList(LedListId(kEffectBox), layout::kLedEffectList, Entries(kEffectCount, text));
+    if (mode == kLightNeon) {
+      controls.CreateList(LedListId(kEffectBox), layout::kLedEffectList, Entries(kEffectCount, text),
+                          EntryOf(page.record[uirec::kNeonEffect] - 1, kEffectCount));
+    }
   }
   Flag(page, kEffectBox) = true;
 }

@@ -19,6 +19,11 @@ inline constexpr int kLedParameterStaticId = 81;
 inline constexpr int kLedEffectStaticId = 82;
 inline constexpr int kFirstLedListId = 60;  // mode 60, parameter 61, effect 62
 
+// The entry a stored value stands for in a list of `count` entries; none outside it.
+constexpr std::optional<int> EntryOf(int value, int count) {
+  return value >= 0 && value < count ? std::optional<int>(value) : std::nullopt;
+}
+
 constexpr int KeyListId(int key) { return kDpiSubListId + key; }
 constexpr int SwatchId(int stage) { return kFirstSwatchId + stage - 1; }
 constexpr int LedStaticId(int box) { return kLedModeStaticId + box; }  // box 0..2
@@ -41,8 +46,10 @@ class PageControls {
   virtual bool Exists(int id) const = 0;
 
   // A list box (WS_CHILD | WS_VISIBLE | WS_BORDER | LBS_NOTIFY, the page's list colours)
-  // holding `items` in order.
-  virtual void CreateList(int id, const layout::Rect& rect, std::span<const std::u16string> items) = 0;
+  // holding `items` in order, with the entry of the current choice marked (none: no mark).
+  // A list whose entries do not all fit shows a scroll bar.
+  virtual void CreateList(int id, const layout::Rect& rect, std::span<const std::u16string> items,
+                          std::optional<int> current) = 0;
   // LB_GETCURSEL of list `id`: none when it has no selection (LB_ERR) or does not exist.
   virtual std::optional<int> Selection(int id) const = 0;
 };

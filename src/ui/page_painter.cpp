@@ -47,9 +47,11 @@ constexpr PageLabel kLabelsAfterModes[] = {
     {0, u"2", layout::StageDigitText(1), TextFormat::TopCentred},
     {0, u"3", layout::StageDigitText(2), TextFormat::TopCentred},
     {0, u"4", layout::StageDigitText(3), TextFormat::TopCentred},
+    {0, u"1", layout::kKeyMapNumbers[0], TextFormat::Centred},
+    {0, u"2", layout::kKeyMapNumbers[1], TextFormat::Centred},
+    {0, u"3", layout::kKeyMapNumbers[2], TextFormat::Centred},
+    {0, u"4", layout::kKeyMapNumbers[3], TextFormat::Centred},
 };
-
-constexpr Rgb kTitleColour{66, 66, 66};
 
 // Drawn at step 4 in this order; then the key boxes and the dark rate segments.
 constexpr HoverItem kButtonsInPaintOrder[] = {kHoverSkins, kHoverHide,    kHoverClose, kHoverOk,
@@ -76,7 +78,7 @@ void DrawPageImages(Canvas& canvas) {
 
 void DrawPageTexts(Canvas& canvas, const Page& page) {
   canvas.DrawText(Text(page.language, kSlotBasicSettings), layout::kPageTitle, TextFormat::Centred, FontRole::Title,
-                  kTitleColour);
+                  kTitlePlateText);
   DrawLabels(canvas, page, kLabelsBeforeKeys);
   for (int key = 1; key <= layout::kShownKeyCount; ++key) DrawKeyBoxTexts(canvas, page, key);
   DrawModeButtons(canvas, page);

@@ -1,12 +1,13 @@
 """The page's drop-down lists as a person uses them: a key list's choice shows in its box
 and reaches the mouse at Apply, the only left-button key refuses its list, and the
-lighting lists' choices reach the mouse at Apply."""
+lighting lists' choices reach the mouse at Apply; the speed list, longer than it is high,
+looks as reviewed with its scroll bar, the speed in force and the entry under the pointer."""
 
 import unittest
 
 import test_page
 from harness import DIST_SIM, App, main_window_state, probe, probe_ok, wait_until, xdotool
-from page import click, differing_pixels, grab, move, show_page
+from page import click, differing_pixels, grab, matches_reference, move, show_page
 
 KEY_BOX_1, KEY_BOX_3 = (357, 209), (357, 255)
 KEY_3_NAME = (272, 245, 463, 266)  # the name part of key box 3
@@ -15,6 +16,7 @@ EMPTY = (150, 420)  # background with no element and no hover look
 BLOCKS = 2  # the memory file: two status bytes, then the block set
 MODE_A_KEY_TABLE = 128
 KEY_LIST_3, LED_MODE_LIST, LED_PARAMETER_LIST, LED_EFFECT_LIST = 43, 60, 61, 62
+SPEED_LIST_AREA = (757, 367, 861, 587)  # the Neon speed list and a margin of page around it
 
 
 def lists():
@@ -87,7 +89,7 @@ class KeyLists(unittest.TestCase):
 
 class LedLists(unittest.TestCase):
     def test_neon_its_fifth_speed_and_rgb_flash_reach_the_mouse_at_apply(self):
-        app = App(DIST_SIM)
+        app = App(DIST_SIM, ini=test_page.ini("EN", "Carbon"))
         with app:
             show_page()
             before = test_page.apply_and_wait(app)
@@ -96,6 +98,13 @@ class LedLists(unittest.TestCase):
             choose(LED_MODE_LIST, 2)
             speeds = open_list(LED_PARAMETER_BOX, LED_PARAMETER_LIST)
             self.assertEqual((len(speeds), speeds[0], speeds[4], speeds[29]), (30, "0.5S", "2.5S", "15S"))
+            move(*map(int, probe_ok("list-item", LED_PARAMETER_LIST, 6).split()))
+            shots = []
+
+            def matching():
+                shots.append(grab("speed-list", SPEED_LIST_AREA))
+                return matches_reference(shots[-1], "page-list-speed-Carbon-EN")
+            self.assertTrue(wait_until(matching, 5), f"the speed list differs from its reference: {shots[-1]}")
             choose(LED_PARAMETER_LIST, 4)
             self.assertEqual(open_list(LED_EFFECT_BOX, LED_EFFECT_LIST), ["RGB Effect", "RGB Flash"])
             choose(LED_EFFECT_LIST, 1)

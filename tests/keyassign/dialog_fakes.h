@@ -14,6 +14,7 @@ struct DialogLog : DialogControls {
   std::set<int> existing;
   std::map<int, std::vector<std::u16string>> lists;
   std::map<int, int> selections;
+  std::map<int, std::optional<int>> marked;  // the entry each list marks as the current choice
   std::map<int, std::u16string> texts;
   std::map<int, layout::Rect> rects;
   std::map<int, int> invalidated;
@@ -36,8 +37,10 @@ struct DialogLog : DialogControls {
     texts[id] = text;
     ++setTexts;
   }
-  void CreateList(int id, const layout::Rect& rect, std::span<const std::u16string> items) override {
+  void CreateList(int id, const layout::Rect& rect, std::span<const std::u16string> items,
+                  std::optional<int> current) override {
     existing.insert(id);
+    marked[id] = current;
     rects[id] = rect;
     lists[id].assign(items.begin(), items.end());
   }

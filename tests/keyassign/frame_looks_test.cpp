@@ -11,7 +11,7 @@ using test::Call;
 using test::CallKind;
 using test::PageLog;
 namespace frame = layout::dialog;
-const FrameLook kLook{u"OK", u"Cancel", Rgb{1, 2, 3}};
+const FrameLook kLook{u"OK", u"Cancel", Rgb{1, 2, 3}, u"Title"};
 
 // The images drawn since the last call, as (name, left) pairs.
 std::vector<std::pair<std::u16string, int>> TakeImages(PageLog& log) {

@@ -80,6 +80,38 @@ TEST(SelectorDialog, APickIsAnsweredOnOkOnly) {
   }
 }
 
+// The list says what an entry does; the choice keeps the bare item, which the key's name and
+// the saved captions carry.
+TEST(SelectorDialog, EntriesNameTheirKeysAndUnitWhileTheChoiceKeepsTheItem) {
+  struct Case {
+    const SelectorDialogKind* dialog;
+    Language language;
+    std::vector<std::u16string> items;  // none: the dialog's own
+    int pick;
+    std::u16string entry, chosen;
+  };
+  const Case cases[] = {
+      {&HotKeyDialog(), Language::English, {}, 3, u"Select all (Ctrl+A)", u"Select all"},
+      {&HotKeyDialog(), Language::SimplifiedChinese, {}, 7, u"撤销 (Ctrl+Z)", u"撤销"},
+      {&SnipeDialog(), Language::English, SnipeValues(0), 4, u"1250 DPI", u"1250"},
+      {&MediaDialog(), Language::English, {}, 5, u"Vol+", u"Vol+"},
+  };
+  for (const Case& c : cases) {
+    DialogLog log;
+    SelectorDialog dialog = c.items.empty() ? SelectorDialog(*c.dialog, c.language)
+                                            : SelectorDialog(*c.dialog, c.language, c.items);
+    Click(dialog, In(c.dialog->selector), log);
+    EXPECT_EQ(log.lists.at(c.dialog->listId).at(static_cast<size_t>(c.pick)), c.entry);
+    EXPECT_EQ(log.marked.at(c.dialog->listId), 0) << "the choice the dialog starts from";
+    log.selections[c.dialog->listId] = c.pick;
+    dialog.OnListPick(log);
+    EXPECT_EQ(log.texts.at(c.dialog->displayId), c.chosen);
+    EXPECT_EQ(dialog.Result(Click(dialog, In(layout::dialog::kOk), log)), (Choice{c.pick, c.chosen}));
+    Click(dialog, In(c.dialog->selector), log);
+    EXPECT_EQ(log.marked.at(c.dialog->listId), c.pick) << "reopened on the new choice";
+  }
+}
+
 TEST(SelectorDialog, PressesToggleTheListAndAPressElsewhereClosesIt) {
   const SelectorDialogKind& kind = WindowsDialog();
   const Point selector = In(kind.selector);

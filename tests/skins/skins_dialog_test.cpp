@@ -3,11 +3,16 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <set>
 #include <ostream>
 #include <vector>
 
 #include "common/text.h"
 #include "keyassign/dialog_fakes.h"
+#include "keyassign/fire_key_dialog.h"
+#include "keyassign/selector_dialogs.h"
+#include "keyassign/single_key_dialog.h"
+#include "ui/page_fakes.h"
 
 namespace qv::skins {
 
@@ -200,6 +205,30 @@ TEST(SkinsDialog, APickedSkinPreselectsItsRecommendedColourWhichTheSwatchMayStil
               (SkinSelection{root + u"/Frost", u"Frost", c.result}))
         << c.what;
   }
+}
+
+// Each of the seven dialogs says what it sets, on the title plate in every skin: the title
+// font in the plate's dark grey, whatever the user's text colour; no two share a title.
+TEST(DialogTitles, EveryDialogDrawsItsOwnTitleOnThePlateInEachLanguage) {
+  const DialogFrame* frames[] = {&HotKeyDialog().frame, &MediaDialog().frame, &WindowsDialog().frame,
+                                 &SnipeDialog().frame, &FireKeyDialog::Frame(), &SingleKeyDialog::Frame(),
+                                 &SkinsDialogKind().frame};
+  for (const Language language : {Language::English, Language::SimplifiedChinese, Language::TraditionalChinese}) {
+    std::set<std::u16string_view> seen;
+    for (const DialogFrame* frame : frames) {
+      const std::u16string_view title = frame->title[language];
+      EXPECT_TRUE(seen.insert(title).second && !title.empty()) << ToUtf8(title);
+      test::PageLog log;
+      PaintSkinnedDialog(log, FrameLook{u"OK", u"Cancel", Rgb{0, 255, 0}, title}, {});
+      const test::Call* drawn = log.FindText(title);
+      ASSERT_NE(drawn, nullptr) << ToUtf8(title);
+      EXPECT_EQ(drawn->rect, layout::dialog::kTitle);
+      EXPECT_EQ(drawn->font, FontRole::Title);
+      EXPECT_EQ(drawn->colour, kTitlePlateText);
+    }
+  }
+  EXPECT_EQ(SnipeDialog().frame.title[Language::English], u"Snipe DPI");
+  EXPECT_EQ(MediaDialog().frame.title[Language::English], u"Multimedia key");
 }
 
 }  // namespace

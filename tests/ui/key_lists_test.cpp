@@ -118,6 +118,32 @@ TEST(OpenKeyList, TheListHoldsTheFourteenFunctionsUnderItsBox) {
   EXPECT_EQ(entries[13], u"Shift");
 }
 
+// A list opens with the key's function in the shown mode marked, and the DPI sub-list with
+// the key's sub-function, which only a DPI key has.
+TEST(OpenKeyList, MarksTheKeysCurrentFunctionAndSubFunction) {
+  struct Case {
+    uint8_t shownMode;
+    uint8_t functionA, functionB, subFunctionB;
+    std::optional<int> list, subList;
+  };
+  const Case cases[] = {
+      {0, 11, kDpiSwitchEntry, 4, 11, std::nullopt},      // Mode A: a snipe key has no sub-function
+      {1, 11, kDpiSwitchEntry, 4, kDpiSwitchEntry, 1},   // Mode B: "DPI -"
+      {1, 11, 200, 4, std::nullopt, std::nullopt},       // a damaged byte marks nothing
+  };
+  for (const Case& c : cases) {
+    PageFixture f;
+    f.record[uirec::kShownMode] = c.shownMode;
+    f.record.Key(uirec::kFunctionType, KeyMode::A, 2) = c.functionA;
+    f.record.Key(uirec::kFunctionType, KeyMode::B, 2) = c.functionB;
+    f.record.Key(uirec::kDpiSubFunction, KeyMode::B, 2) = c.subFunctionB;
+    OpenKeyList(f.page, 2, f.log);
+    TrackKeyListPointer({KeyListId(2), kDpiSwitchEntry, {0, 75, 190, 90}}, f.record, f.log);
+    EXPECT_EQ(f.log.marked.at(KeyListId(2)), c.list) << int(c.shownMode);
+    EXPECT_EQ(f.log.marked.at(kDpiSubListId), c.subList) << int(c.shownMode);
+  }
+}
+
 TEST(TrackKeyListPointer, OpensTheSubListBesideDpiSwitchAndClosesItElsewhere) {
   struct Step {
     ListPointer pointer;
@@ -135,7 +161,7 @@ TEST(TrackKeyListPointer, OpensTheSubListBesideDpiSwitchAndClosesItElsewhere) {
   PageFixture f;
   f.log.existing = {KeyListId(2)};
   for (const Step& step : steps) {
-    TrackKeyListPointer(step.pointer, f.log);
+    TrackKeyListPointer(step.pointer, f.record, f.log);
     EXPECT_EQ(f.log.Exists(kDpiSubListId), step.subListAfter) << step.pointer.listId << " item " << step.pointer.item;
   }
   ASSERT_EQ(f.log.Of(CallKind::CreateList).size(), 1u);

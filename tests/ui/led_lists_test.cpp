@@ -107,13 +107,14 @@ TEST(ToggleLedList, OpensTheListOfTheModeAndClosesOnTheNextPress) {
     std::optional<layout::Rect> list;  // none: the press opens no list
     size_t entries = 0;
     std::u16string last = u"";
+    std::optional<int> marked = std::nullopt;  // the entry of the value in force
   };
   const Case cases[] = {
-      {"mode", kLightOff, 0, layout::Rect{766, 347, 851, 407}, 3, u"Neon"},
-      {"brightness", kLightStandard, 1, layout::Rect{767, 377, 851, 547}, 10, u"100%"},
-      {"speed", kLightNeon, 1, layout::Rect{767, 377, 851, 577}, 30, u"15S"},
+      {"mode", kLightOff, 0, layout::Rect{766, 347, 851, 407}, 3, u"Neon", 0},
+      {"brightness", kLightStandard, 1, layout::Rect{767, 377, 851, 547}, 10, u"100%", 9},
+      {"speed", kLightNeon, 1, layout::Rect{767, 377, 851, 577}, 30, u"15S", 3},
       {"parameter while off", kLightOff, 1, std::nullopt, 0, u""},
-      {"effect", kLightNeon, 2, layout::Rect{766, 407, 851, 447}, 2, u"RGB Flash"},
+      {"effect", kLightNeon, 2, layout::Rect{766, 407, 851, 447}, 2, u"RGB Flash", 1},
       {"effect of Standard", kLightStandard, 2, std::nullopt, 0, u""},
       {"effect while off", kLightOff, 2, std::nullopt, 0, u""},
   };
@@ -126,6 +127,7 @@ TEST(ToggleLedList, OpensTheListOfTheModeAndClosesOnTheNextPress) {
       EXPECT_EQ(f.log.Of(CallKind::CreateList).at(0).rect, *c.list) << c.what;
       ASSERT_EQ(f.log.lists.at(LedListId(c.box)).size(), c.entries) << c.what;
       EXPECT_EQ(f.log.lists.at(LedListId(c.box)).back(), c.last) << c.what;
+      EXPECT_EQ(f.log.marked.at(LedListId(c.box)), c.marked) << c.what;
     }
     const bool showsStandardEffect = c.mode == kLightStandard && c.box == 2;
     EXPECT_EQ(f.log.LastText(kLedEffectStaticId), showsStandardEffect ? std::optional<std::u16string>(u"RGB Effect") : std::nullopt)

@@ -34,6 +34,7 @@ class PageLog : public Canvas, public PageControls {
   std::set<int> existing;
   std::map<int, std::vector<std::u16string>> lists;  // the items of each list created
   std::map<int, int> selections;                     // what the user picked, by list id
+  std::map<int, std::optional<int>> marked;          // the entry each list marks as the current choice
 
   bool DrawImage(std::u16string_view name, int x, int y) override {
     calls.emplace_back(CallKind::Image, name, layout::Rect{x, y, x, y}, 0);
@@ -59,9 +60,11 @@ class PageLog : public Canvas, public PageControls {
     calls.emplace_back(CallKind::Destroy, u"", layout::Rect{}, id);
   }
   bool Exists(int id) const override { return existing.count(id) > 0; }
-  void CreateList(int id, const layout::Rect& rect, std::span<const std::u16string> items) override {
+  void CreateList(int id, const layout::Rect& rect, std::span<const std::u16string> items,
+                  std::optional<int> current) override {
     existing.insert(id);
     lists[id].assign(items.begin(), items.end());
+    marked[id] = current;
     calls.emplace_back(CallKind::CreateList, u"", rect, id);
   }
   std::optional<int> Selection(int id) const override {

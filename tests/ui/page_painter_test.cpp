@@ -52,6 +52,8 @@ TEST(PaintMainPage, PaintsThePageInItsOrder) {
       {CallKind::Text, u"1000", layout::RateValueText(3)},
       {CallKind::Text, u"Effect", layout::kLedLabels[2]},
       {CallKind::Text, u"4", layout::StageDigitText(3)},
+      {CallKind::Text, u"1", layout::kKeyMapNumbers[0]},  // the key numbers by the outline's dots
+      {CallKind::Text, u"4", layout::kKeyMapNumbers[3]},
       {CallKind::Create, u"", {}, 71},
       {CallKind::Create, u"", {}, 74},
       {CallKind::Text, u"250", layout::DpiLevelLabel(1, false)},
@@ -81,7 +83,7 @@ TEST(PaintMainPage, PaintsThePageInItsOrder) {
   // OK, Apply, Cancel, Default and the Mode B button; the key boxes 5..8 are not drawn.
   EXPECT_EQ(f.log.CountImages(u"/button-normal.png"), 5);
   EXPECT_EQ(f.log.CountImages(u"/DropdownBox-normal.png"), layout::kShownKeyCount);
-  EXPECT_EQ(f.log.Of(CallKind::Text).size(), 1u + 9 + 2 * 4 + 2 + 13 + 12);
+  EXPECT_EQ(f.log.Of(CallKind::Text).size(), 1u + 9 + 2 * 4 + 2 + 13 + 4 + 12);
 }
 
 TEST(PaintMainPage, DpiColumnsFollowTheSelectorTheStageAndAMendedLevel) {

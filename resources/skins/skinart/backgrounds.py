@@ -24,7 +24,7 @@ def _window(s, p, w, h):
         s.rect(0, 0, w, h, fill=weave, opacity=p.pattern_opacity * 0.5)
 
 
-def _title_bar(s, p, w, height):
+def _title_bar(s, p, w, height, wing=True):
     s.rect(0, 0, w, height, fill=s.linear([(0, p.titlebar), (1, mix(p.titlebar, p.window, 0.5))]))
     s.line(0, height - 0.5, w, height - 0.5, stroke=p.panel_border)
     rule = s.linear([(0, p.accent, 0.0), (0.12, p.accent, 0.9), (0.45, p.accent, 0.25), (1, p.accent, 0.0)], x2=1, y2=0)
@@ -33,10 +33,19 @@ def _title_bar(s, p, w, height):
     mh = height * 0.56
     mw = mh * 0.64
     glyphs.mouse_mark(s, 14, (height - mh) / 2, mw, mh, fill=p.accent, line=p.titlebar)
+    if not wing:
+        return
     wing = s.linear([(0, p.accent, 0.8), (1, p.accent, 0)], x2=1, y2=0)
     s.path("M%s,%s L%s,%s L%s,%s L%s,%s Z" % (num(14 + mw + 6), num(height / 2 - 1.5), num(14 + mw + 70), num(height / 2 - 1.5),
                                              num(14 + mw + 66), num(height / 2 + 1.5), num(14 + mw + 6), num(height / 2 + 1.5)),
            fill=wing)
+
+
+def _title_plate(s, p, r, edge=None):
+    """The light plate a title is drawn on in its fixed dark colour, in every skin."""
+    s.rect(r.left, r.top, r.width, r.height, rx=r.height / 2, fill=s.linear([(0, p.title_plate), (1, p.title_plate_low)]),
+           stroke=edge)
+    s.line(r.left + r.height / 2, r.top + 1.5, r.right - r.height / 2, r.top + 1.5, stroke="#ffffff", stroke_opacity=0.35)
 
 
 def _panel(s, p, r, header_bottom=None, accent_tab=True):
@@ -167,10 +176,7 @@ def page(p, layout):
     tab = Rect(back.left - 8, title.top - 5, title.right + 6, title.bottom + 5)
     s.rect(tab.left, tab.top, tab.width, tab.height, rx=tab.height / 2, fill=p.panel, stroke=p.panel_border,
            filter=s.shadow(0, 2, 3, p.shadow, p.shadow_opacity))
-    plate = Rect(title.left - 1, title.top + 2, title.right, title.bottom - 2)
-    s.rect(plate.left, plate.top, plate.width, plate.height, rx=plate.height / 2,
-           fill=s.linear([(0, p.title_plate), (1, p.title_plate_low)]))
-    s.line(plate.left + 14, plate.top + 1.5, plate.right - 14, plate.top + 1.5, stroke="#ffffff", stroke_opacity=0.35)
+    _title_plate(s, p, Rect(title.left - 1, title.top + 2, title.right, title.bottom - 2))
     rule_y = round((tab.bottom + g.key_panel.top) / 2) + 0.5
     s.line(g.margin, rule_y, w - g.margin, rule_y, stroke=p.panel_border)
     s.rect(g.margin, rule_y - 1, tab.right - g.margin, 2, fill=s.linear([(0, p.accent, 0.9), (1, p.accent, 0.0)], x2=1, y2=0))
@@ -204,8 +210,8 @@ def page(p, layout):
            stroke_dasharray="3 3")
     s.path(glyphs.mouse_split(mx, my, mw, mh), fill="none", stroke=p.outline, stroke_width=1.2, stroke_opacity=0.55,
            stroke_dasharray="3 3")
-    for (fx, fy) in ((0.26, 0.2), (0.74, 0.2), (0.5, 0.22), (0.5, 0.36)):
-        s.circle(mx + mw * fx, my + mh * fy, 3.2, fill=p.accent, fill_opacity=0.55)
+    for dot in L.rect("kKeyMapDots"):  # the program writes each key's number beside its dot
+        s.circle(dot.cx, dot.cy, 3.2, fill=p.accent, fill_opacity=0.55)
     track = Rect(mode_a.left - 2, mode_a.top - 2, mode_b.right + 2, mode_b.bottom + 2)
     s.rect(track.left + 0.5, track.top + 0.5, track.width - 1, track.height - 1, rx=p.radius_control + 2,
            fill=p.groove, stroke=p.panel_border)
@@ -280,7 +286,9 @@ def page(p, layout):
 def _dialog_base(s, p, layout):
     w, h = DIALOG_SIZE
     _window(s, p, w, h)
-    _title_bar(s, p, w, DIALOG_TITLE_HEIGHT)
+    _title_bar(s, p, w, DIALOG_TITLE_HEIGHT, wing=False)
+    # Edged: a light skin's plate would melt into its light title bar.
+    _title_plate(s, p, layout.rect("dialog.kTitle"), edge=p.panel_border)
     ok, cancel = layout.rect("dialog.kOk"), layout.rect("dialog.kCancel")
     band_top = DIALOG_FOOTER_TOP
     band_bottom = ok.bottom + (ok.top - band_top)

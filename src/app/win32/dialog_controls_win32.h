@@ -15,13 +15,12 @@ class Win32DialogControls final : public DialogControls {
     font_ = font;
     page_.SetListFont(font);
   }
-  // The fire key dialog's list scrolls: WS_VSCROLL is added to every list made after this.
-  void SetListScrolls(bool scrolls) { page_.SetListScrolls(scrolls); }
   void SetScale(DisplayScale scale) { page_.SetScale(scale); }
   void Rescale(DisplayScale scale, HFONT font) {
     font_ = font;
     page_.Rescale(scale, font);
   }
+  void SetListAccent(Rgb accent) { page_.SetListAccent(accent); }
 
   void CreateDisplay(int id, const layout::Rect& rect, std::u16string_view text) override {
     page_.CreateStatic(id, rect, StaticStyle::Display, text);
@@ -35,8 +34,9 @@ class Win32DialogControls final : public DialogControls {
   void CreateNumberField(int id, const layout::Rect& rect, std::u16string_view text) override;
   void Invalidate(int id) override { page_.Invalidate(id); }
   void SetText(int id, std::u16string_view text) override { page_.SetText(id, text); }
-  void CreateList(int id, const layout::Rect& rect, std::span<const std::u16string> items) override {
-    page_.CreateList(id, rect, items);
+  void CreateList(int id, const layout::Rect& rect, std::span<const std::u16string> items,
+                  std::optional<int> current) override {
+    page_.CreateList(id, rect, items, current);
   }
   void Destroy(int id) override { page_.Destroy(id); }
   bool Exists(int id) const override { return page_.Exists(id); }

@@ -22,10 +22,7 @@ std::u16string FieldText(HWND field) {
 
 }  // namespace
 
-void CFireKeyDialog::InitOwnControls(DialogControls& controls) {
-  Controls().SetListScrolls(true);
-  core_.InitControls(controls);
-}
+void CFireKeyDialog::InitOwnControls(DialogControls& controls) { core_.InitControls(controls); }
 
 MessageResult CFireKeyDialog::OnOwnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   if (message != WM_COMMAND || lParam == 0) return std::nullopt;

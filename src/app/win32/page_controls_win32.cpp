@@ -3,6 +3,7 @@
 #include <string>
 
 #include "common/win32/wide.h"
+#include "ui/win32/skinned_list.h"
 
 namespace qv::win {
 namespace {
@@ -74,14 +75,17 @@ void Win32PageControls::Destroy(int id) {
   placed_.erase(id);
 }
 
-void Win32PageControls::CreateList(int id, const layout::Rect& rect, std::span<const std::u16string> items) {
-  const DWORD style = WS_CHILD | WS_VISIBLE | WS_BORDER | LBS_NOTIFY | (listScrolls_ ? WS_VSCROLL : 0);
+void Win32PageControls::CreateList(int id, const layout::Rect& rect, std::span<const std::u16string> items,
+                                   std::optional<int> current) {
+  const DWORD style = WS_CHILD | WS_VISIBLE | WS_BORDER | LBS_NOTIFY | kSkinnedListStyle;
   HWND list = CreateChild(L"LISTBOX", id, rect, style, u"");
   if (!list) return;
   // Before the items: the item height follows the font, which is made for the scale, so
   // the items keep their skin height times the scale.
   if (listFont_) SendMessageW(list, WM_SETFONT, reinterpret_cast<WPARAM>(listFont_), FALSE);
+  MakeSkinnedList(list, accent_, current);
   for (const std::u16string& item : items) SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(W(item)));
+  SettleSkinnedList(list);
 }
 
 std::optional<int> Win32PageControls::Selection(int id) const {

@@ -5,6 +5,8 @@
 #include <utility>
 
 #include "ui/win32/control_colours_win32.h"
+#include "ui/win32/skin_accent.h"
+#include "ui/win32/skinned_list.h"
 #include "ui/win32/track_hover.h"
 
 namespace qv::win {
@@ -30,6 +32,7 @@ std::span<const MessageEntry<CSkinnedDialog>> CSkinnedDialog::MessageTable() {
       On<D>(WM_CTLCOLOREDIT, &D::OnCtlColorEdit),
       OnCommand<D>(kAnyId, LBN_SELCHANGE, &D::OnListNotify),
       OnCommand<D>(kAnyId, LBN_DBLCLK, &D::OnListNotify),
+      On<D>(WM_DRAWITEM, &D::OnDrawItem),
       On<D>(WM_DESTROY, &D::OnDestroy),
       On<D>(WM_DPICHANGED, &D::OnDpiChanged),
   };
@@ -45,17 +48,19 @@ BOOL CSkinnedDialog::OnInitDialog() {
     EndDialog(IDCANCEL);
     return TRUE;
   }
-  fonts_.text = CreateSkinFont(context_.language, FontRole::Text, scale_);
+  fonts_ = CreateSkinFonts(context_.language, scale_);
   brush_.reset(CreateSolidBrush(ToColorRef(kSubDialogDark)));
   controls_.SetOwner(hwnd());
   controls_.SetScale(scale_);
   controls_.SetListFont(fonts_.text.get());
+  controls_.SetListAccent(SkinAccent(context_.skinFolder, context_.textColour));
   InitOwnControls(controls_);
   return TRUE;
 }
 
 FrameLook CSkinnedDialog::Look() const {
-  return FrameLook{OkText(context_.language), CancelText(context_.language), context_.textColour};
+  return FrameLook{OkText(context_.language), CancelText(context_.language), context_.textColour,
+                   frame_.title[context_.language]};
 }
 
 SkinPaintSources CSkinnedDialog::PaintSources() {
@@ -122,6 +127,11 @@ MessageResult CSkinnedDialog::OnListNotify(WPARAM, LPARAM lParam) {
   return 0;
 }
 
+MessageResult CSkinnedDialog::OnDrawItem(WPARAM, LPARAM lParam) {
+  if (!DrawSkinnedListItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam))) return std::nullopt;
+  return TRUE;
+}
+
 MessageResult CSkinnedDialog::OnCtlColorStatic(WPARAM wParam, LPARAM lParam) {
   return OnControlColour(ControlKind::Static, wParam, lParam);
 }
@@ -164,7 +174,7 @@ MessageResult CSkinnedDialog::OnDpiChanged(WPARAM wParam, LPARAM lParam) {
   scale_ = TakeDpiChange(hwnd(), wParam, lParam);
   images_.Clear();
   LoadSkinBackground(hwnd(), context_.skinFolder, frame_.background, canvas_, scale_);
-  UniqueFont old = std::exchange(fonts_.text, CreateSkinFont(context_.language, FontRole::Text, scale_));
+  SkinFonts old = std::exchange(fonts_, CreateSkinFonts(context_.language, scale_));
   controls_.Rescale(scale_, fonts_.text.get());
   InvalidateRect(hwnd(), nullptr, TRUE);
   return 0;

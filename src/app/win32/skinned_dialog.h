@@ -81,6 +81,7 @@ class CSkinnedDialog : public Dialog<CSkinnedDialog> {
   MessageResult OnMouseHover(WPARAM, LPARAM);
   MessageResult OnMouseWheel(WPARAM, LPARAM);
   MessageResult OnListNotify(WPARAM, LPARAM);
+  MessageResult OnDrawItem(WPARAM, LPARAM);
   MessageResult OnCtlColorStatic(WPARAM, LPARAM);
   MessageResult OnCtlColorListBox(WPARAM, LPARAM);
   MessageResult OnCtlColorEdit(WPARAM, LPARAM);

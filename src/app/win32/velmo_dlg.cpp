@@ -54,6 +54,7 @@ std::span<const MessageEntry<CVelmoDlg>> CVelmoDlg::MessageTable() {
       On<D>(WM_MOUSEHOVER, &D::OnMouseHover),
       On<D>(WM_CTLCOLOREDIT, &D::OnCtlColorEdit),
       On<D>(WM_CTLCOLORLISTBOX, &D::OnCtlColorListBox),
+      On<D>(WM_DRAWITEM, &D::OnDrawItem),
       On<D>(WM_CTLCOLORBTN, &D::OnCtlColorButton),
       On<D>(WM_CTLCOLORSTATIC, &D::OnCtlColorStatic),
       // Key lists 41..48 and the LED lists 60..62 take a click and a double click alike.
@@ -132,6 +133,7 @@ void CVelmoDlg::AllowMessagesFromOtherPrograms() {
 
 void CVelmoDlg::LoadCanvas() {
   if (LoadSkinBackground(hwnd(), state_.display.skinDir, u"/main.png", canvas_, scale_)) CentreOnWorkArea();
+  TakeListAccent();
 }
 
 void CVelmoDlg::CentreOnWorkArea() {

@@ -85,6 +85,9 @@ class CVelmoDlg : public Dialog<CVelmoDlg>, public ShellActions {
   void ToggleKeyList(int key);
   void ToggleLedList(int box);
   void TrackListPointer();
+  MessageResult OnDrawItem(WPARAM, LPARAM);
+  // The lists mark their entries in the accent of the skin shown.
+  void TakeListAccent();
   SubDialogContext SubDialogs() const;
 
   DeviceContext Devices();

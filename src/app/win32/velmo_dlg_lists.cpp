@@ -7,7 +7,9 @@
 #include "keyassign/assign_key_function.h"
 #include "ui/key_lists.h"
 #include "ui/led_lists.h"
+#include "ui/win32/skin_accent.h"
 #include "ui/win32/skin_canvas.h"
+#include "ui/win32/skinned_list.h"
 
 namespace qv::win {
 
@@ -15,6 +17,13 @@ SubDialogContext CVelmoDlg::SubDialogs() const {
   const TextColour& colour = state_.display.textColour;
   return SubDialogContext{state_.display.skinDir, language_, Rgb{colour.red, colour.green, colour.blue}};
 }
+
+MessageResult CVelmoDlg::OnDrawItem(WPARAM, LPARAM lParam) {
+  if (!DrawSkinnedListItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam))) return std::nullopt;
+  return TRUE;
+}
+
+void CVelmoDlg::TakeListAccent() { controls_.SetListAccent(SkinAccent(state_.display.skinDir, SubDialogs().textColour)); }
 
 void CVelmoDlg::ToggleKeyList(int key) {
   Page page = MakePage();
@@ -81,7 +90,7 @@ void CVelmoDlg::TrackListPointer() {
   RECT item{};
   SendMessageW(under, LB_GETITEMRECT, static_cast<WPARAM>(pointer.item), reinterpret_cast<LPARAM>(&item));
   pointer.itemRect = ToSkin(FromRect(item), scale_);
-  TrackKeyListPointer(pointer, controls_);
+  TrackKeyListPointer(pointer, MakePage().record, controls_);
 }
 
 }  // namespace qv::win

@@ -96,21 +96,25 @@ using UniqueWindow = UniqueResource<HWND, WindowTraits>;  // windows this code c
 template <typename I>
 using UniqueCom = UniqueResource<I*, ComTraits<I>>;
 
-// A window's device context from GetDC, released to its window.
-class UniqueWindowDc {
+// A window's device context, released to its window: its client area (GetDC) or all of it,
+// frame included (GetWindowDC).
+template <HDC(WINAPI* Get)(HWND)>
+class WindowDcOf {
  public:
-  explicit UniqueWindowDc(HWND window) : window_(window), dc_(GetDC(window)) {}
-  ~UniqueWindowDc() {
+  explicit WindowDcOf(HWND window) : window_(window), dc_(Get(window)) {}
+  ~WindowDcOf() {
     if (dc_) ReleaseDC(window_, dc_);
   }
-  UniqueWindowDc(const UniqueWindowDc&) = delete;
-  UniqueWindowDc& operator=(const UniqueWindowDc&) = delete;
+  WindowDcOf(const WindowDcOf&) = delete;
+  WindowDcOf& operator=(const WindowDcOf&) = delete;
   HDC get() const { return dc_; }
 
  private:
   HWND window_;
   HDC dc_;
 };
+using UniqueWindowDc = WindowDcOf<GetDC>;
+using UniqueWindowFrameDc = WindowDcOf<GetWindowDC>;
 
 // Selects an object into a device context and puts the previous one back.
 class ScopedSelect {

@@ -17,7 +17,7 @@ UniqueFont CreateSkinFont(const FontSpec& spec, DisplayScale scale = {});
 // For the language on the running system (GetVersion's major and minor version).
 UniqueFont CreateSkinFont(Language language, FontRole role, DisplayScale scale = {});
 
-// A window's fonts: the main window has both; a sub-dialog only the text font.
+// A window's fonts: the text font, and the title's for the page title and a sub-dialog's.
 struct SkinFonts {
   UniqueFont text;
   UniqueFont title;
