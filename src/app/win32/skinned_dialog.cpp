@@ -13,7 +13,7 @@ constexpr int kWheelLines = 3;
 }  // namespace
 
 CSkinnedDialog::CSkinnedDialog(const DialogFrame& frame, const SubDialogContext& context)
-    : Dialog(static_cast<UINT>(frame.templateId)), frame_(frame), context_(context) {}
+    : Dialog(static_cast<UINT>(frame.templateId)), frame_(frame), context_(context), stops_(DialogStops(frame.templateId)) {}
 
 std::span<const MessageEntry<CSkinnedDialog>> CSkinnedDialog::MessageTable() {
   using D = CSkinnedDialog;
@@ -54,7 +54,7 @@ FrameLook CSkinnedDialog::Look() const {
 }
 
 SkinPaintSources CSkinnedDialog::PaintSources() {
-  return SkinPaintSources{canvas_.get(), context_.skinFolder, &fonts_, &images_, &messageBoxes_};
+  return SkinPaintSources{canvas_.get(), context_.skinFolder, &fonts_, &images_, &messageBoxes_, ShownFocus()};
 }
 
 MessageResult CSkinnedDialog::OnEraseBackground(WPARAM wParam, LPARAM) {
@@ -64,7 +64,12 @@ MessageResult CSkinnedDialog::OnEraseBackground(WPARAM wParam, LPARAM) {
 }
 
 MessageResult CSkinnedDialog::OnLButtonDown(WPARAM, LPARAM lParam) {
-  switch (OnPress(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam), controls_)) {
+  EndFromPress(OnPress(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam), controls_));
+  return std::nullopt;
+}
+
+void CSkinnedDialog::EndFromPress(DialogEnd end) {
+  switch (end) {
     case DialogEnd::Ok:
       EndDialog(IDOK);
       break;
@@ -74,7 +79,6 @@ MessageResult CSkinnedDialog::OnLButtonDown(WPARAM, LPARAM lParam) {
     case DialogEnd::None:
       break;
   }
-  return std::nullopt;
 }
 
 MessageResult CSkinnedDialog::OnMouseMove(WPARAM, LPARAM lParam) {
@@ -151,6 +155,7 @@ MessageResult CSkinnedDialog::OnDestroy(WPARAM, LPARAM) {
 
 bool CSkinnedDialog::PreTranslateMessage(MSG& msg) {
   if (SwallowsQueued(msg)) return true;
+  if (OnKey(msg)) return true;
   if (msg.message == WM_MOUSEMOVE) TrackListUnderCursor();
   return false;
 }

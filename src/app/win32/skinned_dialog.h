@@ -8,12 +8,14 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <vector>
 
 #include "app/win32/dialog.h"
 #include "app/win32/dialog_controls_win32.h"
 #include "common/win32/handles.h"
 #include "common/win32/message_boxes_win32.h"
 #include "keyassign/dialog_frame.h"
+#include "keyassign/dialog_keys.h"
 #include "keyassign/frame_looks.h"
 #include "ui/canvas.h"
 #include "ui/language.h"
@@ -29,6 +31,7 @@ struct SubDialogContext {
   std::u16string skinFolder;
   Language language = Language::English;
   Rgb textColour;
+  std::optional<Rgb> accent;  // the skin's accent, for the keyboard focus; else the text colour
 };
 
 class CSkinnedDialog : public Dialog<CSkinnedDialog> {
@@ -90,6 +93,16 @@ class CSkinnedDialog : public Dialog<CSkinnedDialog> {
   FrameLook Look() const;
   SkinPaintSources PaintSources();
   void TrackListUnderCursor();
+  // The keyboard (skinned_dialog_keys.cpp).
+  bool OnKey(const MSG& msg);
+  bool OnListKey(HWND list, WPARAM key);
+  void MoveFocus(bool back);
+  void PressStop(int stop);
+  void EndFromPress(DialogEnd end);
+  void ShowFocus();
+  std::optional<int> FieldStopOf(HWND window) const;  // the stop of a field child
+  std::optional<int> StopOf(HWND window) const;   // its field's stop, else the drawn one focused
+  const FocusFrame* ShownFocus();
 
   const DialogFrame& frame_;
   SubDialogContext context_;
@@ -102,6 +115,9 @@ class CSkinnedDialog : public Dialog<CSkinnedDialog> {
   UniqueBrush brush_;  // the controls' background, made once, deleted when the dialog ends
   UniqueBrush ownBrush_;  // a control of another colour (the skins dialog's swatch)
   Rgb ownBrushColour_;
+  std::vector<DialogStop> stops_;
+  std::optional<int> focusStop_;  // shown only once the keyboard has been used
+  FocusFrame focusFrame_;
 };
 
 }  // namespace qv::win

@@ -47,6 +47,8 @@ std::span<const MessageEntry<CVelmoDlg>> CVelmoDlg::MessageTable() {
       OnCommand<D>(kExitCommand, kAnyCode, &D::OnExitCommand),
       On<D>(WM_DESTROY, &D::OnDestroy),
       On<D>(WM_DEVICECHANGE, &D::OnDeviceChange),
+      On<D>(WM_GETOBJECT, &D::OnGetObject),
+      On<D>(kAccessiblePressMessage, &D::OnAccessiblePress),
       On<D>(WM_LBUTTONDOWN, &D::OnLButtonDown),
       On<D>(WM_MOUSEMOVE, &D::OnMouseMove),
       On<D>(WM_MOUSEHOVER, &D::OnMouseHover),
@@ -180,6 +182,7 @@ void CVelmoDlg::SendNotice(uint32_t kind, int64_t value) {
 void CVelmoDlg::HideMainWindow() {
   Page page = MakePage();
   CloseAllLists(page, controls_);
+  ForgetFocus();
   ShowWindow(hwnd(), SW_HIDE);
 }
 
@@ -190,6 +193,7 @@ void CVelmoDlg::ShowMouseSettings() {
 }
 
 bool CVelmoDlg::PreTranslateMessage(MSG& msg) {
+  if (OnKeyMessage(msg)) return true;
   switch (FilterBeforeDispatch(msg.message, msg.wParam, page_.state)) {
     case PreDispatch::HideWindow:
       HideMainWindow();
@@ -243,7 +247,10 @@ MessageResult CVelmoDlg::OnEraseBackground(WPARAM wParam, LPARAM) {
   if (!canvas_) return std::nullopt;
   RECT client{};
   GetClientRect(hwnd(), &client);
-  CMemDC copy(reinterpret_cast<HDC>(wParam), client, canvas_.get());  // its end copies the canvas
+  {
+    CMemDC copy(reinterpret_cast<HDC>(wParam), client, canvas_.get());  // its end copies the canvas
+  }
+  if (const FocusFrame* focus = ShownFocus()) DrawFocusFrame(reinterpret_cast<HDC>(wParam), *focus);
   return 1;
 }
 
@@ -277,6 +284,10 @@ void CVelmoDlg::ShowFromTray(bool rebuildPage, bool paintPage) {
   hidingNcPaints_ = 0;
   SetForegroundWindow(hwnd());
   ShowWindow(hwnd(), SW_SHOW);
+  // Shown, the window takes the keyboard: a person who opened it from the tray with the
+  // keyboard goes on with it (a hidden window cannot hold the focus).
+  SetForegroundWindow(hwnd());
+  SetFocus(hwnd());
 }
 
 void CVelmoDlg::OpenTrayMenu() {
@@ -311,6 +322,7 @@ void CVelmoDlg::EndProcess() {
 }
 
 MessageResult CVelmoDlg::OnDestroy(WPARAM, LPARAM) {
+  accessible_.Detach();
   ReleaseShellResources();
   return std::nullopt;
 }

@@ -4,6 +4,7 @@
 
 #include "app/win32/key_dialogs_win32.h"
 #include "app/win32/velmo_dlg.h"
+#include "config/skin_palette.h"
 #include "keyassign/assign_key_function.h"
 #include "ui/key_lists.h"
 #include "ui/led_lists.h"
@@ -11,9 +12,10 @@
 
 namespace qv::win {
 
-SubDialogContext CVelmoDlg::SubDialogs() const {
+SubDialogContext CVelmoDlg::SubDialogs() {
   const TextColour& colour = state_.display.textColour;
-  return SubDialogContext{state_.display.skinDir, language_, Rgb{colour.red, colour.green, colour.blue}};
+  return SubDialogContext{state_.display.skinDir, language_, Rgb{colour.red, colour.green, colour.blue},
+                          SkinAccent(profile_, state_.display.skinDir)};
 }
 
 void CVelmoDlg::ToggleKeyList(int key) {
@@ -75,11 +77,15 @@ void CVelmoDlg::TrackListPointer() {
   if (id < KeyListId(1) || id > KeyListId(layout::kKeyCount)) return;
   ScreenToClient(under, &cursor);
   const LRESULT hit = SendMessageW(under, LB_ITEMFROMPOINT, 0, MAKELPARAM(cursor.x, cursor.y));
+  TrackKeyListItem(under, LOWORD(hit));
+}
+
+void CVelmoDlg::TrackKeyListItem(HWND list, int itemIndex) {
   ListPointer pointer;
-  pointer.listId = id;
-  pointer.item = LOWORD(hit);
+  pointer.listId = GetDlgCtrlID(list);
+  pointer.item = itemIndex;
   RECT item{};
-  SendMessageW(under, LB_GETITEMRECT, static_cast<WPARAM>(pointer.item), reinterpret_cast<LPARAM>(&item));
+  SendMessageW(list, LB_GETITEMRECT, static_cast<WPARAM>(pointer.item), reinterpret_cast<LPARAM>(&item));
   pointer.itemRect = layout::Rect{item.left, item.top, item.right, item.bottom};
   TrackKeyListPointer(pointer, controls_);
 }

@@ -54,7 +54,7 @@ Page CVelmoDlg::MakePage() {
 }
 
 SkinPaintSources CVelmoDlg::PaintSources() {
-  return SkinPaintSources{canvas_.get(), state_.display.skinDir, &fonts_, &images_, nullptr};
+  return SkinPaintSources{canvas_.get(), state_.display.skinDir, &fonts_, &images_, nullptr, ShownFocus()};
 }
 
 void CVelmoDlg::PaintMainPage() {

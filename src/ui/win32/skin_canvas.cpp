@@ -25,7 +25,8 @@ SkinCanvas::SkinCanvas(const SkinPaintSources& sources)
       fonts_(sources.fonts),
       images_(sources.images),
       reportFailures_(sources.reportFailures),
-      canvasBitmap_(sources.canvas) {}
+      canvasBitmap_(sources.canvas),
+      focus_(sources.focus) {}
 
 SkinCanvas::SkinCanvas(HWND window, const SkinPaintSources& sources) : SkinCanvas(sources) {
   if (!canvasBitmap_) return;
@@ -37,10 +38,15 @@ SkinCanvas::SkinCanvas(HWND window, HDC target, const SkinPaintSources& sources)
   if (canvasBitmap_) Open(window, target);
 }
 
-SkinCanvas::~SkinCanvas() = default;
+SkinCanvas::~SkinCanvas() {
+  if (!Drawing()) return;
+  memory_.reset();  // presents the canvas, which holds no focus frame
+  if (focus_) DrawFocusFrame(target_, *focus_);
+}
 
 void SkinCanvas::Open(HWND window, HDC target) {
   if (!target) return;
+  target_ = target;
   RECT client{};
   GetClientRect(window, &client);
   memory_.emplace(target, client, canvasBitmap_);

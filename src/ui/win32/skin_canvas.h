@@ -9,6 +9,7 @@
 #include "common/platform.h"
 #include "common/win32/handles.h"
 #include "ui/canvas.h"
+#include "ui/win32/focus_frame.h"
 #include "ui/win32/mem_dc.h"
 #include "ui/win32/skin_fonts.h"
 #include "ui/win32/skin_image_cache.h"
@@ -22,6 +23,7 @@ struct SkinPaintSources {
   const SkinFonts* fonts = nullptr;
   SkinImageCache* images = nullptr;        // null: every image is decoded from its file
   MessageBoxes* reportFailures = nullptr;  // sub-dialog painters: kImageFailedText per failure
+  const FocusFrame* focus = nullptr;       // drawn over the presented canvas, not into it
 };
 
 // DrawText's flags for a text format.
@@ -52,6 +54,8 @@ class SkinCanvas final : public Canvas {
   SkinImageCache* images_;
   MessageBoxes* reportFailures_;
   HBITMAP canvasBitmap_;
+  const FocusFrame* focus_;
+  HDC target_ = nullptr;
   std::optional<UniqueWindowDc> windowDc_;  // declared before memory_: released after the BitBlt
   std::optional<CMemDC> memory_;
   UniqueMemoryDc scratch_;  // AlphaBlend's source context
