@@ -6,7 +6,9 @@
 #include <optional>
 #include <vector>
 
+#include "keyassign/frame_looks.h"
 #include "ui/layout.h"
+#include "ui/page_access.h"
 
 namespace qv {
 
@@ -19,6 +21,13 @@ struct DialogStop {
 // The stops of the dialog made from template `templateId`, in Tab order; none for a
 // dialog the keyboard does not walk.
 std::vector<DialogStop> DialogStops(int templateId);
+
+// What a screen reader finds in the dialog: its stops, named by the label beside or above
+// them (the selector by the choice it shows, OK and Cancel by their texts), then the close
+// button. A dialog without stops still has OK and Cancel.
+std::vector<AccessibleControl> DialogReadingOrder(const std::vector<DialogStop>& stops,
+                                                  std::span<const DialogLabel> labels, Language language,
+                                                  std::u16string_view choice);
 
 // The stop after (or before, with Shift) `current` among `count`, skipping those `usable`
 // refuses (a field hidden under the open list); none when no stop is usable.

@@ -40,15 +40,9 @@ struct Builder {
 
   AccessibleControl& Add(PageControlKind kind, int index, const Rect& rect, std::u16string name,
                          ControlRole role = ControlRole::PushButton) {
-    AccessibleControl& c = controls.emplace_back();
+    AccessibleControl& c = controls.emplace_back(NamedControl(rect, std::move(name), role, page.language));
     c.kind = kind;
     c.index = index;
-    c.rect = rect;
-    c.pressX = (rect.left + rect.right) / 2;
-    c.pressY = (rect.top + rect.bottom) / 2;
-    c.name = std::move(name);
-    c.role = role;
-    c.action = Word(page, role == ControlRole::DropDown ? kOpen : kPress);
     return c;
   }
   void Slot(PageControlKind kind, const Rect& rect, int slot) { Add(kind, 0, rect, std::u16string(Text(page.language, slot))); }
@@ -134,5 +128,18 @@ std::vector<PressAction> PressOf(const Page& page, const AccessibleControl& cont
 }
 
 std::u16string PageAccessibleName(Language language) { return std::u16string(kWords[kPage][language]); }
+
+AccessibleControl NamedControl(const Rect& rect, std::u16string name, ControlRole role, Language language) {
+  AccessibleControl c;
+  c.rect = rect;
+  c.pressX = (rect.left + rect.right) / 2;
+  c.pressY = (rect.top + rect.bottom) / 2;
+  c.name = std::move(name);
+  c.role = role;
+  c.action = std::u16string(kWords[role == ControlRole::DropDown ? kOpen : kPress][language]);
+  return c;
+}
+
+std::u16string CloseName(Language language) { return std::u16string(kWords[kClose][language]); }
 
 }  // namespace qv

@@ -13,15 +13,15 @@
 
 namespace qv {
 
-enum class ControlRole { PushButton, DropDown, RadioButton, Slider, CheckBox, Link };
+enum class ControlRole { PushButton, DropDown, RadioButton, Slider, CheckBox, Link, Text };
 
 enum class PageControlKind {
   Skins, Hide, Close, KeyBox, ModeA, ModeB, Default, RateSegment,
-  DpiColumn, DpiColour, DpiSwitch, LedBox, Guide, Ok, Apply, Cancel,
+  DpiColumn, DpiColour, DpiSwitch, LedBox, Guide, Ok, Apply, Cancel, Other,
 };
 
 struct AccessibleControl {
-  PageControlKind kind;
+  PageControlKind kind = PageControlKind::Other;  // a sub-dialog's controls are Other
   int index = 0;        // key 1..4, segment 1..4, stage 1..4, LED box 0..2
   layout::Rect rect;    // what the focus rectangle surrounds
   int pressX = 0;       // where a press of the control lands
@@ -44,5 +44,11 @@ std::vector<PressAction> PressOf(const Page& page, const AccessibleControl& cont
 
 // The page window's own accessible name in the language shown.
 std::u16string PageAccessibleName(Language language);
+
+// A control of a skinned window: its rectangle, name and role, pressed in its middle, with
+// the default action its role has ("Open" a drop-down, "Press" the rest).
+AccessibleControl NamedControl(const layout::Rect& rect, std::u16string name, ControlRole role, Language language);
+// The name of a window's close button.
+std::u16string CloseName(Language language);
 
 }  // namespace qv

@@ -16,6 +16,7 @@ LONG RoleOf(ControlRole role) {
     case ControlRole::Slider: return ROLE_SYSTEM_SLIDER;
     case ControlRole::CheckBox: return ROLE_SYSTEM_CHECKBUTTON;
     case ControlRole::Link: return ROLE_SYSTEM_LINK;
+    case ControlRole::Text: return ROLE_SYSTEM_TEXT;
   }
   return ROLE_SYSTEM_PUSHBUTTON;
 }

@@ -2,6 +2,8 @@
 
 #include <windowsx.h>
 
+#include "app/win32/list_keys_win32.h"
+
 #include "ui/win32/control_colours_win32.h"
 #include "ui/win32/track_hover.h"
 
@@ -29,6 +31,8 @@ std::span<const MessageEntry<CSkinnedDialog>> CSkinnedDialog::MessageTable() {
       OnCommand<D>(kAnyId, LBN_SELCHANGE, &D::OnListNotify),
       OnCommand<D>(kAnyId, LBN_DBLCLK, &D::OnListNotify),
       On<D>(WM_DESTROY, &D::OnDestroy),
+      On<D>(WM_GETOBJECT, &D::OnGetObject),
+      On<D>(kAccessiblePressMessage, &D::OnAccessiblePress),
   };
   return kTable;
 }
@@ -149,6 +153,7 @@ MessageResult CSkinnedDialog::OnDestroy(WPARAM, LPARAM) {
   // The controls go with the window; nothing may still paint with the brush after this.
   brush_.reset();
   ownBrush_.reset();
+  accessible_.Detach();
   OnWindowGone();
   return std::nullopt;
 }
@@ -165,9 +170,7 @@ void CSkinnedDialog::TrackListUnderCursor() {
   if (!GetCursorPos(&cursor)) return;
   HWND under = WindowFromPoint(cursor);
   if (!under || GetParent(under) != hwnd()) return;
-  wchar_t className[16] = {};
-  GetClassNameW(under, className, 16);
-  if (lstrcmpiW(className, L"ListBox") != 0) return;
+  if (!IsListBox(under)) return;
   ScreenToClient(under, &cursor);
   const LRESULT hit = SendMessageW(under, LB_ITEMFROMPOINT, 0, MAKELPARAM(cursor.x, cursor.y));
   if (HIWORD(hit) != 0) return;  // outside every item

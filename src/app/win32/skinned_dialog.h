@@ -12,6 +12,7 @@
 
 #include "app/win32/dialog.h"
 #include "app/win32/dialog_controls_win32.h"
+#include "app/win32/skin_accessible.h"
 #include "common/win32/handles.h"
 #include "common/win32/message_boxes_win32.h"
 #include "keyassign/dialog_frame.h"
@@ -34,7 +35,7 @@ struct SubDialogContext {
   std::optional<Rgb> accent;  // the skin's accent, for the keyboard focus; else the text colour
 };
 
-class CSkinnedDialog : public Dialog<CSkinnedDialog> {
+class CSkinnedDialog : public Dialog<CSkinnedDialog>, private AccessibleSource {
  public:
   CSkinnedDialog(const DialogFrame& frame, const SubDialogContext& context);
   static std::span<const MessageEntry<CSkinnedDialog>> MessageTable();
@@ -103,6 +104,14 @@ class CSkinnedDialog : public Dialog<CSkinnedDialog> {
   std::optional<int> FieldStopOf(HWND window) const;  // the stop of a field child
   std::optional<int> StopOf(HWND window) const;   // its field's stop, else the drawn one focused
   const FocusFrame* ShownFocus();
+  // The screen reader.
+  MessageResult OnGetObject(WPARAM, LPARAM);
+  MessageResult OnAccessiblePress(WPARAM, LPARAM);
+  std::u16string AccessibleName() override { return {}; }
+  std::vector<AccessibleControl> AccessibleControls() override;
+  std::optional<int> FocusedControl() override { return StopOf(GetFocus()); }
+  void PressControl(int index) override;
+  void FocusControl(int index) override;
 
   const DialogFrame& frame_;
   SubDialogContext context_;
@@ -118,6 +127,7 @@ class CSkinnedDialog : public Dialog<CSkinnedDialog> {
   std::vector<DialogStop> stops_;
   std::optional<int> focusStop_;  // shown only once the keyboard has been used
   FocusFrame focusFrame_;
+  WindowAccessible accessible_;
 };
 
 }  // namespace qv::win

@@ -3,16 +3,11 @@
 // takes the arrows, Enter is OK and Esc Cancel.
 #include "app/win32/skinned_dialog.h"
 
-#include "ui/page_keys.h"
+#include "app/win32/list_keys_win32.h"
+#include "common/win32/wide.h"
 
 namespace qv::win {
 namespace {
-
-bool IsListBox(HWND window) {
-  wchar_t className[16] = {};
-  GetClassNameW(window, className, 16);
-  return lstrcmpiW(className, L"ListBox") == 0;
-}
 
 HWND OpenList(HWND dialog) {
   for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
@@ -51,12 +46,7 @@ bool CSkinnedDialog::OnKey(const MSG& msg) {
 }
 
 bool CSkinnedDialog::OnListKey(HWND list, WPARAM key) {
-  const int count = static_cast<int>(SendMessageW(list, LB_GETCOUNT, 0, 0));
-  const int current = static_cast<int>(SendMessageW(list, LB_GETCURSEL, 0, 0));
-  const int rowHeight = std::max<int>(1, static_cast<int>(SendMessageW(list, LB_GETITEMHEIGHT, 0, 0)));
-  RECT area{};
-  GetClientRect(list, &area);
-  const ListKeyAnswer answer = qv::OnListKey(key, current, count, (area.bottom - area.top) / rowHeight);
+  const ListKeyAnswer answer = AnswerListKey(list, key);
   switch (answer.kind) {
     case ListKeyAnswer::Kind::Select:
       // Without a notification: the arrows pass entries by, Enter chooses.
@@ -85,6 +75,7 @@ void CSkinnedDialog::MoveFocus(bool back) {
     return !child || GetDlgItem(hwnd(), *child) != nullptr;  // a field under the open list is skipped
   });
   if (!focusStop_) return;
+  NotifyFocus(hwnd(), *focusStop_);
   const DialogStop& stop = stops_[static_cast<size_t>(*focusStop_)];
   if (HWND field = stop.childId ? GetDlgItem(hwnd(), *stop.childId) : nullptr) {
     SetFocus(field);
@@ -129,6 +120,46 @@ const FocusFrame* CSkinnedDialog::ShownFocus() {
 void CSkinnedDialog::ShowFocus() {
   // The dialog is painted whole at every erase, the frame last, where the focus is now.
   if (hwnd()) InvalidateRect(hwnd(), nullptr, TRUE);
+}
+
+MessageResult CSkinnedDialog::OnGetObject(WPARAM wParam, LPARAM lParam) {
+  if (const std::optional<LRESULT> answer = accessible_.OnGetObject(hwnd(), *this, wParam, lParam)) return *answer;
+  return std::nullopt;
+}
+
+MessageResult CSkinnedDialog::OnAccessiblePress(WPARAM wParam, LPARAM) {
+  PressControl(static_cast<int>(wParam));
+  return 0;
+}
+
+std::vector<AccessibleControl> CSkinnedDialog::AccessibleControls() {
+  // The selector is read by the choice its display shows.
+  std::u16string choice;
+  for (const DialogStop& stop : stops_) {
+    if (!stop.opensList) continue;
+    POINT inside{stop.rect.left + 2, stop.rect.top + 2};
+    HWND display = ChildWindowFromPointEx(hwnd(), inside, CWP_SKIPINVISIBLE);
+    wchar_t text[128] = {};
+    if (display && display != hwnd()) choice = U16(std::wstring(text, static_cast<size_t>(GetWindowTextW(display, text, 128))));
+  }
+  return DialogReadingOrder(stops_, Labels(), context_.language, choice);
+}
+
+void CSkinnedDialog::PressControl(int index) {
+  if (index >= 0 && static_cast<size_t>(index) < stops_.size()) {
+    PressStop(index);
+    return;
+  }
+  const std::vector<AccessibleControl> controls = AccessibleControls();
+  if (index < 0 || static_cast<size_t>(index) >= controls.size()) return;
+  const AccessibleControl& c = controls[static_cast<size_t>(index)];
+  EndFromPress(OnPress(c.pressX, c.pressY, controls_));
+}
+
+void CSkinnedDialog::FocusControl(int index) {
+  if (index < 0 || static_cast<size_t>(index) >= stops_.size()) return;
+  focusStop_ = index == 0 ? std::nullopt : std::optional<int>(index - 1);
+  MoveFocus(false);
 }
 
 }  // namespace qv::win

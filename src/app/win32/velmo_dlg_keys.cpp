@@ -2,6 +2,7 @@
 // its answer out through the pointer's press steps; the reader reads the same controls.
 #include "app/win32/velmo_dlg.h"
 
+#include "app/win32/list_keys_win32.h"
 #include "config/skin_palette.h"
 #include "ui/key_lists.h"
 #include "ui/win32/skin_canvas.h"
@@ -10,12 +11,6 @@ namespace qv::win {
 namespace {
 
 bool ShiftDown() { return (GetKeyState(VK_SHIFT) & 0x8000) != 0; }
-
-bool IsListBox(HWND window) {
-  wchar_t className[16] = {};
-  GetClassNameW(window, className, 16);
-  return lstrcmpiW(className, L"ListBox") == 0;
-}
 
 }  // namespace
 
@@ -75,12 +70,7 @@ bool CVelmoDlg::OnListKeyMessage(const MSG& msg) {
   HWND list = msg.hwnd;
   if (GetParent(list) != hwnd()) return false;
   const int id = GetDlgCtrlID(list);
-  const int count = static_cast<int>(SendMessageW(list, LB_GETCOUNT, 0, 0));
-  const int current = static_cast<int>(SendMessageW(list, LB_GETCURSEL, 0, 0));
-  const int rowHeight = std::max<int>(1, static_cast<int>(SendMessageW(list, LB_GETITEMHEIGHT, 0, 0)));
-  RECT area{};
-  GetClientRect(list, &area);
-  const ListKeyAnswer answer = OnListKey(msg.wParam, current, count, (area.bottom - area.top) / rowHeight);
+  const ListKeyAnswer answer = AnswerListKey(list, msg.wParam);
   switch (answer.kind) {
     case ListKeyAnswer::Kind::PassOn:
       return true;
