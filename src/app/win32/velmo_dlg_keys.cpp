@@ -20,7 +20,11 @@ bool CVelmoDlg::OnKeyMessage(const MSG& msg) {
     PostMessageW(hwnd(), WM_CLOSE, 0, 0);
     return true;
   }
-  if (msg.message != WM_KEYDOWN) return false;
+  // With no window holding the focus (a page rebuilt under a closing dialog), the system
+  // gives the active window its keys as system keys, without the Alt bit (29) set.
+  const bool unfocusedKey = msg.message == WM_SYSKEYDOWN && (msg.lParam & (1 << 29)) == 0;
+  if (unfocusedKey) SetFocus(hwnd());
+  if (msg.message != WM_KEYDOWN && !unfocusedKey) return false;
   // A list the keyboard opened has the focus; any other child's keys are the page's.
   if (msg.hwnd != hwnd() && IsListBox(msg.hwnd)) return OnListKeyMessage(msg);
   const std::vector<AccessibleControl> controls = AccessibleControls();
