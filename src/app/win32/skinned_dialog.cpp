@@ -3,6 +3,8 @@
 #include <windowsx.h>
 
 #include "app/win32/list_keys_win32.h"
+#include "config/skin_palette.h"
+#include "config/win32/profile_store_win32.h"
 
 #include "ui/win32/control_colours_win32.h"
 #include "ui/win32/track_hover.h"
@@ -46,6 +48,8 @@ BOOL CSkinnedDialog::OnInitDialog() {
     return TRUE;
   }
   fonts_.text = CreateSkinFont(context_.language, FontRole::Text);
+  Win32ProfileStore skinIni;
+  accent_ = SkinAccent(skinIni, context_.skinFolder).value_or(context_.textColour);
   brush_.reset(CreateSolidBrush(ToColorRef(kSubDialogDark)));
   controls_.SetOwner(hwnd());
   controls_.SetListFont(fonts_.text.get());

@@ -32,7 +32,6 @@ struct SubDialogContext {
   std::u16string skinFolder;
   Language language = Language::English;
   Rgb textColour;
-  std::optional<Rgb> accent;  // the skin's accent, for the keyboard focus; else the text colour
 };
 
 class CSkinnedDialog : public Dialog<CSkinnedDialog>, private AccessibleSource {
@@ -127,6 +126,7 @@ class CSkinnedDialog : public Dialog<CSkinnedDialog>, private AccessibleSource {
   std::vector<DialogStop> stops_;
   std::optional<int> focusStop_;  // shown only once the keyboard has been used
   FocusFrame focusFrame_;
+  Rgb accent_;  // the skin's, for the focus frame
   WindowAccessible accessible_;
 };
 

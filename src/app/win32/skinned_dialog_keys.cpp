@@ -113,7 +113,7 @@ std::optional<int> CSkinnedDialog::StopOf(HWND window) const {
 
 const FocusFrame* CSkinnedDialog::ShownFocus() {
   if (!focusStop_ || static_cast<size_t>(*focusStop_) >= stops_.size()) return nullptr;
-  focusFrame_ = FocusFrame{stops_[static_cast<size_t>(*focusStop_)].rect, context_.accent.value_or(context_.textColour)};
+  focusFrame_ = FocusFrame{stops_[static_cast<size_t>(*focusStop_)].rect, accent_};
   return &focusFrame_;
 }
 

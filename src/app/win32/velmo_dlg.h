@@ -101,7 +101,7 @@ class CVelmoDlg : public Dialog<CVelmoDlg>, public ShellActions, private Accessi
   std::optional<int> FocusedControl() override;
   void PressControl(int index) override;
   void FocusControl(int index) override;
-  SubDialogContext SubDialogs();
+  SubDialogContext SubDialogs() const;
 
   DeviceContext Devices();
   bool TakeSingleInstance();

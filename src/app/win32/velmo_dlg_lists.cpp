@@ -4,7 +4,6 @@
 
 #include "app/win32/key_dialogs_win32.h"
 #include "app/win32/velmo_dlg.h"
-#include "config/skin_palette.h"
 #include "keyassign/assign_key_function.h"
 #include "ui/key_lists.h"
 #include "ui/led_lists.h"
@@ -12,10 +11,9 @@
 
 namespace qv::win {
 
-SubDialogContext CVelmoDlg::SubDialogs() {
+SubDialogContext CVelmoDlg::SubDialogs() const {
   const TextColour& colour = state_.display.textColour;
-  return SubDialogContext{state_.display.skinDir, language_, Rgb{colour.red, colour.green, colour.blue},
-                          SkinAccent(profile_, state_.display.skinDir)};
+  return SubDialogContext{state_.display.skinDir, language_, Rgb{colour.red, colour.green, colour.blue}};
 }
 
 void CVelmoDlg::ToggleKeyList(int key) {
