@@ -4,7 +4,7 @@ enable_language(RC)
 set(QV_WIN_DEFINES UNICODE _UNICODE NOMINMAX _WIN32_WINNT=0x0601)
 target_compile_definitions(qvcore PUBLIC ${QV_WIN_DEFINES})
 
-set(QV_WIN_LIBS gdiplus comctl32 comdlg32 setupapi hid msimg32 shlwapi shell32 user32 gdi32 ole32 oleaut32 uuid)
+set(QV_WIN_LIBS gdiplus comctl32 comdlg32 setupapi hid msimg32 oleacc shlwapi shell32 user32 gdi32 ole32 oleaut32 uuid)
 
 file(GLOB_RECURSE QV_WIN_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/*/win32/*.cpp)
 # The command line's own Win32 files are its program's alone (cli/win32/): the core's
@@ -28,7 +28,7 @@ add_subdirectory(${CMAKE_SOURCE_DIR}/resources/skins ${CMAKE_BINARY_DIR}/skins)
 configure_file(${CMAKE_SOURCE_DIR}/resources/app.rc.in ${CMAKE_BINARY_DIR}/app.rc @ONLY)
 set_source_files_properties(${CMAKE_BINARY_DIR}/app.rc PROPERTIES OBJECT_DEPENDS "${QV_ICON_FILE};${CMAKE_SOURCE_DIR}/resources/app.manifest")
 include(${CMAKE_SOURCE_DIR}/cmake/DelayLoad.cmake)
-qv_delay_load_libraries(QV_DELAY_LIBS hid msimg32 gdiplus comctl32)
+qv_delay_load_libraries(QV_DELAY_LIBS hid msimg32 gdiplus comctl32 oleacc)
 # Both programs are QV318_Driver.exe, for the program finds its files by its own name.
 foreach(kind real sim)
   set(program QV318_Driver_${kind})
@@ -145,10 +145,10 @@ include(${CMAKE_SOURCE_DIR}/cmake/Dist.cmake)
 include(${CMAKE_SOURCE_DIR}/cmake/Installer.cmake)
 
 # The observer the end-to-end tests drive the program with.
-add_executable(qvprobe ${CMAKE_SOURCE_DIR}/tests/e2e/probe/probe.cpp)
+add_executable(qvprobe ${CMAKE_SOURCE_DIR}/tests/e2e/probe/probe.cpp ${CMAKE_SOURCE_DIR}/tests/e2e/probe/accessible.cpp)
 target_compile_definitions(qvprobe PRIVATE UNICODE _UNICODE)
 target_link_options(qvprobe PRIVATE -municode)
-target_link_libraries(qvprobe PRIVATE version)
+target_link_libraries(qvprobe PRIVATE version oleacc ole32 oleaut32)
 target_compile_options(qvprobe PRIVATE ${QV_WARNINGS})
 # The DLL the end-to-end tests plant beside the program under system DLLs' names.
 add_library(qvplanted SHARED ${CMAKE_SOURCE_DIR}/tests/e2e/planted/planted.cpp)

@@ -52,11 +52,14 @@ def image_names():
 
 
 def write_skin_ini(palette, out_dir):
-    """The skin's text colour in the keys str.ini keeps it under; CRLF, as Windows writes INI."""
+    """The skin's text colour in the keys str.ini keeps it under, and its accent, which marks
+    the keyboard focus; CRLF, as Windows writes INI."""
     lines = ["; %s: the text colour this skin is drawn for. The skins dialog preselects it" % palette.name,
              "; when the skin is chosen; the colour button may still change it.",
              "[Skin]"]
     lines += ["%s=%d" % (key, value) for key, value in zip(("RColor", "GColor", "BColor"), palette.text_color)]
+    accent = [int(palette.accent[i:i + 2], 16) for i in (1, 3, 5)]
+    lines += ["%s=%d" % (key, value) for key, value in zip(("RAccent", "GAccent", "BAccent"), accent)]
     with open(os.path.join(out_dir, SKIN_INI), "w", encoding="ascii", newline="\r\n") as f:
         f.write("\n".join(lines) + "\n")
 

@@ -1,5 +1,6 @@
 #include "config/skin_palette.h"
 
+#include <array>
 #include <string>
 
 namespace qv {
@@ -20,15 +21,25 @@ std::optional<uint8_t> Component(std::u16string_view text) {
   return static_cast<uint8_t>(value);
 }
 
+// The colour whose red, green and blue the three keys of the folder's skin.ini hold.
+std::optional<Rgb> SkinColour(ProfileStore& store, std::u16string_view skinFolder,
+                              const std::array<std::u16string_view, 3>& keys) {
+  const std::u16string file = std::u16string(skinFolder) + std::u16string(kSkinPaletteFile);
+  const auto red = Component(store.Get(file, kSkinSection, keys[0]));
+  const auto green = Component(store.Get(file, kSkinSection, keys[1]));
+  const auto blue = Component(store.Get(file, kSkinSection, keys[2]));
+  if (!red || !green || !blue) return std::nullopt;
+  return Rgb{*red, *green, *blue};
+}
+
 }  // namespace
 
 std::optional<Rgb> RecommendedTextColour(ProfileStore& store, std::u16string_view skinFolder) {
-  const std::u16string file = std::u16string(skinFolder) + std::u16string(kSkinPaletteFile);
-  const auto red = Component(store.Get(file, kSkinSection, u"RColor"));
-  const auto green = Component(store.Get(file, kSkinSection, u"GColor"));
-  const auto blue = Component(store.Get(file, kSkinSection, u"BColor"));
-  if (!red || !green || !blue) return std::nullopt;
-  return Rgb{*red, *green, *blue};
+  return SkinColour(store, skinFolder, {u"RColor", u"GColor", u"BColor"});
+}
+
+std::optional<Rgb> SkinAccent(ProfileStore& store, std::u16string_view skinFolder) {
+  return SkinColour(store, skinFolder, {u"RAccent", u"GAccent", u"BAccent"});
 }
 
 }  // namespace qv

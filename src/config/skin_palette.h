@@ -16,4 +16,8 @@ inline constexpr std::u16string_view kSkinPaletteFile = u"/skin.ini";
 // none when the file or a key is missing or a value is anything else.
 std::optional<Rgb> RecommendedTextColour(ProfileStore& store, std::u16string_view skinFolder);
 
+// "Skin"/"RAccent", "GAccent", "BAccent": the skin's accent, which marks the keyboard focus;
+// none as above.
+std::optional<Rgb> SkinAccent(ProfileStore& store, std::u16string_view skinFolder);
+
 }  // namespace qv

@@ -18,7 +18,7 @@ CLI = "qv318ctl.exe"
 PLANTED = PROBE.parent / "planted.dll"
 # Wine prefers its own builtin DLLs wherever a native one lies; "n,b" makes it search as
 # Windows does, the program's folder first, so a planted DLL would be found.
-SYSTEM_DLLS = ["hid", "msimg32", "gdiplus", "comctl32"]
+SYSTEM_DLLS = ["hid", "msimg32", "gdiplus", "comctl32", "oleacc"]
 
 # Windows always maps these from System32 (its KnownDLLs), whatever lies beside the exe; any
 # other DLL must be delay-loaded, and be planted below.

@@ -3,6 +3,9 @@
 #include <windowsx.h>
 
 #include <utility>
+#include "app/win32/list_keys_win32.h"
+#include "config/skin_palette.h"
+#include "config/win32/profile_store_win32.h"
 
 #include "ui/win32/control_colours_win32.h"
 #include "ui/win32/skin_accent.h"
@@ -17,7 +20,7 @@ constexpr int kWheelLines = 3;
 }  // namespace
 
 CSkinnedDialog::CSkinnedDialog(const DialogFrame& frame, const SubDialogContext& context)
-    : Dialog(static_cast<UINT>(frame.templateId)), frame_(frame), context_(context) {}
+    : Dialog(static_cast<UINT>(frame.templateId)), frame_(frame), context_(context), stops_(DialogStops(frame.templateId)) {}
 
 std::span<const MessageEntry<CSkinnedDialog>> CSkinnedDialog::MessageTable() {
   using D = CSkinnedDialog;
@@ -35,6 +38,8 @@ std::span<const MessageEntry<CSkinnedDialog>> CSkinnedDialog::MessageTable() {
       On<D>(WM_DRAWITEM, &D::OnDrawItem),
       On<D>(WM_DESTROY, &D::OnDestroy),
       On<D>(WM_DPICHANGED, &D::OnDpiChanged),
+      On<D>(WM_GETOBJECT, &D::OnGetObject),
+      On<D>(kAccessiblePressMessage, &D::OnAccessiblePress),
   };
   return kTable;
 }
@@ -49,6 +54,8 @@ BOOL CSkinnedDialog::OnInitDialog() {
     return TRUE;
   }
   fonts_ = CreateSkinFonts(context_.language, scale_);
+  Win32ProfileStore skinIni;
+  accent_ = SkinAccent(skinIni, context_.skinFolder).value_or(context_.textColour);
   brush_.reset(CreateSolidBrush(ToColorRef(kSubDialogDark)));
   controls_.SetOwner(hwnd());
   controls_.SetScale(scale_);
@@ -64,7 +71,8 @@ FrameLook CSkinnedDialog::Look() const {
 }
 
 SkinPaintSources CSkinnedDialog::PaintSources() {
-  return SkinPaintSources{canvas_.get(), context_.skinFolder, &fonts_, &images_, &messageBoxes_, scale_};
+  return SkinPaintSources{canvas_.get(), context_.skinFolder, &fonts_, &images_, &messageBoxes_, scale_,
+                          ShownFocus()};
 }
 
 MessageResult CSkinnedDialog::OnEraseBackground(WPARAM wParam, LPARAM) {
@@ -75,7 +83,12 @@ MessageResult CSkinnedDialog::OnEraseBackground(WPARAM wParam, LPARAM) {
 
 MessageResult CSkinnedDialog::OnLButtonDown(WPARAM, LPARAM lParam) {
   const SkinPoint at = PointerInSkin(lParam, scale_);
-  switch (OnPress(at.x, at.y, controls_)) {
+  EndFromPress(OnPress(at.x, at.y, controls_));
+  return std::nullopt;
+}
+
+void CSkinnedDialog::EndFromPress(DialogEnd end) {
+  switch (end) {
     case DialogEnd::Ok:
       EndDialog(IDOK);
       break;
@@ -85,7 +98,6 @@ MessageResult CSkinnedDialog::OnLButtonDown(WPARAM, LPARAM lParam) {
     case DialogEnd::None:
       break;
   }
-  return std::nullopt;
 }
 
 MessageResult CSkinnedDialog::OnMouseMove(WPARAM, LPARAM lParam) {
@@ -163,6 +175,7 @@ MessageResult CSkinnedDialog::OnDestroy(WPARAM, LPARAM) {
   // The controls go with the window; nothing may still paint with the brush after this.
   brush_.reset();
   ownBrush_.reset();
+  accessible_.Detach();
   OnWindowGone();
   return std::nullopt;
 }
@@ -182,6 +195,7 @@ MessageResult CSkinnedDialog::OnDpiChanged(WPARAM wParam, LPARAM lParam) {
 
 bool CSkinnedDialog::PreTranslateMessage(MSG& msg) {
   if (SwallowsQueued(msg)) return true;
+  if (OnKey(msg)) return true;
   if (msg.message == WM_MOUSEMOVE) TrackListUnderCursor();
   return false;
 }
@@ -191,9 +205,7 @@ void CSkinnedDialog::TrackListUnderCursor() {
   if (!GetCursorPos(&cursor)) return;
   HWND under = WindowFromPoint(cursor);
   if (!under || GetParent(under) != hwnd()) return;
-  wchar_t className[16] = {};
-  GetClassNameW(under, className, 16);
-  if (lstrcmpiW(className, L"ListBox") != 0) return;
+  if (!IsListBox(under)) return;
   ScreenToClient(under, &cursor);
   const LRESULT hit = SendMessageW(under, LB_ITEMFROMPOINT, 0, MAKELPARAM(cursor.x, cursor.y));
   if (HIWORD(hit) != 0) return;  // outside every item

@@ -8,12 +8,15 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <vector>
 
 #include "app/win32/dialog.h"
 #include "app/win32/dialog_controls_win32.h"
+#include "app/win32/skin_accessible.h"
 #include "common/win32/handles.h"
 #include "common/win32/message_boxes_win32.h"
 #include "keyassign/dialog_frame.h"
+#include "keyassign/dialog_keys.h"
 #include "keyassign/frame_looks.h"
 #include "ui/canvas.h"
 #include "ui/language.h"
@@ -32,7 +35,7 @@ struct SubDialogContext {
   Rgb textColour;
 };
 
-class CSkinnedDialog : public Dialog<CSkinnedDialog> {
+class CSkinnedDialog : public Dialog<CSkinnedDialog>, private AccessibleSource {
  public:
   CSkinnedDialog(const DialogFrame& frame, const SubDialogContext& context);
   static std::span<const MessageEntry<CSkinnedDialog>> MessageTable();
@@ -93,6 +96,24 @@ class CSkinnedDialog : public Dialog<CSkinnedDialog> {
   FrameLook Look() const;
   SkinPaintSources PaintSources();
   void TrackListUnderCursor();
+  // The keyboard (skinned_dialog_keys.cpp).
+  bool OnKey(const MSG& msg);
+  bool OnListKey(HWND list, WPARAM key);
+  void MoveFocus(bool back);
+  void PressStop(int stop);
+  void EndFromPress(DialogEnd end);
+  void ShowFocus();
+  std::optional<int> FieldStopOf(HWND window) const;  // the stop of a field child
+  std::optional<int> StopOf(HWND window) const;   // its field's stop, else the drawn one focused
+  const FocusFrame* ShownFocus();
+  // The screen reader.
+  MessageResult OnGetObject(WPARAM, LPARAM);
+  MessageResult OnAccessiblePress(WPARAM, LPARAM);
+  std::u16string AccessibleName() override { return {}; }
+  std::vector<AccessibleControl> AccessibleControls() override;
+  std::optional<int> FocusedControl() override { return StopOf(GetFocus()); }
+  void PressControl(int index) override;
+  void FocusControl(int index) override;
 
   const DialogFrame& frame_;
   SubDialogContext context_;
@@ -106,6 +127,11 @@ class CSkinnedDialog : public Dialog<CSkinnedDialog> {
   UniqueBrush ownBrush_;  // a control of another colour (the skins dialog's swatch)
   Rgb ownBrushColour_;
   DisplayScale scale_;  // of the dialog's own monitor
+  std::vector<DialogStop> stops_;
+  std::optional<int> focusStop_;  // shown only once the keyboard has been used
+  FocusFrame focusFrame_;
+  Rgb accent_;  // the skin's, for the focus frame
+  WindowAccessible accessible_;
 };
 
 }  // namespace qv::win

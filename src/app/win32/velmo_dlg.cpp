@@ -49,6 +49,8 @@ std::span<const MessageEntry<CVelmoDlg>> CVelmoDlg::MessageTable() {
       On<D>(WM_DESTROY, &D::OnDestroy),
       On<D>(WM_DEVICECHANGE, &D::OnDeviceChange),
       On<D>(WM_DPICHANGED, &D::OnDpiChanged),
+      On<D>(WM_GETOBJECT, &D::OnGetObject),
+      On<D>(kAccessiblePressMessage, &D::OnAccessiblePress),
       On<D>(WM_LBUTTONDOWN, &D::OnLButtonDown),
       On<D>(WM_MOUSEMOVE, &D::OnMouseMove),
       On<D>(WM_MOUSEHOVER, &D::OnMouseHover),
@@ -187,6 +189,7 @@ void CVelmoDlg::SendNotice(uint32_t kind, int64_t value) {
 void CVelmoDlg::HideMainWindow() {
   Page page = MakePage();
   CloseAllLists(page, controls_);
+  ForgetFocus();
   ShowWindow(hwnd(), SW_HIDE);
 }
 
@@ -197,6 +200,7 @@ void CVelmoDlg::ShowMouseSettings() {
 }
 
 bool CVelmoDlg::PreTranslateMessage(MSG& msg) {
+  if (OnKeyMessage(msg)) return true;
   switch (FilterBeforeDispatch(msg.message, msg.wParam, page_.state)) {
     case PreDispatch::HideWindow:
       HideMainWindow();
@@ -250,7 +254,10 @@ MessageResult CVelmoDlg::OnEraseBackground(WPARAM wParam, LPARAM) {
   if (!canvas_) return std::nullopt;
   RECT client{};
   GetClientRect(hwnd(), &client);
-  CMemDC copy(reinterpret_cast<HDC>(wParam), client, canvas_.get());  // its end copies the canvas
+  {
+    CMemDC copy(reinterpret_cast<HDC>(wParam), client, canvas_.get());  // its end copies the canvas
+  }
+  if (const FocusFrame* focus = ShownFocus()) DrawFocusFrame(reinterpret_cast<HDC>(wParam), *focus, scale_);
   return 1;
 }
 
@@ -284,6 +291,10 @@ void CVelmoDlg::ShowFromTray(bool rebuildPage, bool paintPage) {
   hidingNcPaints_ = 0;
   SetForegroundWindow(hwnd());
   ShowWindow(hwnd(), SW_SHOW);
+  // Shown, the window takes the keyboard: a person who opened it from the tray with the
+  // keyboard goes on with it (a hidden window cannot hold the focus).
+  SetForegroundWindow(hwnd());
+  SetFocus(hwnd());
 }
 
 void CVelmoDlg::OpenTrayMenu() {
@@ -318,6 +329,7 @@ void CVelmoDlg::EndProcess() {
 }
 
 MessageResult CVelmoDlg::OnDestroy(WPARAM, LPARAM) {
+  accessible_.Detach();
   ReleaseShellResources();
   return std::nullopt;
 }

@@ -7,6 +7,7 @@
 
 #include "app/win32/dialog.h"
 #include "app/win32/page_controls_win32.h"
+#include "app/win32/skin_accessible.h"
 #include "app/win32/skinned_dialog.h"
 #include "app/win32/tray_icon.h"
 #include "common/platform.h"
@@ -23,6 +24,7 @@
 #include "model/app_state.h"
 #include "model/page_state.h"
 #include "ui/language.h"
+#include "ui/page_keys.h"
 #include "ui/page_session.h"
 #include "ui/press.h"
 #include "ui/win32/canvas_bitmap.h"
@@ -35,7 +37,7 @@ namespace qv::win {
 
 inline constexpr UINT kExitCommand = 1028;
 
-class CVelmoDlg : public Dialog<CVelmoDlg>, public ShellActions {
+class CVelmoDlg : public Dialog<CVelmoDlg>, public ShellActions, private AccessibleSource {
  public:
   explicit CVelmoDlg(AppState& state);
   ~CVelmoDlg() override;
@@ -88,6 +90,22 @@ class CVelmoDlg : public Dialog<CVelmoDlg>, public ShellActions {
   MessageResult OnDrawItem(WPARAM, LPARAM);
   // The lists mark their entries in the accent of the skin shown.
   void TakeListAccent();
+  void TrackKeyListItem(HWND list, int item);
+  // The keyboard and the screen reader (velmo_dlg_keys.cpp).
+  bool OnKeyMessage(const MSG& msg);
+  bool OnListKeyMessage(const MSG& msg);
+  void PressFromKeyboard(int index);
+  void GiveKeysToOpenList();
+  void ShowFocus();
+  void ForgetFocus();
+  const FocusFrame* ShownFocus();
+  MessageResult OnGetObject(WPARAM, LPARAM);
+  MessageResult OnAccessiblePress(WPARAM, LPARAM);
+  std::u16string AccessibleName() override;
+  std::vector<AccessibleControl> AccessibleControls() override;
+  std::optional<int> FocusedControl() override;
+  void PressControl(int index) override;
+  void FocusControl(int index) override;
   SubDialogContext SubDialogs() const;
 
   DeviceContext Devices();
@@ -145,6 +163,9 @@ class CVelmoDlg : public Dialog<CVelmoDlg>, public ShellActions {
   Win32PageControls controls_;
   DisplayScale scale_;  // of the monitor the window is on; the core never sees it
   UniqueBrush controlBrush_;  // the last WM_CTLCOLOR answer, deleted at the next one
+  PageFocus focus_;
+  FocusFrame focusFrame_;
+  WindowAccessible accessible_;
   int hidingNcPaints_ = 2;  // the first two frame paints hide the window: it starts in the tray
 };
 

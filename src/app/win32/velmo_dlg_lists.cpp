@@ -84,11 +84,15 @@ void CVelmoDlg::TrackListPointer() {
   if (id < KeyListId(1) || id > KeyListId(layout::kKeyCount)) return;
   ScreenToClient(under, &cursor);
   const LRESULT hit = SendMessageW(under, LB_ITEMFROMPOINT, 0, MAKELPARAM(cursor.x, cursor.y));
+  TrackKeyListItem(under, LOWORD(hit));
+}
+
+void CVelmoDlg::TrackKeyListItem(HWND list, int itemIndex) {
   ListPointer pointer;
-  pointer.listId = id;
-  pointer.item = LOWORD(hit);
+  pointer.listId = GetDlgCtrlID(list);
+  pointer.item = itemIndex;
   RECT item{};
-  SendMessageW(under, LB_GETITEMRECT, static_cast<WPARAM>(pointer.item), reinterpret_cast<LPARAM>(&item));
+  SendMessageW(list, LB_GETITEMRECT, static_cast<WPARAM>(pointer.item), reinterpret_cast<LPARAM>(&item));
   pointer.itemRect = ToSkin(FromRect(item), scale_);
   TrackKeyListPointer(pointer, MakePage().record, controls_);
 }

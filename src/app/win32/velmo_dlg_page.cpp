@@ -52,7 +52,7 @@ Page CVelmoDlg::MakePage() {
 }
 
 SkinPaintSources CVelmoDlg::PaintSources() {
-  return SkinPaintSources{canvas_.get(), state_.display.skinDir, &fonts_, &images_, nullptr, scale_};
+  return SkinPaintSources{canvas_.get(), state_.display.skinDir, &fonts_, &images_, nullptr, scale_, ShownFocus()};
 }
 
 void CVelmoDlg::PaintMainPage() {

@@ -33,6 +33,7 @@ void CVelmoDlg::TakeNewSkin() {
   hidingNcPaints_ = 0;
   SetForegroundWindow(hwnd());
   ShowWindow(hwnd(), SW_SHOW);
+  SetFocus(hwnd());  // the page's controls that held it are gone with the rebuild
 }
 
 }  // namespace qv::win

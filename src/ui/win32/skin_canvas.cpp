@@ -26,7 +26,8 @@ SkinCanvas::SkinCanvas(const SkinPaintSources& sources)
       images_(sources.images),
       reportFailures_(sources.reportFailures),
       canvasBitmap_(sources.canvas),
-      scale_(sources.scale) {}
+      scale_(sources.scale),
+      focus_(sources.focus) {}
 
 SkinCanvas::SkinCanvas(HWND window, const SkinPaintSources& sources) : SkinCanvas(sources) {
   if (!canvasBitmap_) return;
@@ -38,10 +39,15 @@ SkinCanvas::SkinCanvas(HWND window, HDC target, const SkinPaintSources& sources)
   if (canvasBitmap_) Open(window, target);
 }
 
-SkinCanvas::~SkinCanvas() = default;
+SkinCanvas::~SkinCanvas() {
+  if (!Drawing()) return;
+  memory_.reset();  // presents the canvas, which holds no focus frame
+  if (focus_) DrawFocusFrame(target_, *focus_, scale_);
+}
 
 void SkinCanvas::Open(HWND window, HDC target) {
   if (!target) return;
+  target_ = target;
   RECT client{};
   GetClientRect(window, &client);
   memory_.emplace(target, client, canvasBitmap_);

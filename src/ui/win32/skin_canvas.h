@@ -12,6 +12,7 @@
 #include "common/win32/handles.h"
 #include "ui/canvas.h"
 #include "ui/display_scale.h"
+#include "ui/win32/focus_frame.h"
 #include "ui/win32/mem_dc.h"
 #include "ui/win32/skin_fonts.h"
 #include "ui/win32/skin_image_cache.h"
@@ -26,6 +27,7 @@ struct SkinPaintSources {
   SkinImageCache* images = nullptr;        // null: every image is decoded from its file
   MessageBoxes* reportFailures = nullptr;  // sub-dialog painters: kImageFailedText per failure
   DisplayScale scale;                      // the window's; the fonts are made for it
+  const FocusFrame* focus = nullptr;       // drawn over the presented canvas, not into it
 };
 
 // DrawText's flags for a text format.
@@ -57,6 +59,8 @@ class SkinCanvas final : public Canvas {
   MessageBoxes* reportFailures_;
   HBITMAP canvasBitmap_;
   DisplayScale scale_;
+  const FocusFrame* focus_;
+  HDC target_ = nullptr;
   std::optional<UniqueWindowDc> windowDc_;  // declared before memory_: released after the BitBlt
   std::optional<CMemDC> memory_;
   UniqueMemoryDc scratch_;  // AlphaBlend's source context

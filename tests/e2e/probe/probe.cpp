@@ -16,6 +16,8 @@
 #include <string>
 #include <vector>
 
+int PrintAccessible(HWND window);  // accessible.cpp: what a screen reader reads of the window
+
 namespace {
 
 std::string Utf8(const std::wstring& text) {
@@ -420,6 +422,7 @@ int Main(int argc, wchar_t** argv) {
     return 0;
   }
   if (command == L"objects") return PrintObjects(window);
+  if (command == L"accessible") return PrintAccessible(window);
   if (command == L"tray-soak" && argc > 2) {
     // A left click on the tray icon shows the window, a click on Cancel hides it again and
     // the next tray click rebuilds the page: the messages the shell and a click send. The

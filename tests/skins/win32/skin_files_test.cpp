@@ -105,11 +105,13 @@ TEST_F(SkinFiles, TheInstallLayoutHoldsTheShippedSkins) {
   EXPECT_NE(std::find(skins.begin(), skins.end(), L"Frost"), skins.end());
 }
 
-TEST_F(SkinFiles, EverySkinNamesTheTextColourItIsDrawnFor) {
+TEST_F(SkinFiles, EverySkinNamesTheTextColourItIsDrawnForAndTheAccentOfItsFocus) {
   win::Win32ProfileStore profile;  // as the skins dialog reads skin.ini
   for (const std::wstring& skin : SkinFolders()) {
     // The program's own form of a skin folder: the program directory, "/Skins/", the name.
-    EXPECT_TRUE(RecommendedTextColour(profile, U16(DistDir() + L"\\/Skins/" + skin)).has_value()) << Narrow(skin);
+    const std::u16string folder = U16(DistDir() + L"\\/Skins/" + skin);
+    EXPECT_TRUE(RecommendedTextColour(profile, folder).has_value()) << Narrow(skin);
+    EXPECT_TRUE(SkinAccent(profile, folder).has_value()) << Narrow(skin);
   }
 }
 

@@ -1,0 +1,44 @@
+#pragma once
+// The keyboard in a skinned sub-dialog: Tab walks its stops (the selector, the fire key
+// dialog's fields, the skins dialog's swatch, OK, Cancel), Space presses the focused one,
+// Enter is OK and Esc Cancel. The single key dialog has none: every key is the key it assigns.
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+#include "keyassign/frame_looks.h"
+#include "ui/layout.h"
+#include "ui/page_access.h"
+
+namespace qv {
+
+struct DialogStop {
+  layout::Rect rect;           // what the focus frame surrounds; a press lands in its middle
+  std::optional<int> childId;  // a field: the focus goes to the child window itself
+  bool opensList = false;      // the selector: its list takes the arrows once open
+};
+
+// The stops of the dialog made from template `templateId`, in Tab order; none for a
+// dialog the keyboard does not walk.
+std::vector<DialogStop> DialogStops(int templateId);
+
+// What a screen reader finds in the dialog: its stops, named by the label beside or above
+// them (the selector by the choice it shows, OK and Cancel by their texts), then the close
+// button. A dialog without stops still has OK and Cancel.
+std::vector<AccessibleControl> DialogReadingOrder(const std::vector<DialogStop>& stops,
+                                                  std::span<const DialogLabel> labels, Language language,
+                                                  std::u16string_view choice);
+
+// The stop after (or before, with Shift) `current` among `count`, skipping those `usable`
+// refuses (a field hidden under the open list); none when no stop is usable.
+template <typename Usable>
+std::optional<int> NextStop(std::optional<int> current, int count, bool shift, Usable usable) {
+  for (int step = 1; step <= count; ++step) {
+    const int from = current ? *current : (shift ? 0 : count - 1);
+    const int to = (((from + (shift ? -step : step)) % count) + count) % count;
+    if (usable(to)) return to;
+  }
+  return std::nullopt;
+}
+
+}  // namespace qv
