@@ -7,6 +7,7 @@
 
 #include "app/win32/dialog.h"
 #include "app/win32/page_controls_win32.h"
+#include "app/win32/page_tooltips_win32.h"
 #include "app/win32/skinned_dialog.h"
 #include "app/win32/tray_icon.h"
 #include "common/platform.h"
@@ -33,6 +34,8 @@
 namespace qv::win {
 
 inline constexpr UINT kExitCommand = 1028;
+// The tray menu's languages, in the order of Language.
+inline constexpr UINT kFirstLanguageCommand = 1029;
 
 class CVelmoDlg : public Dialog<CVelmoDlg>, public ShellActions {
  public:
@@ -63,6 +66,7 @@ class CVelmoDlg : public Dialog<CVelmoDlg>, public ShellActions {
   MessageResult OnTrayCallback(WPARAM, LPARAM);
   MessageResult OnNotice(WPARAM, LPARAM);
   MessageResult OnExitCommand(WPARAM, LPARAM);
+  MessageResult OnLanguageCommand(WPARAM, LPARAM);
   MessageResult OnDestroy(WPARAM, LPARAM);
   MessageResult OnDeviceChange(WPARAM, LPARAM);
   // The page (velmo_dlg_page.cpp).
@@ -88,6 +92,12 @@ class CVelmoDlg : public Dialog<CVelmoDlg>, public ShellActions {
   DeviceContext Devices();
   bool TakeSingleInstance();
   void TakeLanguage();
+  // The language (velmo_dlg_language.cpp).
+  std::u16string StartLanguage(std::u16string_view settingsFile);
+  void AppendLanguageItems(HMENU menu);
+  void SwitchLanguage(Language language);
+  void ShowTips();
+  void ConfirmApply(bool applied);
   void AllowMessagesFromOtherPrograms();
   void LoadCanvas();
   void CentreOnWorkArea();
@@ -137,6 +147,7 @@ class CVelmoDlg : public Dialog<CVelmoDlg>, public ShellActions {
   SkinImageCache images_;
   PageSession page_;
   Win32PageControls controls_;
+  PageTooltips tips_;
   UniqueBrush controlBrush_;  // the last WM_CTLCOLOR answer, deleted at the next one
   int hidingNcPaints_ = 2;  // the first two frame paints hide the window: it starts in the tray
 };
