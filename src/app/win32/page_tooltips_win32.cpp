@@ -16,8 +16,8 @@ void AddTool(HWND tooltip, HWND owner, UINT id, const PageTip& tip) {
   std::wstring text = Wide(tip.text);  // the control keeps its own copy
   TOOLINFOW info{};
   info.cbSize = sizeof info;
-  // The control watches the owner's pointer messages itself.
-  info.uFlags = TTF_SUBCLASS;
+  // The owner's pointer messages come through Relay.
+  info.uFlags = 0;
   info.hwnd = owner;
   info.uId = id;
   info.rect = RECT{tip.rect.left, tip.rect.top, tip.rect.right, tip.rect.bottom};
@@ -36,6 +36,40 @@ void PageTooltips::Show(HWND owner, std::span<const PageTip> tips, HFONT font) {
   SendMessageW(window_.get(), TTM_SETMAXTIPWIDTH, 0, kMaxTipWidth);
   UINT id = 0;
   for (const PageTip& tip : tips) AddTool(window_.get(), owner, id++, tip);
+}
+
+void PageTooltips::Relay(const MSG& msg) {
+  if (!window_) return;
+  switch (msg.message) {
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN: {
+      Forward(msg);  // hides a tip shown
+      quietAt_ = msg.lParam;
+      // A move outside every tool drops a tip about to show: its timer finds no tool it waited for.
+      MSG away = msg;
+      away.message = WM_MOUSEMOVE;
+      away.lParam = MAKELPARAM(-1, -1);
+      Forward(away);
+      return;
+    }
+    case WM_MOUSEMOVE:
+      // The system repeats the last move when a window opens or closes under the pointer.
+      if (quietAt_ == msg.lParam) return;
+      quietAt_.reset();
+      Forward(msg);
+      return;
+    case WM_LBUTTONUP:
+    case WM_RBUTTONUP:
+      Forward(msg);
+      return;
+    default:
+      return;
+  }
+}
+
+void PageTooltips::Forward(const MSG& msg) const {
+  MSG copy = msg;
+  SendMessageW(window_.get(), TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&copy));
 }
 
 }  // namespace qv::win

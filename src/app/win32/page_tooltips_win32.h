@@ -2,6 +2,7 @@
 // The page's tooltip control: one tool per tip, over the rectangles PageTips gives.
 #include <windows.h>
 
+#include <optional>
 #include <span>
 
 #include "common/win32/handles.h"
@@ -14,8 +15,16 @@ class PageTooltips {
   // Replaces every tip: the first call, and each change of language or font.
   void Show(HWND owner, std::span<const PageTip> tips, HFONT font);
 
+  // The owner's pointer messages, before they are dispatched. A press quiets the tips until
+  // the pointer moves from where it pressed: the list or dialog it opens must not be covered
+  // by the tip of the control pressed, which would also take the next click.
+  void Relay(const MSG& msg);
+
  private:
+  void Forward(const MSG& msg) const;
+
   UniqueWindow window_;
+  std::optional<LPARAM> quietAt_;  // where the last press was, until the pointer moves
 };
 
 }  // namespace qv::win

@@ -194,6 +194,7 @@ void CVelmoDlg::ShowMouseSettings() {
 }
 
 bool CVelmoDlg::PreTranslateMessage(MSG& msg) {
+  if (msg.hwnd == hwnd()) tips_.Relay(msg);
   switch (FilterBeforeDispatch(msg.message, msg.wParam, page_.state)) {
     case PreDispatch::HideWindow:
       HideMainWindow();
