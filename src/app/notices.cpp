@@ -5,8 +5,6 @@
 namespace qv {
 namespace {
 
-constexpr std::u16string_view kInfo = u"Info";
-constexpr std::u16string_view kWarning = u"Warning";
 // The found and missing notices only flash: they come in bursts while a mouse is plugged.
 constexpr uint32_t kLongTimeout = 5000;
 constexpr uint32_t kShortTimeout = 100;
@@ -21,7 +19,7 @@ std::optional<int> ReportRateSlot(int32_t code) {
   }
 }
 
-Notice Info(std::u16string text) { return Notice{std::move(text), kInfo, kLongTimeout}; }
+Notice Info(std::u16string text) { return Notice{std::move(text), kInfoTitle, kLongTimeout}; }
 
 }  // namespace
 
@@ -42,9 +40,9 @@ std::optional<Notice> NoticeFor(uint64_t kind, int32_t value, Language language,
       if (value == 0) return std::nullopt;
       return Info(slot(kSlotMacro) + DecimalText(value));
     case kNoticeMouseFound:
-      return Notice{slot(kSlotMouseFound), kInfo, kShortTimeout};
+      return Notice{slot(kSlotMouseFound), kInfoTitle, kShortTimeout};
     case kNoticeMouseMissing:
-      return Notice{slot(kSlotMouseMissing), kWarning, kShortTimeout};
+      return Notice{slot(kSlotMouseMissing), kWarningTitle, kShortTimeout};
     default:
       return std::nullopt;
   }

@@ -11,6 +11,9 @@
 
 namespace qv {
 
+inline constexpr std::u16string_view kInfoTitle = u"Info";
+inline constexpr std::u16string_view kWarningTitle = u"Warning";
+
 struct Notice {
   std::u16string text;
   std::u16string_view title;  // "Info" or "Warning"

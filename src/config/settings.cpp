@@ -38,6 +38,11 @@ std::u16string ReadLanguageCode(ProfileStore& store, std::u16string_view setting
   return Get(store, settingsFile, kSkinsSection, kLanguageKey);
 }
 
+void WriteLanguageCode(ProfileStore& store, std::u16string_view settingsFile, std::u16string_view code) {
+  const ProfileEntry entry{std::u16string(kLanguageKey), std::u16string(code)};
+  PutAll(store, settingsFile, kSkinsSection, {&entry, 1});
+}
+
 std::u16string KeyNameSection(std::u16string_view languageCode) {
   return std::u16string(Text(LanguageFromCode(languageCode), kSlotKeyNameSection));
 }

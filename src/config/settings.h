@@ -57,6 +57,7 @@ std::u16string ItemKey(KeyMode mode, int key);
 
 // "Skins"/"Lan"; an empty settings path reads as empty.
 std::u16string ReadLanguageCode(ProfileStore& store, std::u16string_view settingsFile);
+void WriteLanguageCode(ProfileStore& store, std::u16string_view settingsFile, std::u16string_view code);
 
 // "Setting-CHS", "Setting-CHT" or "Setting-EN" for a language code.
 std::u16string KeyNameSection(std::u16string_view languageCode);

@@ -1,6 +1,7 @@
 #include "config/startup.h"
 
 #include "config/mouse_settings.h"
+#include "ui/language_choice.h"
 
 namespace qv {
 
@@ -8,7 +9,8 @@ void LoadLocalState(std::u16string_view modulePath, StartupFiles services, AppSt
   local.paths = DeriveLocalPaths(modulePath);
   LoadConfigFile(services.files, services.messages, local.paths, state);
   state.savedCopy = state.record;
-  state.display.languageCode = ReadLanguageCode(services.profile, local.paths.settingsFile);
+  state.display.languageCode =
+      StartLanguageCode(ReadLanguageCode(services.profile, local.paths.settingsFile), services.uiLanguage);
   local.settings.section = KeyNameSection(state.display.languageCode);
   ReadSettings(services.profile, local.paths.settingsFile, local.settings);
   state.display.skinDir = SkinDirectory(local.paths, local.settings.skinName);

@@ -2,6 +2,7 @@
 // The start-up steps that come from the local files: paths, config.bin and the saved copy,
 // the language code and its key-name section, str.ini, and the skin and text colour that
 // the painters read.
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -22,6 +23,7 @@ struct StartupFiles {
   FileSystem& files;
   ProfileStore& profile;
   MessageBoxes& messages;
+  uint16_t uiLanguage = 0;  // the system's display language, for a str.ini without "Lan"
 };
 
 // Fills local, state.record, state.savedCopy, state.firstRun and state.display (language

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "config/config_fakes.h"
+#include "config/language_setting.h"
 #include "config/skin_palette.h"
 #include "config/startup.h"
 
@@ -166,8 +167,8 @@ TEST_F(SettingsTest, WithoutASettingsPathNothingIsReadOrWritten) {
 
 class StartupTest : public ::testing::Test {
  protected:
-  void Run(std::u16string_view module = u"C:\\Mouse\\QV318_Driver.exe") {
-    LoadLocalState(module, {files, profile, messages}, state, local);
+  void Run(std::u16string_view module = u"C:\\Mouse\\QV318_Driver.exe", uint16_t uiLanguage = 0x0409) {
+    LoadLocalState(module, {files, profile, messages, uiLanguage}, state, local);
   }
   void Set(std::u16string_view section, std::u16string_view key, std::u16string_view value) {
     profile.values[{std::u16string(kIni), std::u16string(section), std::u16string(key)}] = value;
@@ -207,10 +208,32 @@ TEST_F(StartupTest, NoFilesAtAllGiveEnglishBlackTextAndTheSkinsFolderItself) {
   Run();
   EXPECT_THAT(messages.shown, ElementsAre(fakes::Message{u"Config file is not exist.", u""}));
   EXPECT_EQ(state.record, UiRecord{});
-  EXPECT_EQ(state.display.languageCode, u"");
+  EXPECT_EQ(state.display.languageCode, u"EN");
   EXPECT_EQ(local.settings.section, u"Setting-EN");
   EXPECT_EQ(state.display.skinDir, u"C:\\Mouse\\/Skins/");
   EXPECT_EQ(state.display.textColour.green, 0);
+}
+
+TEST_F(StartupTest, WithoutLanTheDisplayLanguageDecidesAndASavedLanIsKept) {
+  Set(u"Setting-CHT", u"Item1", u"左鍵");
+  Run(u"C:\\Mouse\\QV318_Driver.exe", 0x0C04);  // Chinese (Hong Kong)
+  EXPECT_EQ(state.display.languageCode, u"CHT");
+  EXPECT_EQ(local.settings.KeyName(KeyMode::A, 1), u"左鍵");
+  EXPECT_THAT(profile.puts, IsEmpty());  // nothing is saved until the user chooses
+
+  Set(u"Skins", u"Lan", u"chs");
+  Run(u"C:\\Mouse\\QV318_Driver.exe", 0x0C04);
+  EXPECT_EQ(state.display.languageCode, u"chs");
+  EXPECT_EQ(local.settings.section, u"Setting-EN");
+}
+
+TEST_F(StartupTest, AChosenLanguageIsSavedAndItsSectionTakesTheKeyNames) {
+  Run();
+  ChooseLanguage(profile, local, state.display, Language::SimplifiedChinese);
+  EXPECT_EQ(state.display.languageCode, u"CHS");
+  EXPECT_THAT(profile.puts, ElementsAre("Skins/Lan=CHS"));
+  WriteKeyNames(profile, local.paths.settingsFile, local.settings);
+  EXPECT_EQ(profile.puts[1], "Setting-CHS/Item1=");
 }
 
 TEST_F(StartupTest, AnotherExecutableNameTouchesNeitherFile) {

@@ -110,14 +110,20 @@ def tray_click(button=1, slot=0, repeat=1):
             "click", "--repeat", repeat, button)
 
 
-def click_menu_item(index=0, item_height=None):
-    """Clicks an item of the open popup menu with the pointer."""
+# A text item of the popup menus and the frame around them, at the prefix's 96 DPI.
+MENU_ITEM_HEIGHT = 17
+MENU_FRAME = 3
+
+
+def click_menu_item(index=0, item_height=MENU_ITEM_HEIGHT):
+    """Clicks an item of the open popup menu with the pointer: counted from the top, or with
+    a negative index from the bottom (-1 is the last item, below any separator)."""
     rc, out = probe("menu-rect")
     if rc != 0:
         raise AssertionError("no menu is open")
     left, top, right, bottom = map(int, out.split())
-    height = item_height or (bottom - top)
-    xdotool("mousemove", (left + right) // 2, top + height * index + height // 2, "click", 1)
+    first = top + MENU_FRAME if index >= 0 else bottom - MENU_FRAME
+    xdotool("mousemove", (left + right) // 2, first + item_height * index + item_height // 2, "click", 1)
 
 
 def screenshot(path, crop=None):

@@ -12,7 +12,6 @@
 
 namespace {
 
-constexpr std::u16string_view kDefaultLanguage = u"EN";
 constexpr std::u16string_view kDefaultColour = u"230";  // light grey on the dark skin
 
 std::u16string Line(std::u16string_view key, std::u16string_view value) {
@@ -33,7 +32,7 @@ std::u16string KeyNameSection(qv::Language language) {
 
 std::u16string SettingsText() {
   std::u16string text = u"[" + std::u16string(qv::kSkinsSection) + u"]\r\n";
-  text += Line(u"Lan", kDefaultLanguage);
+  // No "Lan": a first start speaks the display language of Windows until the user chooses.
   text += Line(u"Path", qv::kDefaultSkinName);
   text += Line(u"RColor", kDefaultColour);
   text += Line(u"GColor", kDefaultColour);

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "ui/win32/window_scale.h"
+
 namespace qv::win {
 namespace {
 

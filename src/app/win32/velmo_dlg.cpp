@@ -46,6 +46,9 @@ std::span<const MessageEntry<CVelmoDlg>> CVelmoDlg::MessageTable() {
       On<D>(kTrayCallbackMessage, &D::OnTrayCallback),
       On<D>(kNoticeMessage, &D::OnNotice),
       OnCommand<D>(kExitCommand, kAnyCode, &D::OnExitCommand),
+      OnCommand<D>(kFirstLanguageCommand, kAnyCode, &D::OnLanguageCommand),
+      OnCommand<D>(kFirstLanguageCommand + 1, kAnyCode, &D::OnLanguageCommand),
+      OnCommand<D>(kFirstLanguageCommand + 2, kAnyCode, &D::OnLanguageCommand),
       On<D>(WM_DESTROY, &D::OnDestroy),
       On<D>(WM_DEVICECHANGE, &D::OnDeviceChange),
       On<D>(WM_DPICHANGED, &D::OnDpiChanged),
@@ -103,7 +106,7 @@ BOOL CVelmoDlg::OnInitDialog() {
   // The notices of the device read speak the user's language, which is only read with the
   // other settings below: look it up first.
   const std::u16string modulePath = ModulePath();
-  state_.display.languageCode = ReadLanguageCode(profile_, DeriveLocalPaths(modulePath).settingsFile);
+  state_.display.languageCode = StartLanguage(DeriveLocalPaths(modulePath).settingsFile);
   TakeLanguage();
   const DeviceContext devices = Devices();
   deviceChanges_.Run(devices, [&] { ConnectAtStartup(devices); });
@@ -113,10 +116,11 @@ BOOL CVelmoDlg::OnInitDialog() {
     return FALSE;
   }
 
-  LoadLocalState(modulePath, StartupFiles{files_, profile_, messageBoxes_}, state_, local_);
+  LoadLocalState(modulePath, StartupFiles{files_, profile_, messageBoxes_, GetUserDefaultUILanguage()}, state_, local_);
   TakeLanguage();
   LoadCanvas();
   CreateFonts();
+  ShowTips();
   if (state_.connected) PaintMainPage();
   return TRUE;
 }
@@ -200,6 +204,7 @@ void CVelmoDlg::ShowMouseSettings() {
 }
 
 bool CVelmoDlg::PreTranslateMessage(MSG& msg) {
+  if (msg.hwnd == hwnd()) tips_.Relay(msg);
   if (OnKeyMessage(msg)) return true;
   switch (FilterBeforeDispatch(msg.message, msg.wParam, page_.state)) {
     case PreDispatch::HideWindow:
@@ -301,6 +306,7 @@ void CVelmoDlg::OpenTrayMenu() {
   POINT cursor{};
   GetCursorPos(&cursor);
   UniqueMenu menu(CreatePopupMenu());
+  AppendLanguageItems(menu.get());
   const std::wstring exitText = Wide(Text(language_, kSlotExit));
   AppendMenuW(menu.get(), MF_STRING, kExitCommand, exitText.c_str());
   // Set the foreground window first, or the menu will not close on a click elsewhere.
@@ -349,6 +355,7 @@ MessageResult CVelmoDlg::OnDpiChanged(WPARAM wParam, LPARAM lParam) {
   controls_.SetListFont(fonts_.Of(FontRole::Text));
   controls_.SetScale(scale_);
   LoadSkinBackground(hwnd(), state_.display.skinDir, u"/main.png", canvas_, scale_);
+  ShowTips();
   if (page_.state == PageState::Shown) RebuildPage(KeyNamesFrom::Memory);
   InvalidateRect(hwnd(), nullptr, TRUE);
   return 0;

@@ -8,6 +8,7 @@
 #include "app/win32/dialog.h"
 #include "app/win32/page_controls_win32.h"
 #include "app/win32/skin_accessible.h"
+#include "app/win32/page_tooltips_win32.h"
 #include "app/win32/skinned_dialog.h"
 #include "app/win32/tray_icon.h"
 #include "common/platform.h"
@@ -36,6 +37,8 @@
 namespace qv::win {
 
 inline constexpr UINT kExitCommand = 1028;
+// The tray menu's languages, in the order of Language.
+inline constexpr UINT kFirstLanguageCommand = 1029;
 
 class CVelmoDlg : public Dialog<CVelmoDlg>, public ShellActions, private AccessibleSource {
  public:
@@ -66,6 +69,7 @@ class CVelmoDlg : public Dialog<CVelmoDlg>, public ShellActions, private Accessi
   MessageResult OnTrayCallback(WPARAM, LPARAM);
   MessageResult OnNotice(WPARAM, LPARAM);
   MessageResult OnExitCommand(WPARAM, LPARAM);
+  MessageResult OnLanguageCommand(WPARAM, LPARAM);
   MessageResult OnDestroy(WPARAM, LPARAM);
   MessageResult OnDeviceChange(WPARAM, LPARAM);
   MessageResult OnDpiChanged(WPARAM, LPARAM);
@@ -111,6 +115,12 @@ class CVelmoDlg : public Dialog<CVelmoDlg>, public ShellActions, private Accessi
   DeviceContext Devices();
   bool TakeSingleInstance();
   void TakeLanguage();
+  // The language (velmo_dlg_language.cpp).
+  std::u16string StartLanguage(std::u16string_view settingsFile);
+  void AppendLanguageItems(HMENU menu);
+  void SwitchLanguage(Language language);
+  void ShowTips();
+  void ConfirmApply(bool applied);
   void AllowMessagesFromOtherPrograms();
   void LoadCanvas();
   void CentreOnWorkArea();
@@ -162,6 +172,7 @@ class CVelmoDlg : public Dialog<CVelmoDlg>, public ShellActions, private Accessi
   PageSession page_;
   Win32PageControls controls_;
   DisplayScale scale_;  // of the monitor the window is on; the core never sees it
+  PageTooltips tips_;
   UniqueBrush controlBrush_;  // the last WM_CTLCOLOR answer, deleted at the next one
   PageFocus focus_;
   FocusFrame focusFrame_;

@@ -168,6 +168,7 @@ void CVelmoDlg::RunApply(bool ok) {
   // A fresh read may have brought another DPI table: the columns must show the one sent.
   if (state_.dpiSelector != selectorBefore) RebuildPage(KeyNamesFrom::Memory);
   if (result.hideWindow) HideMainWindow();
+  ConfirmApply(result.applied);
 }
 
 void CVelmoDlg::OpenGuide() {

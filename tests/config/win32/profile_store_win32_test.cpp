@@ -130,7 +130,8 @@ TEST_F(ProfileOnDisk, SkinChoiceWritesThePlainDecimalNumbers) {
   EXPECT_EQ(again.skinName, u"Steel");
 }
 
-// What the build installs: a first-run config.bin and an English str.ini with a skin.
+// What the build installs: a first-run config.bin and a str.ini with a skin and no language,
+// which an English Windows reads as English.
 TEST(DefaultFiles, TheInstalledFilesStartTheProgram) {
   const std::u16string dist = u"Z:" + FromUtf8(QV_DIST_DIR);
   Win32FileSystem files;
@@ -138,7 +139,7 @@ TEST(DefaultFiles, TheInstalledFilesStartTheProgram) {
   fakes::RecordingMessages messages;
   AppState state;
   LocalState local;
-  LoadLocalState(dist + u"/QV318_Driver.exe", {files, profile, messages}, state, local);
+  LoadLocalState(dist + u"/QV318_Driver.exe", {files, profile, messages, 0x0409}, state, local);
   EXPECT_TRUE(messages.shown.empty()) << "config.bin is missing from " << QV_DIST_DIR;
   EXPECT_EQ(state.firstRun, 0);
   EXPECT_EQ(state.record, DefaultRecord());
