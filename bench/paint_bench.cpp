@@ -29,7 +29,7 @@ struct NoControls : PageControls {
   void Invalidate(int) override {}
   void Destroy(int) override {}
   bool Exists(int) const override { return true; }
-  void CreateList(int, const layout::Rect&, std::span<const std::u16string>) override {}
+  void CreateList(int, const layout::Rect&, std::span<const std::u16string>, std::optional<int>) override {}
   std::optional<int> Selection(int) const override { return std::nullopt; }
 };
 

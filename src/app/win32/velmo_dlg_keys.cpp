@@ -36,7 +36,7 @@ bool CVelmoDlg::OnKeyMessage(const MSG& msg) {
   }
   if (answer.step) {
     MessageResult result = 0;
-    CarryOut(*answer.step, 0, 0, result);
+    CarryOut(*answer.step, SkinPoint{}, 0, result);
   }
   if (answer.pressIndex) PressFromKeyboard(*answer.pressIndex);
   if (answer.focusChanged || answer.step) ShowFocus();
@@ -51,7 +51,7 @@ void CVelmoDlg::PressFromKeyboard(int index) {
   MessageResult result = 0;
   for (const PressAction& action : PressOf(MakePage(), control)) {
     if (action.kind == PressKind::DragWindow) break;  // a key never drags the window
-    if (!CarryOut(action, control.pressX, control.pressY, result)) break;
+    if (!CarryOut(action, SkinPoint{control.pressX, control.pressY}, 0, result)) break;
   }
   if (!IsWindowVisible(hwnd())) return;  // hidden by OK, Cancel or Hide
   GiveKeysToOpenList();
