@@ -81,8 +81,30 @@ void SkinCanvas::DrawText(std::u16string_view text, const layout::Rect& rect, Te
   SetTextColor(dc, RGB(colour.red, colour.green, colour.blue));
   const layout::Rect screen = ToScreen(rect, scale_);
   RECT area{screen.left, screen.top, screen.right, screen.bottom};
+  const UniqueFont narrower = scale_.IsNatural() || format == TextFormat::Wrapped
+                                  ? UniqueFont{}
+                                  : FontThatFits(dc, text, area.right - area.left);
+  ScopedSelect fitted(dc, narrower.get());
   ::DrawTextW(dc, reinterpret_cast<const wchar_t*>(text.data()), static_cast<int>(text.size()), &area,
               DrawTextFlags(format));
+}
+
+// A font's hinting does not grow in proportion to its height: a line that fits its box in
+// the skin's own pixels may come out a few pixels wider than the scaled box. Such a line is
+// drawn in a font just small enough to fit rather than clipped at both ends. Null when the
+// selected font fits.
+UniqueFont SkinCanvas::FontThatFits(HDC dc, std::u16string_view text, int width) {
+  RECT needed{0, 0, 0, 0};
+  ::DrawTextW(dc, reinterpret_cast<const wchar_t*>(text.data()), static_cast<int>(text.size()), &needed,
+              DT_CALCRECT | DT_SINGLELINE);
+  const int textWidth = needed.right - needed.left;
+  LOGFONTW spec{};
+  HGDIOBJ current = GetCurrentObject(dc, OBJ_FONT);
+  if (width <= 0 || textWidth <= width || !current || GetObjectW(current, sizeof spec, &spec) != sizeof spec) {
+    return UniqueFont{};
+  }
+  spec.lfHeight = MulDiv(spec.lfHeight, width, textWidth);
+  return UniqueFont(CreateFontIndirectW(&spec));
 }
 
 }  // namespace qv::win

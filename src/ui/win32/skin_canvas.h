@@ -52,6 +52,7 @@ class SkinCanvas final : public Canvas {
   explicit SkinCanvas(const SkinPaintSources& sources);
   void Open(HWND window, HDC target);
   bool Drawing() const { return memory_ && memory_->get(); }
+  static UniqueFont FontThatFits(HDC dc, std::u16string_view text, int width);
 
   std::u16string folder_;
   const SkinFonts* fonts_;
