@@ -11,7 +11,7 @@ bash scripts/build.sh all
 # click on Wine's tray and take screenshots): the Windows-side tests and a share of the
 # end-to-end modules in the second, on a fresh copy of the project's prefix made before any
 # test changes it; everything else in the first.
-SECOND_SHARE="test_cli,test_install,test_page,test_save_kill,test_skins,test_soak"
+SECOND_SHARE="test_cli,test_install,test_keyboard,test_language,test_page,test_save_kill,test_skins,test_soak"
 FIRST_PREFIX="$WINEPREFIX"
 SECOND_PREFIX="$WINEPREFIX-second"
 second_pid=""
