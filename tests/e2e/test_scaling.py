@@ -10,10 +10,11 @@ import unittest
 import test_page
 from harness import DIST_SIM, App, probe_ok, wait_until
 from page import REFERENCE, click, client, grab, matches_reference, show_page, unmatched_shot, wait_drawn
-from test_dialogs import DIALOGS, KEY_BOXES, MODE_A_KEY_TABLE, OK, dialog_shown, end_dialog, key_list, \
-    open_dialog_list, slot
+from test_dialogs import DIALOGS, KEY_BOXES, MODE_A_KEY_TABLE, OK, SELECTOR_ARROW, dialog_shown, end_dialog, \
+    key_list, open_dialog_list, slot
 from test_lists import open_list
 from test_page import APPLY, ini, park_pointer
+from test_skins import SKIN_LIST, SKINS_BUTTON
 
 DESKTOP = r"HKCU\Control Panel\Desktop"
 SKIN_CLIENT = (886, 666)  # main.png less the window's one-pixel edge, at 100 %
@@ -79,6 +80,11 @@ class Scaled(unittest.TestCase):
                     before = test_page.apply_and_wait(app, scaled(dpi, *APPLY))
                     self.edit_key_2_to_vol_plus(dpi)
                     after = test_page.apply_and_wait(app, scaled(dpi, *APPLY))
+                    if dpi == 144:
+                        self.switch_to_frost(dpi)
+                        _, _, width, height = client()
+                        self.assertAlmostEqual(width, SKIN_CLIENT[0] * dpi / 96, delta=1, msg="after a new skin")
+                        self.assertAlmostEqual(height, SKIN_CLIENT[1] * dpi / 96, delta=1, msg="after a new skin")
                 expected = bytearray(before)
                 expected[slot(MODE_A_KEY_TABLE, 2)] = bytes([0x05, 0x02])
                 self.assertEqual(after.hex(), bytes(expected).hex())
@@ -99,6 +105,17 @@ class Scaled(unittest.TestCase):
         click(x, y, dialog=True)
         self.assertTrue(wait_until(lambda: probe_ok("--dialog", "text", display).strip() == "Vol+", 5))
         end_dialog(scaled(dpi, *OK))
+
+    def switch_to_frost(self, dpi):
+        """The skins dialog, Frost and OK, pressed where the scaled windows show them."""
+        click(*scaled(dpi, *SKINS_BUTTON))
+        self.assertTrue(wait_until(dialog_shown, 10), "the skins button opened no dialog")
+        shown = open_dialog_list(scaled(dpi, *SELECTOR_ARROW))
+        names = [line.split("\t", 1)[1] for line in shown.splitlines()]
+        x, y = map(int, probe_ok("--dialog", "list-item", SKIN_LIST, names.index("Frost")).split())
+        click(x, y, dialog=True)
+        end_dialog(scaled(dpi, *OK))
+        probe_ok("send", 0, 0, 0)  # answered once the page is rebuilt in the new skin
 
 
 if __name__ == "__main__":

@@ -139,7 +139,7 @@ void CVelmoDlg::AllowMessagesFromOtherPrograms() {
 
 void CVelmoDlg::LoadCanvas() {
   if (LoadSkinBackground(hwnd(), state_.display.skinDir, u"/main.png", canvas_, scale_)) CentreOnWorkArea();
-  TakeListAccent();
+  TakeSkinAccents();
 }
 
 void CVelmoDlg::CentreOnWorkArea() {

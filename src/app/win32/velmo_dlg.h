@@ -92,8 +92,9 @@ class CVelmoDlg : public Dialog<CVelmoDlg>, public ShellActions, private Accessi
   void ToggleLedList(int box);
   void TrackListPointer();
   MessageResult OnDrawItem(WPARAM, LPARAM);
-  // The lists mark their entries in the accent of the skin shown.
-  void TakeListAccent();
+  // The lists mark their entries, and the focus frame its control, in the accents of the
+  // skin shown, read once per skin and text colour rather than at every paint.
+  void TakeSkinAccents();
   void TrackKeyListItem(HWND list, int item);
   // The keyboard and the screen reader (velmo_dlg_keys.cpp).
   bool OnKeyMessage(const MSG& msg);
@@ -176,6 +177,7 @@ class CVelmoDlg : public Dialog<CVelmoDlg>, public ShellActions, private Accessi
   UniqueBrush controlBrush_;  // the last WM_CTLCOLOR answer, deleted at the next one
   PageFocus focus_;
   FocusFrame focusFrame_;
+  Rgb focusAccent_;
   WindowAccessible accessible_;
   int hidingNcPaints_ = 2;  // the first two frame paints hide the window: it starts in the tray
 };

@@ -3,7 +3,6 @@
 #include "app/win32/velmo_dlg.h"
 
 #include "app/win32/list_keys_win32.h"
-#include "config/skin_palette.h"
 #include "ui/key_lists.h"
 #include "ui/win32/skin_canvas.h"
 
@@ -108,9 +107,7 @@ const FocusFrame* CVelmoDlg::ShownFocus() {
   if (!focus_.shown || !focus_.index || page_.state != PageState::Shown) return nullptr;
   const std::vector<AccessibleControl> controls = AccessibleControls();
   if (*focus_.index >= static_cast<int>(controls.size())) return nullptr;
-  const TextColour& text = state_.display.textColour;
-  const Rgb accent = SkinAccent(profile_, state_.display.skinDir).value_or(Rgb{text.red, text.green, text.blue});
-  focusFrame_ = FocusFrame{controls[static_cast<size_t>(*focus_.index)].rect, accent};
+  focusFrame_ = FocusFrame{controls[static_cast<size_t>(*focus_.index)].rect, focusAccent_};
   return &focusFrame_;
 }
 

@@ -7,6 +7,7 @@
 #include "keyassign/assign_key_function.h"
 #include "ui/key_lists.h"
 #include "ui/led_lists.h"
+#include "config/skin_palette.h"
 #include "ui/win32/skin_accent.h"
 #include "ui/win32/skin_canvas.h"
 #include "ui/win32/skinned_list.h"
@@ -23,7 +24,11 @@ MessageResult CVelmoDlg::OnDrawItem(WPARAM, LPARAM lParam) {
   return TRUE;
 }
 
-void CVelmoDlg::TakeListAccent() { controls_.SetListAccent(SkinAccent(state_.display.skinDir, SubDialogs().textColour)); }
+void CVelmoDlg::TakeSkinAccents() {
+  const Rgb text = SubDialogs().textColour;
+  controls_.SetListAccent(SkinAccent(state_.display.skinDir, text));
+  focusAccent_ = SkinAccent(profile_, state_.display.skinDir).value_or(text);
+}
 
 void CVelmoDlg::ToggleKeyList(int key) {
   Page page = MakePage();

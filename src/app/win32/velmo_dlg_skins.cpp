@@ -26,8 +26,8 @@ void CVelmoDlg::RunSkinsDialog() {
 void CVelmoDlg::TakeNewSkin() {
   // Images of the old skin must not be drawn again, even where a file name is the same.
   images_.Clear();
-  LoadSkinBackground(hwnd(), state_.display.skinDir, u"/main.png", canvas_);
-  TakeListAccent();
+  LoadSkinBackground(hwnd(), state_.display.skinDir, u"/main.png", canvas_, scale_);
+  TakeSkinAccents();
   // The key names may hold picks not applied yet: they stay as they are.
   if (page_.state == PageState::Shown) RebuildPage(KeyNamesFrom::Memory);
   hidingNcPaints_ = 0;
