@@ -32,7 +32,7 @@ struct PrintedMessages : qv::MessageBoxes {
 struct NoShell : qv::ShellActions {
   void SendNotice(uint32_t, int64_t) override {}
   void HideMainWindow() override {}
-  void ShowMouseSettings() override {}
+  uint32_t ShowMouseSettings() override { return 0; }
 };
 
 std::u16string TempFolder() {
@@ -64,7 +64,8 @@ int wmain() {
   NoShell shell;
   qv::DeviceLink link(mouse, state, boxes);
   qv::MouseProtocol protocol(link, state, boxes, pause);
-  if (!qv::ConnectAtStartup({link, protocol, state, shell})) return 1;
+  qv::NoTransferLock lock;
+  if (qv::ConnectAtStartup({link, protocol, state, shell, lock}) != qv::SettleResult::Connected) return 1;
 
   qv::win::Win32ProfileStore profile;
   qv::LocalState local;
@@ -75,7 +76,7 @@ int wmain() {
   for (int run = 0; run < kRuns; ++run) {
     state.record[qv::uirec::kReportRate] = static_cast<uint8_t>(run % 2 ? 1 : 8);
     const auto start = Clock::now();
-    qv::ApplySettings(state, local, {protocol, files, profile, boxes, u"no mouse"});
+    qv::ApplySettings(state, local, {protocol, files, profile, boxes, u"no mouse", lock, u"busy"});
     total += std::chrono::duration<double, std::milli>(Clock::now() - start).count();
   }
   const double mean = total / kRuns;

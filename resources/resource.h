@@ -9,4 +9,6 @@
 #define IDD_SKINS 710
 #define IDD_SNIPE_KEY 711
 #define IDD_HOT_KEY 712
+#define IDD_PROFILE_NAME 713
+#define IDD_MANAGE_PROFILES 714
 #define IDI_APP 720

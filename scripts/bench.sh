@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Benchmarks, each printed as a ratio to its floor measured in the same run: a full page
 # paint and a hover redraw (at 100 % and at 200 %, both against the 100 % floor), Apply
-# against the simulated mouse, the start to the tray icon and the peak memory by then. Not a test: the numbers are for reading.
+# against the simulated mouse, the start to the tray icon and the peak memory by then, and a
+# profile switched by the program in front against its 1.5 s wait plus one Apply. Not a test: the numbers are for reading.
 set -euo pipefail
 source "$(dirname "$0")/env.sh"
 cd "$QV_ROOT"
@@ -20,3 +21,4 @@ for bench in build/win/bench/qv_paint_bench.exe build/win/bench/qv_apply_bench.e
   if [ -f "$bench" ]; then wine "$bench"; fi
 done
 python3 scripts/bench_startup.py
+python3 scripts/bench_profile_switch.py

@@ -8,9 +8,18 @@ cd "$QV_ROOT"
 JOBS="${QV_JOBS:-$(nproc)}"
 what="${1:-all}"
 
+# One compiler cache for every build and every checkout of the project: paths are taken
+# relative to the checkout, so a fresh clone or a second work tree hits what another built.
+LAUNCHER=()
+if command -v ccache >/dev/null; then
+  export CCACHE_DIR="${CCACHE_DIR:-${XDG_CACHE_HOME:-$HOME/.cache}/qv318/ccache}"
+  export CCACHE_BASEDIR="$QV_ROOT" CCACHE_NOHASHDIR=1 CCACHE_MAXSIZE="${CCACHE_MAXSIZE:-4G}"
+  LAUNCHER=(-DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+fi
+
 build() {  # build <dir> <cmake args...>; $TARGETS, when set, limits what is built
   local dir="$1" start=$SECONDS; shift
-  cmake -S . -B "$dir" -G "Unix Makefiles" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+  cmake -S . -B "$dir" -G "Unix Makefiles" -DCMAKE_BUILD_TYPE=RelWithDebInfo "${LAUNCHER[@]}" "$@" >/dev/null
   # shellcheck disable=SC2086
   cmake --build "$dir" -j "$JOBS" ${TARGETS:+--target $TARGETS}
   echo "build: $dir in $((SECONDS - start)) s"

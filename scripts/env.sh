@@ -67,6 +67,26 @@ qv_wait_prefix_free() {
   return 1
 }
 
+# Bare Xvfb has no window manager, and Wine's X11 driver waits up to 2 s at every hide of a
+# managed window for one to answer: at each sub-dialog's end, each hide of the page and the
+# program's exit. The program's windows are unmanaged while a test session runs; a desktop's
+# window manager (scripts/run.sh on a display) finds them managed again afterwards.
+QV_UNMANAGED_KEY='HKCU\Software\Wine\AppDefaults\QV318_Driver.exe\X11 Driver'
+qv_unmanaged_windows() {  # add | delete
+  local log rc=0
+  log="$(mktemp "${TMPDIR:-/tmp}/qv318-reg.XXXXXX")"
+  if [[ "$1" == add ]]; then
+    timeout 60 wine reg add "$QV_UNMANAGED_KEY" /v Managed /d N /f >"$log" 2>&1 &&
+      timeout 60 wine reg query "$QV_UNMANAGED_KEY" /v Managed >"$log" 2>&1 &&
+      grep -q "Managed.*REG_SZ.*N" "$log" || rc=1
+  else
+    timeout 60 wine reg delete "$QV_UNMANAGED_KEY" /f >"$log" 2>&1 || rc=1
+  fi
+  ((rc == 0)) || { echo "test: could not $1 $QV_UNMANAGED_KEY\\Managed:" >&2; cat "$log" >&2; }
+  rm -f "$log"
+  return $rc
+}
+
 # A Wine session for tests on $WINEPREFIX: its own virtual display from $1 on, a persistent
 # wineserver and a process that holds Wine's desktop open. Sets QV_XVFB_PID, QV_HOLDER_PID
 # and QV_SERVER_STARTED for qv_close_session, which ends what this started and nothing else.
@@ -77,6 +97,7 @@ qv_open_session() {
   wineserver -p
   QV_SERVER_STARTED=1
   qv_warm_up_wine || return 1
+  qv_unmanaged_windows add || return 1
   # Wine closes its desktop a second after the last program using it ends; the next program
   # to start opens it anew and hands it its stderr, and whoever reads that program's output
   # through a pipe (ctest, the e2e harness) then waits until a timeout. Windows' desktop is
@@ -97,6 +118,7 @@ qv_open_session() {
 
 qv_close_session() {
   [ -n "${QV_HOLDER_PID:-}" ] && { kill "$QV_HOLDER_PID" 2>/dev/null || true; }
+  [ -n "${QV_SERVER_STARTED:-}" ] && { qv_unmanaged_windows delete || true; }
   [ -n "${QV_SERVER_STARTED:-}" ] && { timeout 30 wineserver -k 2>/dev/null || true; }
   [ -n "${QV_XVFB_PID:-}" ] && { kill "$QV_XVFB_PID" 2>/dev/null || true; }
   QV_HOLDER_PID="" QV_SERVER_STARTED="" QV_XVFB_PID=""

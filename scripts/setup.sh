@@ -7,7 +7,7 @@ source "$(dirname "$0")/env.sh"
 
 PACKAGES=(cmake g++ googletest python3 g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev
   procps wine wine64 xvfb xdotool x11-utils imagemagick librsvg2-bin fonts-wqy-microhei
-  fonts-noto-cjk fonts-liberation2 fonts-wine nsis clang-14 libclang-rt-14-dev libfuzzer-14-dev)
+  fonts-noto-cjk fonts-liberation2 fonts-wine nsis clang-14 libclang-rt-14-dev libfuzzer-14-dev ccache)
 
 SETUP_LOG="$(mktemp "${TMPDIR:-/tmp}/qv318-setup.XXXXXX")"
 BUILD_DIR=""
@@ -55,8 +55,12 @@ if ((${#missing[@]})); then
   step "apt-get install" 1800 $SUDO env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}"
 fi
 
-STAMP_NAME=.qv318-prefix-v2
+STAMP_NAME=.qv318-prefix-v3
 # Font names as Windows programs ask for them, mapped to the fonts the packages above bring.
+# The Chinese interface faces the program asks for first (Microsoft YaHei UI, JhengHei UI)
+# are sans CJK faces. The system's own interface font (Tahoma: menus, message boxes) reaches
+# CJK letters through font links whose first face is MS UI Gothic: a sans CJK face there, as
+# on Windows, rather than SimSun's thin serif stand-in that made the tray menu look greyed.
 # The dialog soak tests open thousands of windows: Wine's X11 driver waits up to 2 s at each
 # hide for a window manager that bare Xvfb does not have, unless the windows are unmanaged.
 REG_TEXT='Windows Registry Editor Version 5.00
@@ -70,6 +74,9 @@ REG_TEXT='Windows Registry Editor Version 5.00
 [HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]
 "黑体"="WenQuanYi Micro Hei"
 "SimHei"="WenQuanYi Micro Hei"
+"Microsoft YaHei UI"="Noto Sans CJK SC"
+"Microsoft JhengHei UI"="Noto Sans CJK TC"
+"MS UI Gothic"="Noto Sans CJK SC"
 
 [HKEY_LOCAL_MACHINE\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes]
 "宋体"="Noto Serif CJK SC"
@@ -82,6 +89,9 @@ CHECKS=(
   'HKCU\Software\Wine\AppDefaults\app_win_tests.exe\X11 Driver|Managed|N'
   'HKCU\Software\Wine\Fonts\Replacements|黑体|WenQuanYi Micro Hei'
   'HKCU\Software\Wine\Fonts\Replacements|SimHei|WenQuanYi Micro Hei'
+  'HKCU\Software\Wine\Fonts\Replacements|Microsoft YaHei UI|Noto Sans CJK SC'
+  'HKCU\Software\Wine\Fonts\Replacements|Microsoft JhengHei UI|Noto Sans CJK TC'
+  'HKCU\Software\Wine\Fonts\Replacements|MS UI Gothic|Noto Sans CJK SC'
   'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes|宋体|Noto Serif CJK SC'
   'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes|SimSun|Noto Serif CJK SC'
   'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes|Arial|Liberation Sans'

@@ -26,11 +26,23 @@ RequestExecutionLevel admin
 !define MAIN_WINDOW_CLASS "QV318-207GMClass"
 !define EXIT_COMMAND 1028  ; the tray menu's Exit (kExitCommand in src/app/win32/velmo_dlg.h)
 
-; A running copy (it starts with Windows) holds its exe open: ask it to exit as the tray
-; menu's Exit does, and wait a bounded time for it to be gone.
-!macro EndRunningProgram
+; A running copy may hold settings the user has not applied yet: an interactive setup asks
+; before it ends it (Cancel leaves it running and quits), a silent one goes on.
+!macro AskToEndRunningProgram
   FindWindow $0 "${MAIN_WINDOW_CLASS}"
   ${If} $0 != 0
+    MessageBox MB_OKCANCEL|MB_ICONQUESTION "${PRODUCT} is running. It will be closed to go on; settings not yet applied in its window will be lost.$\r$\n$\r$\nClose ${PRODUCT} and go on?" /SD IDOK IDOK +2
+    Quit
+  ${EndIf}
+!macroend
+
+; A running copy (it starts with Windows) holds its exe open: ask it to exit as the tray
+; menu's Exit does, and wait a bounded time for it to be gone. $WasRunning says whether it ran.
+!macro EndRunningProgram
+  StrCpy $WasRunning 0
+  FindWindow $0 "${MAIN_WINDOW_CLASS}"
+  ${If} $0 != 0
+    StrCpy $WasRunning 1
     DetailPrint "Ending the running ${PRODUCT}"
     SendMessage $0 ${WM_COMMAND} ${EXIT_COMMAND} 0 /TIMEOUT=5000
     ${For} $1 1 50
@@ -71,6 +83,7 @@ VIAddVersionKey /LANG=1033 "LegalCopyright" "Copyright (C) ${PUBLISHER}"
 !insertmacro MUI_LANGUAGE "English"
 
 Var KeepSettings
+Var WasRunning
 
 Section "${PRODUCT} (required)" SecProgram
   SectionIn RO
@@ -98,6 +111,15 @@ Section "${PRODUCT} (required)" SecProgram
   WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoRepair" 1
   ${GetSize} "$INSTDIR" "/S=0K" $0 $1 $2
   WriteRegDWORD HKLM "${UNINSTALL_KEY}" "EstimatedSize" $0
+SectionEnd
+
+; A silent upgrade puts back the program it ended; an interactive one offers it on the
+; finish page.
+Section "-RestartProgram"
+  ${If} ${Silent}
+  ${AndIf} $WasRunning == 1
+    Exec '"$INSTDIR\${EXE}"'
+  ${EndIf}
 SectionEnd
 
 ; The program asks for administrator rights, so a Run key would be refused at every logon;
@@ -147,6 +169,7 @@ Function .onInit
     Abort
   ${EndIf}
   SetRegView 64
+  !insertmacro AskToEndRunningProgram
   ; An upgrade offers the choice made last time.
   ReadRegDWORD $0 HKLM "${UNINSTALL_KEY}" "StartWithWindows"
   ${GetParameters} $1
@@ -160,6 +183,7 @@ FunctionEnd
 
 Function un.onInit
   SetRegView 64
+  !insertmacro AskToEndRunningProgram
   StrCpy $KeepSettings 1
   ${GetParameters} $1
   ClearErrors
@@ -185,6 +209,8 @@ Section "Uninstall"
   ${If} $KeepSettings == 0
     Delete "$INSTDIR\config.bin"
     Delete "$INSTDIR\str.ini"
+    ; The mark of a write to the mouse that did not finish goes with the settings it names.
+    Delete "$INSTDIR\config.unfinished"
   ${EndIf}
   Delete "$INSTDIR\${UNINSTALLER}"
   RMDir "$INSTDIR"

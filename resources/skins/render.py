@@ -10,9 +10,16 @@ rsvg-convert, at the skin's size and, as name@1.5x.png and name@2x.png, for disp
 150 % and 200 %; backgrounds are flattened to opaque RGB with ImageMagick, elements keep
 their alpha. Beside the images goes skin.ini, the text colour the skin is drawn for,
 which the skins dialog preselects. Only the Python standard library is used.
+
+What a run renders is kept in a cache ($QV_SKIN_CACHE, by default ~/.cache/qv318/skins; an
+empty value turns it off) under a digest of everything it is made from: the palette, the
+layout, this renderer and its art, and the versions of the two tools. A fresh checkout of
+sources rendered before copies the images instead of rendering them again.
 """
 import argparse
 import concurrent.futures
+import glob
+import hashlib
 import os
 import shutil
 import subprocess
@@ -111,11 +118,6 @@ def render_skin(args):
     with concurrent.futures.ThreadPoolExecutor(os.cpu_count() or 1) as pool:
         list(pool.map(render, jobs))
     write_skin_ini(palette, args.out_dir)
-    # A renamed image must not leave its old file behind in the skin folder.
-    shipped = set(image_names())
-    for stale in os.listdir(args.out_dir):
-        if stale.endswith(".png") and stale not in shipped:
-            os.remove(os.path.join(args.out_dir, stale))
 
 
 def render_icon(args):
@@ -130,6 +132,65 @@ def render_icon(args):
         rsvg(svg_path, png_path, size)
         pngs.append(png_path)
     subprocess.run([tool("convert", "QV_IM_CONVERT")] + pngs + [args.out], check=True)
+
+
+def cache_root():
+    root = os.environ.get("QV_SKIN_CACHE")
+    if root is None:
+        home = os.environ.get("XDG_CACHE_HOME") or os.path.join(os.path.expanduser("~"), ".cache")
+        root = os.path.join(home, "qv318", "skins")
+    return root or None
+
+
+def sources_digest(command, inputs):
+    here = os.path.dirname(os.path.abspath(__file__))
+    digest = hashlib.sha256(command.encode())
+    for path in [os.path.abspath(__file__)] + sorted(glob.glob(os.path.join(here, "skinart", "*.py"))) + inputs:
+        digest.update(os.path.basename(path).encode() + b"\0")
+        with open(path, "rb") as f:
+            digest.update(hashlib.sha256(f.read()).digest())
+    for name, variable in (("rsvg-convert", "QV_RSVG_CONVERT"), ("convert", "QV_IM_CONVERT")):
+        digest.update(subprocess.run([tool(name, variable), "--version"], capture_output=True).stdout)
+    return digest.hexdigest()
+
+
+def through_cache(command, inputs, outputs, render):
+    """Runs render() unless an earlier run from the same sources left `outputs` (paths of
+    files) in the cache, then copies them from there."""
+    root = cache_root()
+    if not root:
+        render()
+        return
+    entry = os.path.join(root, sources_digest(command, inputs))
+    if os.path.isdir(entry):
+        for path in outputs:
+            shutil.copyfile(os.path.join(entry, os.path.basename(path)), path)
+        return
+    render()
+    os.makedirs(root, exist_ok=True)
+    partial = entry + ".%d" % os.getpid()
+    os.makedirs(partial)
+    for path in outputs:
+        shutil.copyfile(path, os.path.join(partial, os.path.basename(path)))
+    try:
+        os.rename(partial, entry)  # whole or not at all, even with two builds at once
+    except OSError:
+        shutil.rmtree(partial, ignore_errors=True)
+
+
+def cached_skin(args):
+    os.makedirs(args.out_dir, exist_ok=True)
+    outputs = [os.path.join(args.out_dir, name) for name in image_names() + [SKIN_INI]]
+    through_cache("skin", [args.palette, args.layout], outputs, lambda: render_skin(args))
+    # A renamed image must not leave its old file behind in the skin folder.
+    shipped = set(image_names())
+    for stale in os.listdir(args.out_dir):
+        if stale.endswith(".png") and stale not in shipped:
+            os.remove(os.path.join(args.out_dir, stale))
+
+
+def cached_icon(args):
+    through_cache("icon", [args.palette], [args.out], lambda: render_icon(args))
 
 
 def main():
@@ -150,9 +211,9 @@ def main():
         if args.command == "names":
             print("\n".join(image_names() + [SKIN_INI]))
         elif args.command == "skin":
-            render_skin(args)
+            cached_skin(args)
         else:
-            render_icon(args)
+            cached_icon(args)
     except (PaletteError, subprocess.CalledProcessError) as e:
         sys.exit("render.py: %s" % e)
 

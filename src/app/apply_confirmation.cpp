@@ -10,7 +10,7 @@ constexpr uint32_t kTimeoutMs = 5000;
 
 std::optional<Notice> ApplyConfirmation(bool mouseTookSettings, Language language) {
   if (!mouseTookSettings) return std::nullopt;
-  return Notice{std::u16string(kTaken[language]), kInfoTitle, kTimeoutMs};
+  return Notice{std::u16string(kTaken[language]), kInfoCaption[language], kTimeoutMs};
 }
 
 }  // namespace qv

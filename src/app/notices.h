@@ -11,12 +11,9 @@
 
 namespace qv {
 
-inline constexpr std::u16string_view kInfoTitle = u"Info";
-inline constexpr std::u16string_view kWarningTitle = u"Warning";
-
 struct Notice {
   std::u16string text;
-  std::u16string_view title;  // "Info" or "Warning"
+  std::u16string_view title;  // kInfoCaption or kWarningCaption in the notice's language
   uint32_t timeoutMs = 0;
 };
 
@@ -28,5 +25,8 @@ using StageDpiTexts = std::array<std::u16string, 4>;
 // The value is the message's lParam taken as a C int, as "%d" formats it.
 std::optional<Notice> NoticeFor(uint64_t kind, int32_t value, Language language,
                                 const StageDpiTexts& stageDpiTexts);
+
+// The message of an Apply that found the mouse held by another program past the wait.
+std::u16string_view MouseBusyText(Language language);
 
 }  // namespace qv

@@ -3,13 +3,17 @@
 namespace qv {
 
 TrayDecision DecideTrayCallback(uint32_t mouseMessage, int connected, int& cancelPending,
-                                PageState pageState) {
+                                PageState pageState, bool ready) {
   TrayDecision decision;
   if (mouseMessage == kTrayRightUp) {
     decision.reaction = TrayReaction::OpenMenu;
     return decision;
   }
   if (mouseMessage != kTrayLeftUp && mouseMessage != kTrayLeftDoubleClick) return decision;
+  if (!ready) {
+    decision.reaction = TrayReaction::Defer;
+    return decision;
+  }
   if (!connected) {
     decision.reaction = TrayReaction::NoticeMouseMissing;
     return decision;

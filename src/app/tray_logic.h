@@ -11,6 +11,10 @@ enum class TrayReaction {
   NoticeMouseMissing,  // a click while no mouse is connected: notice 15, window stays hidden
   ShowWindow,          // a click or double-click with a mouse connected
   OpenMenu,            // right button released: the one-item menu
+  // A click or double-click while the window is not ready for it (start-up has not ended,
+  // or a transfer with its message boxes runs): remembered, and decided again once it is,
+  // so that no message box lets the page be built or shown halfway.
+  Defer,
 };
 
 struct TrayDecision {
@@ -28,6 +32,6 @@ inline constexpr uint32_t kTrayRightUp = 0x205;
 
 // Decides the reaction; clears the cancel-pending flag when a show consumes it.
 TrayDecision DecideTrayCallback(uint32_t mouseMessage, int connected, int& cancelPending,
-                                PageState pageState);
+                                PageState pageState, bool ready = true);
 
 }  // namespace qv

@@ -181,6 +181,46 @@ Parsed ParseSet(Command command, const Args& words) {
   return Wrong(words, 1, kFields);
 }
 
+struct ProfileVerb {
+  const char* name;
+  ProfileAction action;
+  const char* operands;  // what follows, for the sentences: "NAME PROGRAM"
+  size_t required;
+  size_t optional;
+};
+constexpr ProfileVerb kProfileVerbs[] = {
+    {"list", ProfileAction::List, "", 0, 0},
+    {"save", ProfileAction::Save, "a profile name", 1, 0},
+    {"apply", ProfileAction::Apply, "a profile name", 1, 0},
+    {"bind", ProfileAction::Bind, "a profile name and a program (game.exe or its full path)", 2, 0},
+    {"unbind", ProfileAction::Unbind, "a profile name and a program (game.exe or its full path)", 2, 0},
+    {"export", ProfileAction::Export, "a profile name and a file name", 2, 0},
+    {"import", ProfileAction::Import, "a file name (and a profile name)", 1, 1},
+    {"delete", ProfileAction::Delete, "a profile name", 1, 0},
+};
+
+// words: profile ACTION ...
+Parsed ParseProfile(Command command, const Args& words) {
+  constexpr char kActions[] = "list, save, apply, bind, unbind, export, import or delete";
+  if (words.size() <= 1) return Fail("profile needs an action: " + std::string(kActions) + ".");
+  for (const ProfileVerb& verb : kProfileVerbs) {
+    if (words[1] != verb.name) continue;
+    const size_t given = words.size() - 2;
+    if (given < verb.required) return Fail(Phrase(words, 2) + " needs " + verb.operands + ".");
+    if (given > verb.required + verb.optional) return Fail(Unexpected(words, 2 + verb.required + verb.optional));
+    command.profileAction = verb.action;
+    const bool fileFirst = verb.action == ProfileAction::Import;
+    if (given >= 1) (fileFirst ? command.file : command.profileName) = words[2];
+    if (given >= 2) {
+      if (verb.action == ProfileAction::Export) command.file = words[3];
+      else if (fileFirst) command.profileName = words[3];
+      else command.program = words[3];
+    }
+    return command;
+  }
+  return Wrong(words, 1, kActions);
+}
+
 // "--jsn", "-v"; a lone "-" and negative numbers are words.
 bool IsOption(const std::string& word) {
   return word.size() > 1 && word[0] == '-' && (word[1] < '0' || word[1] > '9');
@@ -194,12 +234,15 @@ struct VerbName {
 constexpr VerbName kVerbs[] = {
     {"list", Verb::List, false},    {"dump", Verb::Dump, false},   {"backup", Verb::Backup, true},
     {"restore", Verb::Restore, true}, {"apply", Verb::Apply, true}, {"set", Verb::Set, false},
+    {"profile", Verb::Profile, false},
 };
 
 Parsed ParseVerb(Command command, const VerbName& verb, const Args& words) {
   command.verb = verb.verb;
   if (command.json && verb.verb != Verb::Dump) return Fail("--json goes only with dump.");
+  if (command.folder && verb.verb != Verb::Profile) return Fail("--folder goes only with profile.");
   if (verb.verb == Verb::Set) return ParseSet(command, words);
+  if (verb.verb == Verb::Profile) return ParseProfile(command, words);
   if (!verb.takesFile) {
     if (words.size() > 1) return Fail(Unexpected(words, 1));
     return command;
@@ -228,6 +271,9 @@ std::variant<Command, std::string> ParseArguments(std::span<const std::string> a
         return Fail("--sim needs the simulated mouse's memory file.");
       }
       command.sim = args[i];
+    } else if (args[i] == "--folder") {
+      if (++i == args.size() || args[i].empty() || IsOption(args[i])) return Fail("--folder needs a folder.");
+      command.folder = args[i];
     } else if (IsOption(args[i])) {
       return Fail("unknown option \"" + args[i] + "\"; see qv318ctl --help.");
     } else {
@@ -263,26 +309,42 @@ Commands:
   set light off
   set light standard PERCENT  brightness 5, 15, 25, ... 85 or 100
   set light neon SECONDS [effect|flash]   period 0.5 to 15 in steps of 0.5
+  profile list                the profiles, the default and the programs bound to each
+  profile save NAME           what the mouse holds, as the profile NAME (the mouse is
+                              not written)
+  profile apply NAME          sends the profile NAME to the mouse, as Apply does
+  profile bind NAME PROGRAM   NAME goes to the mouse when PROGRAM (game.exe, or its
+                              full path) comes to the front; unbind undoes it
+  profile unbind NAME PROGRAM
+  profile export NAME FILE    a copy of the profile NAME in FILE, to share
+  profile import FILE [NAME]  a profile file, checked whole, as NAME (or its own name)
+  profile delete NAME
 
 Options:
   --sim FILE   use the simulated mouse whose memory is FILE, where writes are saved; a
                missing FILE starts from the default memory, an existing one must be the
                322 bytes of a memory and is otherwise refused
+  --folder DIR the profiles in DIR instead of the Profiles folder (beside
+               qv318ctl.exe on Windows, ~/.config/qv318/Profiles on Linux)
   --help       this text
   --version    the program's version
 
 Every command that writes reads the whole configuration first and writes nothing if that
-read is incomplete; after writing it reads the mouse back and compares.
+read is incomplete; after writing it reads the mouse back and compares. One program at a
+time talks to the mouse: a command waits (up to 10 s) while QV318 Driver or another
+qv318ctl reads or writes it.
 
 Exit codes:
   0  done
   1  the arguments are not a command, or ask for what this mouse cannot hold (a DPI
      value outside its table, the last stage on switched off)
   2  a file could not be read or written, a backup was refused as damaged or foreign,
-     or the --sim FILE was refused
-  3  no mouse found, or it could not be opened
+     a config.bin was refused as holding what the settings window cannot set, or the
+     --sim FILE was refused or could not be written
+  3  no mouse found, it could not be opened, or another program kept it busy
   4  the mouse did not answer a read completely; nothing was written
-  5  a write did not reach the mouse completely
+  5  a write did not reach the mouse completely: it may hold part of it; run the same
+     command again to finish it, or restore a backup
   6  the mouse read back differs from what was written, or could not be read back
 )";
 }

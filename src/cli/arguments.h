@@ -10,7 +10,10 @@
 
 namespace qv::cli {
 
-enum class Verb { Help, Version, List, Dump, Backup, Restore, Apply, Set };
+enum class Verb { Help, Version, List, Dump, Backup, Restore, Apply, Set, Profile };
+
+// `profile ACTION ...`: the named profiles in the Profiles folder.
+enum class ProfileAction { List, Save, Apply, Bind, Unbind, Export, Import, Delete };
 
 // One `set`: which field, and its new value in the mouse's terms where the mouse's own
 // tables are not needed to know it (a DPI value needs the mouse's DPI table).
@@ -33,6 +36,10 @@ struct Command {
   std::string file;                // backup, restore, apply
   std::optional<std::string> sim;  // --sim FILE
   Change change;
+  ProfileAction profileAction = ProfileAction::List;
+  std::string profileName;             // may be empty for import (the file's own name)
+  std::string program;                 // bind, unbind: a file name or a full path
+  std::optional<std::string> folder;   // --folder DIR instead of the usual Profiles folder
 };
 
 std::variant<Command, std::string> ParseArguments(std::span<const std::string> args);

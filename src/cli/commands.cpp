@@ -2,16 +2,19 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <optional>
 #include <variant>
 
 #include "cli/backup_file.h"
 #include "cli/changes.h"
 #include "cli/mouse_view.h"
+#include "cli/profile_commands.h"
 #include "cli/session.h"
 #include "cli/std_services.h"
 #include "cli/view_output.h"
 #include "common/text.h"
 #include "config/apply.h"
+#include "config/record_rules.h"
 #include "device/hid_owners.h"
 #include "device/mouse_identity.h"
 
@@ -30,6 +33,19 @@ Outcome NoMouse(Environment& env) {
 // "cannot read mouse.qvb: No such file or directory."
 Outcome FileError(Environment& env, const std::string& doing, const std::string& file) {
   return Error(ExitCode::File, "cannot " + doing + " " + file + ": " + ErrorText(env.files.LastError()) + ".");
+}
+
+Outcome Busy() {
+  return Error(ExitCode::NoMouse,
+               "the mouse is busy: another program (QV318 Driver or qv318ctl) is using it; nothing was done. Try again "
+               "in a moment.");
+}
+
+// The mouse may hold part of what was sent and part of what it held.
+Outcome WriteCutShort(const std::string& again) {
+  return Error(ExitCode::WriteFailed, "the write did not reach the mouse completely, so it may hold part of the new "
+                                      "settings; run " + again + " again to finish it, or put a backup back with "
+                                      "qv318ctl restore FILE.");
 }
 
 Outcome ReadFailed() {
@@ -111,8 +127,8 @@ Outcome List(Environment& env) {
   return {};
 }
 
-Outcome WriteVerified(Session& session, const ConfigImage& image) {
-  if (!session.Write(image)) return Error(ExitCode::WriteFailed, "the write did not reach the mouse completely.");
+Outcome WriteVerified(Session& session, const ConfigImage& image, const std::string& again) {
+  if (!session.Write(image)) return WriteCutShort(again);
   if (const auto mismatch = session.Verify(image)) return Error(ExitCode::Mismatch, *mismatch);
   return {};
 }
@@ -155,9 +171,22 @@ Outcome Restore(const Command& command, Environment& env) {
   Session session(env.bus, env.pause);
   ConfigImage current;
   if (Outcome read = OpenAndRead(env, session, current); read.code != ExitCode::Ok) return read;
-  if (Outcome written = WriteVerified(session, std::get<ConfigImage>(parsed)); written.code != ExitCode::Ok) return written;
+  const std::string again = "qv318ctl restore " + command.file;
+  if (Outcome written = WriteVerified(session, std::get<ConfigImage>(parsed), again); written.code != ExitCode::Ok) {
+    return written;
+  }
   env.out << "Restored the mouse's memory from " << command.file << ".\n";
   return {};
+}
+
+// A record the window could not have written (a damaged or foreign file, or levels of
+// another DPI table than the mouse's) would leave the mouse without a left button, a stage
+// or sane fire times.
+Outcome RefuseUnproducible(const std::string& file, const UiRecord& record, int dpiSelector) {
+  const std::optional<std::string> field = UnproducibleField(record, dpiSelector);
+  if (!field) return {};
+  return Error(ExitCode::File, file + " holds a value the settings window cannot set (" + *field +
+                                   "), so it is not a config.bin of this program; the mouse was not touched.");
 }
 
 Outcome Apply(const Command& command, Environment& env) {
@@ -175,11 +204,19 @@ Outcome Apply(const Command& command, Environment& env) {
     return Error(ExitCode::File, command.file + " is " + std::to_string(content->size()) + " bytes long, not the " +
                                      std::to_string(kConfigFileSize) + " of a config.bin.");
   }
+  if (Outcome refused = RefuseUnproducible(command.file, state.record, kAnyDpiTable); refused.code != ExitCode::Ok) {
+    return refused;
+  }
   if (!session.Open()) return NoMouse(env);
+  if (!EnsureCompleteImage(state, session.Protocol())) return ReadFailed();
+  if (Outcome refused = RefuseUnproducible(command.file, state.record, state.dpiSelector); refused.code != ExitCode::Ok) {
+    return refused;
+  }
   switch (ApplyToMouse(state, session.Protocol())) {
     case MouseApply::ReadFailed: return ReadFailed();
     case MouseApply::WriteUnanswered:
-    case MouseApply::WriteFailed: return Error(ExitCode::WriteFailed, "the write did not reach the mouse completely.");
+    case MouseApply::WriteFailed: return WriteCutShort("qv318ctl apply " + command.file);
+    case MouseApply::Busy: return Busy();
     case MouseApply::Written: break;
   }
   if (const auto mismatch = session.Verify(state.image)) return Error(ExitCode::Mismatch, *mismatch);
@@ -192,7 +229,9 @@ Outcome Set(const Command& command, Environment& env) {
   ConfigImage image;
   if (Outcome read = OpenAndRead(env, session, image); read.code != ExitCode::Ok) return read;
   if (const auto unfit = ApplyChange(command.change, image)) return Error(ExitCode::Usage, *unfit);
-  if (Outcome written = WriteVerified(session, image); written.code != ExitCode::Ok) return written;
+  if (Outcome written = WriteVerified(session, image, "the same qv318ctl set command"); written.code != ExitCode::Ok) {
+    return written;
+  }
   env.out << "Written and verified.\n";
   return {};
 }
@@ -200,6 +239,15 @@ Outcome Set(const Command& command, Environment& env) {
 }  // namespace
 
 Outcome RunCommand(const Command& command, Environment& env) {
+  // One lock for the whole command: a read, the change and the write, so that no other
+  // program writes between the read and the write.
+  const bool talks = command.verb != Verb::Help && command.verb != Verb::Version && command.verb != Verb::List &&
+                     (command.verb != Verb::Profile || ProfileActionTalks(command.profileAction));
+  std::optional<TransferLockScope> lock;
+  if (talks && env.lock != nullptr) {
+    lock.emplace(*env.lock);
+    if (!lock->Held()) return Busy();
+  }
   switch (command.verb) {
     case Verb::Help: env.out << HelpText(); return {};
     case Verb::Version: env.out << VersionText(); return {};
@@ -209,6 +257,7 @@ Outcome RunCommand(const Command& command, Environment& env) {
     case Verb::Restore: return Restore(command, env);
     case Verb::Apply: return Apply(command, env);
     case Verb::Set: return Set(command, env);
+    case Verb::Profile: return RunProfileCommand(command, env);
   }
   return {};
 }
@@ -228,12 +277,18 @@ int RunProgram(std::span<const std::string> args, std::ostream& out, std::ostrea
     err << "qv318ctl: " << *refused << "\n";
     return ToInt(ExitCode::File);
   }
-  std::unique_ptr<HidBus> bus = command.sim ? CreateFileSimMouse(FromUtf8(*command.sim)) : platform.CreateBus();
+  std::unique_ptr<FileSimMouse> sim = command.sim ? CreateFileSimMouse(FromUtf8(*command.sim)) : nullptr;
+  std::unique_ptr<HidBus> platformBus = sim ? nullptr : platform.CreateBus();
+  HidBus* bus = sim ? static_cast<HidBus*>(sim.get()) : platformBus.get();
   SleepPause pause;
   StdFileSystem files;
-  Environment env{*bus, pause, files, out, nullptr};
+  const std::unique_ptr<TransferLock> lock = platform.CreateTransferLock();
+  Environment env{*bus, pause, files, out, nullptr, lock.get(), platform.ProfilesFolder()};
   if (!command.sim) env.noMouseReason = [&platform] { return platform.NoMouseReason(); };
-  const Outcome outcome = RunCommand(command, env);
+  Outcome outcome = RunCommand(command, env);
+  if (const auto failure = sim ? sim->SaveFailure() : std::nullopt) {
+    outcome = Error(ExitCode::File, "cannot write " + *command.sim + ": " + *failure + "; the write did not happen.");
+  }
   out.flush();
   if (outcome.code != ExitCode::Ok) err << "qv318ctl: " << outcome.error << "\n";
   return ToInt(outcome.code);

@@ -1,5 +1,6 @@
 #pragma once
 // The commands of qv318ctl over any HID bus: the platform's, or the simulated mouse.
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <ostream>
@@ -21,6 +22,10 @@ struct Environment {
   std::ostream& out;
   // Why no mouse could be opened, when the platform knows more than "not found"; may be empty.
   std::function<std::string()> noMouseReason;
+  // Held for a whole command that talks to the mouse; none when null.
+  TransferLock* lock = nullptr;
+  // The profiles' folder unless --folder names another.
+  std::filesystem::path profilesFolder;
 };
 
 struct Outcome {
@@ -35,7 +40,11 @@ class Platform {
  public:
   virtual ~Platform() = default;
   virtual std::unique_ptr<HidBus> CreateBus() = 0;
+  // The lock every program that talks to the mouse takes (common/platform.h).
+  virtual std::unique_ptr<TransferLock> CreateTransferLock() = 0;
   virtual std::string NoMouseReason() { return {}; }
+  // The Profiles folder this program uses unless --folder names another.
+  virtual std::filesystem::path ProfilesFolder() = 0;
 };
 
 // The whole program: the arguments, the bus (--sim FILE or the platform's), the command,

@@ -33,7 +33,7 @@ std::string FireText(const DecodedKey& key) {
 
 std::string ParameterText(const DecodedKey& key) {
   switch (key.type) {
-    case KeyFunctionType::DpiSwitch: return ToUtf8(DpiSubFunctionText(key.parameter));
+    case KeyFunctionType::DpiSwitch: return ToUtf8(DpiSubFunctionText(key.parameter, Language::English));
     case KeyFunctionType::Windows: return ItemText(WindowsDialog(), key.parameter);
     case KeyFunctionType::Multimedia: return ItemText(MediaDialog(), key.parameter);
     case KeyFunctionType::HotKey: return ItemText(HotKeyDialog(), key.parameter);
@@ -80,10 +80,18 @@ std::optional<int> RateHz(uint8_t code) {
   }
 }
 
+// What the memory holds, as the firmware reads it: a stage is on when bit 7 of its code is
+// clear, and the stages that are on take the packed colours in order. (The window decodes
+// only what it could have written; a dump shows the memory as it is.)
 UiRecord StageRecordOf(const ConfigImage& image) {
-  // The window's own decoding: a stage code outside the table leaves index 0.
   UiRecord record;
-  DecodeMouseSettings(image, image.DpiSelector(), record);
+  size_t packed = blockset::kStageColours;
+  for (int stage = 1; stage <= kStageCount; ++stage) {
+    const bool on = (image.Field(blockset::kStageCodes + static_cast<size_t>(stage - 1)) & kDpiDisabledBit) == 0;
+    record.StageEnabled(stage) = on ? 1 : 0;
+    if (!on) continue;
+    for (uint8_t& channel : record.StageColour(stage)) channel = image.Field(packed++);
+  }
   return record;
 }
 

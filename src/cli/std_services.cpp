@@ -17,14 +17,46 @@ namespace {
 
 class FileSimStore final : public SimMouseStore {
  public:
-  explicit FileSimStore(std::u16string path) : path_(std::move(path)) {}
+  FileSimStore(std::u16string path, std::shared_ptr<std::optional<std::string>> failure)
+      : path_(std::move(path)), failure_(std::move(failure)) {}
   std::optional<std::vector<uint8_t>> LoadMemory() override { return files_.Read(path_, SIZE_MAX); }
-  void SaveMemory(std::span<const uint8_t> memory) override { files_.Replace(path_, memory); }
+  void SaveMemory(std::span<const uint8_t> memory) override {
+    if (!files_.Replace(path_, memory) && !*failure_) *failure_ = ErrorText(files_.LastError());
+  }
   void AppendLog(std::string_view) override {}
 
  private:
   std::u16string path_;
   StdFileSystem files_;
+  std::shared_ptr<std::optional<std::string>> failure_;
+};
+
+class FileSimMouseOver final : public FileSimMouse {
+ public:
+  explicit FileSimMouseOver(std::u16string path)
+      : failure_(std::make_shared<std::optional<std::string>>()),
+        mouse_(std::make_unique<FileSimStore>(std::move(path), failure_)) {}
+  std::optional<std::string> SaveFailure() const override { return *failure_; }
+
+  bool BeginEnumeration() override { return mouse_.BeginEnumeration(); }
+  HidInterface EnumerateInterface(uint32_t member) override { return mouse_.EnumerateInterface(member); }
+  void EndEnumeration() override { mouse_.EndEnumeration(); }
+  HidOpenResult Open(const std::u16string& path, uint32_t access, uint32_t attributes) override {
+    return mouse_.Open(path, access, attributes);
+  }
+  void Close(HidHandle handle) override { mouse_.Close(handle); }
+  bool GetAttributes(HidHandle handle, HidAttributes& attributes) override { return mouse_.GetAttributes(handle, attributes); }
+  HidPreparsed GetPreparsedData(HidHandle handle) override { return mouse_.GetPreparsedData(handle); }
+  HidCapsStatus GetCaps(HidPreparsed preparsed, HidCaps& caps) override { return mouse_.GetCaps(preparsed, caps); }
+  void FreePreparsedData(HidPreparsed preparsed) override { mouse_.FreePreparsedData(preparsed); }
+  bool SetFeature(HidHandle handle, std::span<const uint8_t> report) override {
+    return !*failure_ && mouse_.SetFeature(handle, report) && !*failure_;
+  }
+  bool GetFeature(HidHandle handle, std::span<uint8_t> report) override { return mouse_.GetFeature(handle, report); }
+
+ private:
+  std::shared_ptr<std::optional<std::string>> failure_;
+  SimMouse mouse_;
 };
 
 bool WriteWhole(const std::filesystem::path& file, std::span<const uint8_t> content) {
@@ -59,6 +91,13 @@ std::optional<std::vector<uint8_t>> StdFileSystem::Read(std::u16string_view path
   if (in.bad()) return Failed(errno);
   if (content.size() > maxSize) return Failed(EFBIG);
   return content;
+}
+
+bool StdFileSystem::Remove(std::u16string_view path) {
+  std::error_code error;
+  std::filesystem::remove(PathOf(path), error);
+  lastError_ = static_cast<uint32_t>(error.value());
+  return !error;
 }
 
 std::nullopt_t StdFileSystem::Failed(int error) {
@@ -115,8 +154,8 @@ std::optional<std::string> RefusedSimFile(const std::string& name) {
   return std::nullopt;
 }
 
-std::unique_ptr<HidBus> CreateFileSimMouse(std::u16string path) {
-  return std::make_unique<SimMouse>(std::make_unique<FileSimStore>(std::move(path)));
+std::unique_ptr<FileSimMouse> CreateFileSimMouse(std::u16string path) {
+  return std::make_unique<FileSimMouseOver>(std::move(path));
 }
 
 }  // namespace qv::cli

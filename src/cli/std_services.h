@@ -23,6 +23,8 @@ class StdFileSystem final : public FileSystem {
   bool Exists(std::u16string_view path) override;
   std::optional<std::vector<uint8_t>> Read(std::u16string_view path, size_t maxSize) override;
   bool Replace(std::u16string_view path, std::span<const uint8_t> content) override;
+  bool Create(std::u16string_view path, std::span<const uint8_t> content) override { return Replace(path, content); }
+  bool Remove(std::u16string_view path) override;
   uint32_t LastError() override { return lastError_; }
 
  private:
@@ -48,7 +50,13 @@ std::string ErrorText(uint32_t error);
 // saying why it is refused, since the mouse would overwrite it.
 std::optional<std::string> RefusedSimFile(const std::string& name);
 
-// The simulated mouse over a memory file; its transfers are not logged.
-std::unique_ptr<HidBus> CreateFileSimMouse(std::u16string path);
+// The simulated mouse over a memory file; its transfers are not logged. A change it cannot
+// save in the file is a report the mouse did not take: the write fails there, and
+// SaveFailure() says why, so nothing reports a write that did not happen.
+class FileSimMouse : public HidBus {
+ public:
+  virtual std::optional<std::string> SaveFailure() const = 0;
+};
+std::unique_ptr<FileSimMouse> CreateFileSimMouse(std::u16string path);
 
 }  // namespace qv::cli

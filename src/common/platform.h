@@ -28,8 +28,52 @@ class ShellActions {
   virtual ~ShellActions() = default;
   virtual void SendNotice(uint32_t kind, int64_t value) = 0;
   virtual void HideMainWindow() = 0;
-  // A mouse that arrived has been read completely: the page must show what it holds.
-  virtual void ShowMouseSettings() = 0;
+  // A mouse that arrived, or another one, has been read completely: its memory becomes what
+  // Cancel returns to, and the page shows it unless the user's edits are waiting to be
+  // applied. Answers the notice kind that tells the user which (model/notice_kinds.h).
+  virtual uint32_t ShowMouseSettings() = 0;
+};
+
+// One lock for every process that talks to the mouse (the tray program and qv318ctl), held
+// for a whole read, write or read-modify-write, so that two programs never interleave their
+// transfers. Acquire waits at most kTransferLockWaitMs.
+inline constexpr uint32_t kTransferLockWaitMs = 10000;
+
+enum class LockWait {
+  Free,       // taken at once
+  AfterWait,  // taken after another program held it: the mouse may have changed meanwhile
+  Busy,       // still held by another program after the bounded wait; not taken
+};
+
+class TransferLock {
+ public:
+  virtual ~TransferLock() = default;
+  virtual LockWait Acquire() = 0;
+  virtual void Release() = 0;
+};
+
+// Holds the lock for one scope when it was taken.
+class TransferLockScope {
+ public:
+  explicit TransferLockScope(TransferLock& lock) : lock_(lock), wait_(lock.Acquire()) {}
+  ~TransferLockScope() {
+    if (wait_ != LockWait::Busy) lock_.Release();
+  }
+  TransferLockScope(const TransferLockScope&) = delete;
+  TransferLockScope& operator=(const TransferLockScope&) = delete;
+  LockWait Wait() const { return wait_; }
+  bool Held() const { return wait_ != LockWait::Busy; }
+
+ private:
+  TransferLock& lock_;
+  LockWait wait_;
+};
+
+// A process that is alone with the mouse (tests, a simulated mouse of its own).
+class NoTransferLock final : public TransferLock {
+ public:
+  LockWait Acquire() override { return LockWait::Free; }
+  void Release() override {}
 };
 
 // Optional debug trace for the diagnostic texts that are never shown to the user.

@@ -18,18 +18,16 @@ namespace qv {
 inline constexpr std::u16string_view kExeName = u"QV318_Driver.exe";
 inline constexpr size_t kConfigFileSize = 1 + kRecordSize;  // 200
 inline constexpr std::u16string_view kConfigMissingText = u"Config file is not exist.";
-inline constexpr std::u16string_view kConfigWriteCaption = u"NULL ==fp ";
 
 // Replaces every "QV318_Driver.exe" in path (exact, left to right) and answers the count.
 int ReplaceExeName(std::u16string& path, std::u16string_view replacement);
 
 struct LocalPaths {
   std::u16string module;
-  // Both empty when the module is not named "QV318_Driver.exe": the derived path would
-  // name the executable itself, so the files count as missing.
+  // Beside the executable, whatever its name; both empty for a path without a folder.
   std::u16string configFile;
   std::u16string settingsFile;
-  // The module path with the name removed (unchanged when it is not there).
+  // The executable's folder with its last separator.
   std::u16string skinBase;
 };
 
@@ -46,8 +44,14 @@ class FileSystem {
   // False when path is not writable or a step failed (LastError tells why); path is then
   // left as it was.
   virtual bool Replace(std::u16string_view path, std::span<const uint8_t> content) = 0;
+  // Writes a small file straight, made or overwritten, for a mark whose presence is what
+  // counts; Remove deletes it (true also when it was never there).
+  virtual bool Create(std::u16string_view path, std::span<const uint8_t> content) = 0;
+  virtual bool Remove(std::u16string_view path) = 0;
   // The system error code of the last failed operation.
   virtual uint32_t LastError() = 0;
+  // The same in the system's words, for the user.
+  virtual std::u16string LastErrorText();
 };
 
 // The 200 bytes of config.bin.
@@ -59,7 +63,9 @@ enum class ConfigLoad { Loaded, Missing, Ignored };
 ConfigLoad LoadConfigFile(FileSystem& files, MessageBoxes& messages, const LocalPaths& paths, AppState& state);
 
 enum class ConfigSave { Saved, Missing, NotWritable };
-// Saves first-run byte 1 and the record. Missing and NotWritable show their message.
+// Saves first-run byte 1 and the record. Missing shows its message; NotWritable is said by
+// the caller, which knows whether the mouse took the settings (files.LastErrorText() says
+// why).
 ConfigSave SaveConfigFile(FileSystem& files, MessageBoxes& messages, const LocalPaths& paths, const UiRecord& record);
 
 }  // namespace qv

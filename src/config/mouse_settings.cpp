@@ -1,10 +1,14 @@
 #include "config/mouse_settings.h"
 
+#include <array>
 #include <optional>
 
+#include "config/record_rules.h"
+#include "config/unfinished_write.h"
 #include "keyassign/key_codes.h"
 #include "keyassign/key_decode.h"
 #include "model/dpi_tables.h"
+#include "model/notice_kinds.h"
 
 namespace qv {
 namespace {
@@ -25,14 +29,24 @@ void DecodeRate(const ConfigImage& image, UiRecord& record) {
   }
 }
 
-// The mouse packs the colours of the stages that are on, in stage order.
+// The stages decode together or not at all: the mouse packs the colours of the stages that
+// are on, in stage order, so one stage code outside the table, or a count of stages on that
+// disagrees with the codes, leaves no colour that can be told to its stage.
 void DecodeStages(const ConfigImage& image, int selector, UiRecord& record) {
-  size_t packed = blockset::kStageColours;
+  std::array<int, kStageCount> indexes{};
+  uint8_t stagesOn = 0;
   for (int stage = 1; stage <= kStageCount; ++stage) {
     const uint8_t code = image.Field(blockset::kStageCodes + static_cast<size_t>(stage - 1));
-    const bool on = (code & kDpiDisabledBit) == 0;
+    indexes[static_cast<size_t>(stage - 1)] = DpiIndexOfCode(selector, code);
+    if (indexes[static_cast<size_t>(stage - 1)] < 0) return;
+    if ((code & kDpiDisabledBit) == 0) ++stagesOn;
+  }
+  if (image.Field(blockset::kEnabledStageCount) != stagesOn) return;
+  size_t packed = blockset::kStageColours;
+  for (int stage = 1; stage <= kStageCount; ++stage) {
+    const bool on = (image.Field(blockset::kStageCodes + static_cast<size_t>(stage - 1)) & kDpiDisabledBit) == 0;
     record.StageEnabled(stage) = on ? 1 : 0;
-    if (const auto index = DpiIndexOf(selector, code)) record.DpiIndex(stage) = *index;
+    record.DpiIndex(stage) = static_cast<uint8_t>(indexes[static_cast<size_t>(stage - 1)]);
     if (!on) continue;
     for (uint8_t& channel : record.StageColour(stage)) channel = image.Field(packed++);
   }
@@ -93,9 +107,16 @@ bool AssignmentChanged(const UiRecord& before, const UiRecord& after, KeyMode mo
   return false;
 }
 
+// Which mode the page shows is the user's view, not a setting the mouse holds.
+bool SameSettings(UiRecord a, const UiRecord& b) {
+  a[uirec::kShownMode] = b[uirec::kShownMode];
+  return a == b;
+}
+
 }  // namespace
 
 void DecodeMouseSettings(const ConfigImage& image, int dpiSelector, UiRecord& record) {
+  const UiRecord here = record;
   DecodeRate(image, record);
   DecodeStages(image, dpiSelector, record);
   DecodeLighting(image, record);
@@ -107,19 +128,41 @@ void DecodeMouseSettings(const ConfigImage& image, int dpiSelector, UiRecord& re
   for (KeyMode mode : {KeyMode::A, KeyMode::B}) {
     for (int key = 1; key <= kSentKeyCount; ++key) DecodeKey(image, mode, key, dpiSelector, record);
   }
+  // What decoded field by field may still be a whole the window would never write: all
+  // stages off, no Left Click, fire times below the dialog's range.
+  MakeProducible(record, here, dpiSelector);
 }
 
-bool TakeMouseSettings(AppState& state, KeyNames& names) {
-  if (!state.imageComplete) return false;
+MouseTaken TakeMouseSettings(AppState& state, KeyNames& names) {
+  if (!state.imageComplete) return MouseTaken::NotRead;
+  const bool hadEdits = !SameSettings(state.record, state.savedCopy);
+  DecodeMouseSettings(state.image, state.dpiSelector, state.savedCopy);
+  state.savedCopy[uirec::kShownMode] = state.record[uirec::kShownMode];
+  // The write was cut short on this mouse, or on another one (whose settings the record
+  // keeps: this one does not hold them either).
+  if (state.writeUnfinished && MaybeSameMouse(state.unfinishedMouse, state.openMouse)) {
+    return MouseTaken::WriteUnfinished;
+  }
+  const bool keep = hadEdits || state.writeUnfinished;
+  if (keep && !SameSettings(state.record, state.savedCopy)) return MouseTaken::EditsKept;
   const UiRecord before = state.record;
-  DecodeMouseSettings(state.image, state.dpiSelector, state.record);
-  state.savedCopy = state.record;
+  state.record = state.savedCopy;
   for (KeyMode mode : {KeyMode::A, KeyMode::B}) {
     for (int key = 1; key <= kSentKeyCount; ++key) {
       if (AssignmentChanged(before, state.record, mode, key)) names[static_cast<size_t>(mode)][static_cast<size_t>(key - 1)].clear();
     }
   }
-  return true;
+  return MouseTaken::Shown;
+}
+
+uint32_t NoticeOfTaken(MouseTaken taken) {
+  switch (taken) {
+    case MouseTaken::EditsKept: return kNoticeEditsNotOnMouse;
+    case MouseTaken::WriteUnfinished: return kNoticeWriteUnfinished;
+    case MouseTaken::NotRead: return kNoticeMouseMissing;
+    case MouseTaken::Shown: break;
+  }
+  return kNoticeMouseFound;
 }
 
 }  // namespace qv

@@ -14,9 +14,22 @@ namespace qv {
 // keeps the record's value, which the next Apply writes.
 void DecodeMouseSettings(const ConfigImage& image, int dpiSelector, UiRecord& record);
 
-// After a complete read: the record and the saved copy take the mouse's settings, and a key
-// whose assignment changed loses its stored name, so that it is named anew from what it
-// holds. Answers false, changing nothing, when the image is not a complete read.
-bool TakeMouseSettings(AppState& state, KeyNames& names);
+enum class MouseTaken {
+  NotRead,          // the image is not a complete read: nothing changed
+  Shown,            // the record took the mouse's settings
+  EditsKept,        // the record keeps the user's edits, which the mouse does not hold
+  WriteUnfinished,  // the record keeps what the last write, cut short, was to leave
+};
+
+// After a complete read the mouse's settings become the saved copy (what Cancel returns
+// to). The record takes them too, unless it holds edits not applied yet (it differs from the
+// saved copy as it was) or the last write did not finish (the record is what it was to
+// leave; said so for the mouse it went to, as edits not applied to another): those stay on
+// the page until Apply. A key whose assignment the record took from
+// the mouse loses its stored name, so that it is named anew from what it holds.
+MouseTaken TakeMouseSettings(AppState& state, KeyNames& names);
+
+// The notice (model/notice_kinds.h) that tells the user what the page shows after a read.
+uint32_t NoticeOfTaken(MouseTaken taken);
 
 }  // namespace qv

@@ -21,9 +21,9 @@ std::u16string Get(ProfileStore& store, std::u16string_view file, std::u16string
   return file.empty() ? std::u16string() : store.Get(file, section, key);
 }
 
-void PutAll(ProfileStore& store, std::u16string_view file, std::u16string_view section,
+bool PutAll(ProfileStore& store, std::u16string_view file, std::u16string_view section,
             std::span<const ProfileEntry> entries) {
-  if (!file.empty()) store.PutAll(file, section, entries);
+  return file.empty() || store.PutAll(file, section, entries);
 }
 
 }  // namespace
@@ -57,15 +57,16 @@ void ReadSettings(ProfileStore& store, std::u16string_view settingsFile, Setting
   settings.green = Get(store, settingsFile, kSkinsSection, kGreenKey);
   settings.blue = Get(store, settingsFile, kSkinsSection, kBlueKey);
   settings.skinName = Get(store, settingsFile, kSkinsSection, kPathKey);
-  if (!IsNameInsideFolder(settings.skinName)) settings.skinName = kDefaultSkinName;
+  // No Path (a missing str.ini is how users reset it) means the default skin too.
+  if (settings.skinName.empty() || !IsNameInsideFolder(settings.skinName)) settings.skinName = kDefaultSkinName;
 }
 
-void WriteKeyNames(ProfileStore& store, std::u16string_view settingsFile, const Settings& settings) {
+bool WriteKeyNames(ProfileStore& store, std::u16string_view settingsFile, const Settings& settings) {
   std::vector<ProfileEntry> entries;
   for (KeyMode mode : {KeyMode::A, KeyMode::B}) {
     for (int key = 1; key <= kKeysPerMode; ++key) entries.push_back({ItemKey(mode, key), settings.KeyName(mode, key)});
   }
-  PutAll(store, settingsFile, settings.section, entries);
+  return PutAll(store, settingsFile, settings.section, entries);
 }
 
 uint8_t ColourByte(std::u16string_view text) {
@@ -74,6 +75,15 @@ uint8_t ColourByte(std::u16string_view text) {
 
 TextColour TextColourOf(const Settings& settings) {
   return {ColourByte(settings.red), ColourByte(settings.green), ColourByte(settings.blue)};
+}
+
+std::u16string SkinFallbackText(Language language, std::u16string_view failedSkin) {
+  static constexpr LanguageText kBefore{u"The skin \u201C", u"无法加载皮肤\u201C", u"無法載入皮膚\u201C"};
+  static constexpr LanguageText kAfter{u"\u201D could not be loaded, so the default skin \u201CCarbon\u201D is shown. "
+                                       u"The Skins button chooses another.",
+                                       u"\u201D，已改用默认皮肤\u201CCarbon\u201D。可用\u201C皮肤\u201D按钮另选。",
+                                       u"\u201D，已改用預設皮膚\u201CCarbon\u201D。可用\u201C皮膚\u201D按鈕另選。"};
+  return std::u16string(kBefore[language]) + std::u16string(failedSkin) + std::u16string(kAfter[language]);
 }
 
 void SetDefaultKeyNames(Settings& settings, Language language) { FillDefaultKeyNames(settings.keyNames, language); }

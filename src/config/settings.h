@@ -31,10 +31,14 @@ class ProfileStore {
   virtual void Put(std::u16string_view file, std::u16string_view section, std::u16string_view key,
                    std::u16string_view value) = 0;
   // Several keys of one section, in order, as one change where the platform can make it
-  // one: a process killed meanwhile leaves the file with all of them or none.
-  virtual void PutAll(std::u16string_view file, std::u16string_view section, std::span<const ProfileEntry> entries) {
+  // one: a process killed meanwhile leaves the file with all of them or none. False when
+  // they could not be written; the file is then as it was.
+  virtual bool PutAll(std::u16string_view file, std::u16string_view section, std::span<const ProfileEntry> entries) {
     for (const ProfileEntry& entry : entries) Put(file, section, entry.key, entry.value);
+    return true;
   }
+  // Why the last PutAll failed, in the system's words.
+  virtual std::u16string LastErrorText() { return {}; }
 };
 
 // What the main dialog keeps from str.ini.
@@ -67,8 +71,9 @@ std::u16string KeyNameSection(std::u16string_view languageCode);
 // default skin: the skin folder must never be chosen by whoever can edit str.ini.
 void ReadSettings(ProfileStore& store, std::u16string_view settingsFile, Settings& settings);
 
-// The 16 key names into settings.section, Item1..Item8 then Item13..Item83.
-void WriteKeyNames(ProfileStore& store, std::u16string_view settingsFile, const Settings& settings);
+// The 16 key names into settings.section, Item1..Item8 then Item13..Item83; false when
+// str.ini could not be written.
+bool WriteKeyNames(ProfileStore& store, std::u16string_view settingsFile, const Settings& settings);
 
 // Decimal text to a colour byte: like atoi, truncated to the low byte ("300" gives 44).
 uint8_t ColourByte(std::u16string_view text);
@@ -76,6 +81,9 @@ TextColour TextColourOf(const Settings& settings);
 
 // The default key names of both modes: the three clicks, "DPI Loop", then "Key Off".
 void SetDefaultKeyNames(Settings& settings, Language language);
+
+// Said once when the chosen skin cannot be loaded and the default one is shown instead.
+std::u16string SkinFallbackText(Language language, std::u16string_view failedSkin);
 
 // What the skins dialog hands back when it ends with OK.
 struct SkinChoice {

@@ -1,5 +1,6 @@
 #include "device/device_events.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "device/mouse_identity.h"
@@ -8,16 +9,36 @@
 namespace qv {
 namespace {
 
-void ReadConfiguration(const DeviceContext& c) {
-  c.state.imageComplete = ReadMouseMemory(c.mouse, c.state, c.state.image);
-  c.state.dpiSelector = c.state.image.DpiSelector();
+char16_t Upper(char16_t c) { return c >= u'a' && c <= u'z' ? static_cast<char16_t>(c - u'a' + u'A') : c; }
+
+// Interface names and paths spell the same interface in either case.
+bool SameInterface(std::u16string_view a, std::u16string_view b) {
+  return !a.empty() && std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                                  [](char16_t x, char16_t y) { return Upper(x) == Upper(y); });
 }
 
-DeviceChangeResult LoseMouse(const DeviceContext& c) {
-  c.shell.SendNotice(kNoticeMouseMissing, 0);
-  c.shell.HideMainWindow();
+bool Touches(const std::vector<std::u16string>& changed, const MouseIdentity& mouse) {
+  return std::any_of(changed.begin(), changed.end(), [&](const std::u16string& name) {
+    return SameInterface(name, mouse.command) || SameInterface(name, mouse.data);
+  });
+}
+
+SettleResult LoseMouse(const DeviceContext& c, bool hide) {
+  c.link.CloseChannels();
   c.state.connected = 0;
-  return DeviceChangeResult::Disconnected;
+  c.state.imageComplete = false;
+  c.shell.SendNotice(kNoticeMouseMissing, 0);
+  if (hide) c.shell.HideMainWindow();
+  return SettleResult::Lost;
+}
+
+// The channels are open: read all of the mouse's memory. A read cut short leaves nothing to
+// write to and nothing to show: the mouse counts as missing.
+bool ReadOpenMouse(const DeviceContext& c) {
+  c.state.connected = 1;
+  c.state.imageComplete = ReadMouseMemory(c.mouse, c.state, c.state.image);
+  c.state.dpiSelector = c.state.image.DpiSelector();
+  return c.state.imageComplete;
 }
 
 }  // namespace
@@ -27,52 +48,53 @@ bool NamesTheMouse(std::u16string_view name) {
          name.find(kMouseNameUpperCase) != std::u16string_view::npos;
 }
 
-bool ConnectAtStartup(const DeviceContext& c) {
-  if (!c.link.OpenDevice()) {
-    c.shell.SendNotice(kNoticeMouseMissing, 0);
-    c.state.connected = 0;
-    return false;
-  }
-  c.state.connected = 1;
-  ReadConfiguration(c);
+SettleResult ConnectAtStartup(const DeviceContext& c) {
+  const TransferLockScope lock(c.lock);
+  if (!lock.Held()) return SettleResult::Busy;
+  if (!c.link.OpenDevice() || !ReadOpenMouse(c)) return LoseMouse(c, false);
+  return SettleResult::Connected;
+}
+
+bool DeviceWatch::Note(const DeviceChange& change) {
+  if (change.event != kDeviceArrival && change.event != kDeviceRemoveComplete) return false;
+  if (change.deviceType != kDeviceTypeInterface || !NamesTheMouse(change.interfaceName)) return false;
+  changed_.emplace_back(change.interfaceName);
   return true;
 }
 
-DeviceChangeResult HandleDeviceChange(const DeviceContext& c, const DeviceChange& change) {
-  const bool arrival = change.event == kDeviceArrival;
-  if (!arrival && change.event != kDeviceRemoveComplete) return DeviceChangeResult::Ignored;
-  if (change.deviceType != kDeviceTypeInterface || !NamesTheMouse(change.interfaceName)) {
-    return DeviceChangeResult::Ignored;
-  }
-  if (!c.link.CountMouseNotification()) return DeviceChangeResult::Counted;
-  if (!c.link.OpenDevice()) return LoseMouse(c);
-  c.state.connected = 1;
-  if (arrival) {
-    c.shell.SendNotice(kNoticeMouseFound, 0);
-    ReadConfiguration(c);
-    if (c.state.imageComplete) c.shell.ShowMouseSettings();
-  }
-  return DeviceChangeResult::Connected;
-}
-
-DeviceChangeResult DeviceChangeGate::Handle(const DeviceContext& context, const DeviceChange& change) {
+SettleResult DeviceWatch::Settle(const DeviceContext& context) {
   if (busy_) {
-    held_.push_back({change.event, change.deviceType, std::u16string(change.interfaceName)});
-    return DeviceChangeResult::Deferred;
+    due_ = true;
+    return SettleResult::Deferred;
   }
-  DeviceChangeResult result = DeviceChangeResult::Ignored;
-  Run(context, [&] { result = HandleDeviceChange(context, change); });
+  busy_ = true;
+  const SettleResult result = SettleNow(context);
+  busy_ = false;
   return result;
 }
 
-void DeviceChangeGate::HandleHeldBack(const DeviceContext& context) {
-  while (!held_.empty()) {
-    const HeldChange next = std::move(held_.front());
-    held_.pop_front();
-    busy_ = true;
-    HandleDeviceChange(context, DeviceChange{next.event, next.deviceType, next.interfaceName});
-    busy_ = false;
+SettleResult DeviceWatch::SettleNow(const DeviceContext& c) {
+  const TransferLockScope lock(c.lock);
+  if (!lock.Held()) return SettleResult::Busy;  // the changes stay noted for the next try
+  const std::vector<std::u16string> changed = std::exchange(changed_, {});
+  const bool wasConnected = c.state.connected != 0;
+  const MouseIdentity before = c.link.Identity();
+  const bool wasRead = c.state.imageComplete;
+  if (!c.link.OpenDevice()) {
+    if (!wasConnected) return SettleResult::Absent;
+    return LoseMouse(c, true);
   }
+  // Another unit plugged or pulled, or a device of another kind with the mouse's ids: the
+  // mouse open is still the one whose memory was read, unless another program may have
+  // written to it while it held the lock.
+  if (wasConnected && wasRead && c.link.Identity() == before && !Touches(changed, before) &&
+      lock.Wait() == LockWait::Free) {
+    c.state.imageComplete = true;
+    return SettleResult::Unchanged;
+  }
+  if (!ReadOpenMouse(c)) return LoseMouse(c, true);
+  c.shell.SendNotice(c.shell.ShowMouseSettings(), 0);
+  return SettleResult::Connected;
 }
 
 }  // namespace qv

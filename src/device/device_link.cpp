@@ -6,8 +6,6 @@
 namespace qv {
 namespace {
 
-constexpr uint8_t kNotificationsPerAction = 4;
-
 bool IsTheMouse(const HidAttributes& a) { return a.vendorId == kMouseVendorId && a.productId == kMouseProductId; }
 
 bool Matches(const HidCaps& caps, uint16_t usage, uint16_t featureLength) {
@@ -21,6 +19,8 @@ DeviceLink::DeviceLink(HidBus& bus, AppState& state, MessageBoxes& boxes, DebugT
 
 bool DeviceLink::OpenDevice() {
   CloseChannels();  // an earlier connection's handles are never used again
+  state_.imageComplete = false;
+  state_.openMouse.clear();
   EnumerationScope list(bus_);
   if (!list.Begun()) return false;
   for (uint32_t member = 0;; ++member) {
@@ -37,11 +37,12 @@ bool DeviceLink::OpenDevice() {
   list.End();
   if (!BothChannelsOpen()) return Fail();
   state_.connected = 1;
+  state_.openMouse = identity_.device.empty() ? identity_.data : identity_.device;
   return true;
 }
 
 bool DeviceLink::BelongsToOtherMouse(const std::u16string& device) const {
-  return (command_.IsOpen() || data_.IsOpen()) && device != device_;
+  return (command_.IsOpen() || data_.IsOpen()) && device != identity_.device;
 }
 
 DeviceLink::Step DeviceLink::ExamineCollection(const std::u16string& device) {
@@ -72,17 +73,18 @@ DeviceLink::Step DeviceLink::ExamineCollection(const std::u16string& device) {
 
   // A channel already open is never replaced.
   if (Matches(caps, kDataChannelUsage, kDataChannelFeatureLength) && !data_.IsOpen()) {
-    return OpenChannel(data_, kAttributeNormal, kDataChannelFeatureLength, caps, dataLength_, device);
+    return OpenChannel(data_, kAttributeNormal, kDataChannelFeatureLength, caps, dataLength_, device, identity_.data);
   }
   if (Matches(caps, kCommandChannelUsage, kCommandChannelFeatureLength) && !command_.IsOpen()) {
-    return OpenChannel(command_, kAttributesNone, kCommandChannelFeatureLength, caps, commandLength_, device);
+    return OpenChannel(command_, kAttributesNone, kCommandChannelFeatureLength, caps, commandLength_, device,
+                       identity_.command);
   }
   return Step::Continue;  // another collection of the mouse
 }
 
 DeviceLink::Step DeviceLink::OpenChannel(HidHandleOwner& channel, uint32_t attributes, uint16_t length,
                                          const HidCaps& caps, uint16_t& storedLength,
-                                         const std::u16string& device) {
+                                         const std::u16string& device, std::u16string& storedPath) {
   const HidOpenResult opened = bus_.Open(devicePath_, kAccessNone, attributes);
   if (opened.handle == kInvalidHidHandle) {
     boxes_.Show(CreateFileErrorMessage(opened.error), u"");
@@ -90,7 +92,8 @@ DeviceLink::Step DeviceLink::OpenChannel(HidHandleOwner& channel, uint32_t attri
   }
   channel = HidHandleOwner(bus_, opened.handle);
   storedLength = length;
-  device_ = device;
+  identity_.device = device;
+  storedPath = devicePath_;
   inputLength_ = caps.inputReportByteLength;
   return Step::Continue;
 }
@@ -104,12 +107,7 @@ bool DeviceLink::Fail() {
 void DeviceLink::CloseChannels() {
   command_.Reset();
   data_.Reset();
-}
-
-bool DeviceLink::CountMouseNotification() {
-  if (++arrivalCounter_ < kNotificationsPerAction) return false;
-  arrivalCounter_ = 0;
-  return true;
+  identity_ = {};
 }
 
 void DeviceLink::Trace(const std::u16string& text) {

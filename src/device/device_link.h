@@ -1,7 +1,7 @@
 #pragma once
 // The process-wide link to the mouse: which HID collections are open as its command and
-// data channels, their report lengths, and the counter of device notifications that name
-// it. One instance, owned by the application, living as long as the bus it was given.
+// data channels and their report lengths. One instance, owned by the application, living as
+// long as the bus it was given.
 #include <cstdint>
 #include <string>
 
@@ -11,6 +11,16 @@
 #include "model/app_state.h"
 
 namespace qv {
+
+// Which mouse the channels are open on: its physical device (empty when the system cannot
+// tell) and the paths of the two collections. Two units of the model differ at least in
+// their paths.
+struct MouseIdentity {
+  std::u16string device;
+  std::u16string command;
+  std::u16string data;
+  bool operator==(const MouseIdentity&) const = default;
+};
 
 class DeviceLink {
  public:
@@ -32,10 +42,8 @@ class DeviceLink {
   // Closes the open channels, the command channel first. Called at program end.
   void CloseChannels();
 
-  // Counts one device notification naming the mouse; true on every fourth, when the count
-  // starts again at 0. Arrivals and removals share the count.
-  bool CountMouseNotification();
-  uint8_t ArrivalCounter() const { return arrivalCounter_; }
+  // The mouse the channels are open on; empty fields when none is.
+  const MouseIdentity& Identity() const { return identity_; }
 
   HidBus& Bus() { return bus_; }
   HidHandle CommandChannel() const { return command_.Get(); }
@@ -45,14 +53,14 @@ class DeviceLink {
   uint16_t InputLength() const { return inputLength_; }
   const std::u16string& DevicePath() const { return devicePath_; }
   // The physical device the open channels belong to (HidInterface::device).
-  const std::u16string& Device() const { return device_; }
+  const std::u16string& Device() const { return identity_.device; }
 
  private:
   enum class Step { Continue, Fail };
   Step ExamineCollection(const std::u16string& device);
   bool BelongsToOtherMouse(const std::u16string& device) const;
   Step OpenChannel(HidHandleOwner& channel, uint32_t attributes, uint16_t length, const HidCaps& caps,
-                   uint16_t& storedLength, const std::u16string& device);
+                   uint16_t& storedLength, const std::u16string& device, std::u16string& storedPath);
   bool BothChannelsOpen() const { return command_.IsOpen() && data_.IsOpen(); }
   bool Fail();
   void Trace(const std::u16string& text);
@@ -69,8 +77,7 @@ class DeviceLink {
   uint16_t dataLength_ = 0;
   uint16_t inputLength_ = 0;
   std::u16string devicePath_;
-  std::u16string device_;
-  uint8_t arrivalCounter_ = 0;
+  MouseIdentity identity_;
 };
 
 }  // namespace qv

@@ -179,10 +179,16 @@ bool SimMouse::Get(const SimCollection& c, std::span<uint8_t> report) {
   return true;
 }
 
+// A transfer is logged once the memory it changed is saved: whoever reads the log may then
+// read the memory file as final.
 void SimMouse::ReceiveCommand(std::span<const uint8_t> wire) {
   std::vector<uint8_t> plain(wire.begin(), wire.end());
   if (scrambles_) UnscrambleCommandReport(plain);
+  KeepCommand(plain);
   Record(SimDirection::Set, SimChannel::Command, wire, plain);
+}
+
+void SimMouse::KeepCommand(std::span<const uint8_t> plain) {
   if (plain[kReportIdOffset] != kCommandReportId || !HasSignature(plain)) return;  // not for us
   const uint8_t command = plain[kCommandOffset];
   const uint8_t block = command & 0x7F;
@@ -204,7 +210,11 @@ void SimMouse::ReceiveCommand(std::span<const uint8_t> wire) {
 void SimMouse::ReceiveBlock(std::span<const uint8_t> wire) {
   std::vector<uint8_t> plain(wire.begin(), wire.end());
   if (scrambles_) UnscrambleDataReport(plain);
+  KeepBlock(plain);
   Record(SimDirection::Set, SimChannel::Data, wire, plain);
+}
+
+void SimMouse::KeepBlock(std::span<const uint8_t> plain) {
   if (writeBlock_ == 0 || plain[kReportIdOffset] != kDataReportId) return;  // not for us: dropped
   const uint8_t block = std::exchange(writeBlock_, 0);
   if (block == faults_.dropWrittenBlock) return;  // acknowledged, never kept

@@ -96,6 +96,8 @@ class SimMouse final : public HidBus {
   void LogRequest(SimChannel channel, uint8_t reportId);
   void ReceiveCommand(std::span<const uint8_t> wire);
   void ReceiveBlock(std::span<const uint8_t> wire);
+  void KeepCommand(std::span<const uint8_t> plain);
+  void KeepBlock(std::span<const uint8_t> plain);
   void AnswerCommand(std::span<uint8_t> report);
   bool AnswerBlock(std::span<uint8_t> report);
   void Record(SimDirection direction, SimChannel channel, std::span<const uint8_t> wire,

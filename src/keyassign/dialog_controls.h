@@ -23,6 +23,11 @@ class DialogControls {
   virtual void CreateSwatch(int id, const layout::Rect& rect) = 0;
   // An edit field for a number: WS_CHILD | WS_VISIBLE | ES_NUMBER | ES_CENTER.
   virtual void CreateNumberField(int id, const layout::Rect& rect, std::u16string_view text) = 0;
+  // An edit field for a line of text, at most `limit` characters, scrolling sideways:
+  // WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL.
+  virtual void CreateTextField(int id, const layout::Rect& rect, std::u16string_view text, int limit) = 0;
+  // GetDlgItemText: what a field holds (empty for a control that does not exist).
+  virtual std::u16string TextOf(int id) const = 0;
   // Repaints a control (erasing its background).
   virtual void Invalidate(int id) = 0;
   // SetDlgItemText, then invalidate the control so it repaints.
@@ -31,6 +36,8 @@ class DialogControls {
   // with the entry of the current choice marked; a scroll bar when they do not all fit.
   virtual void CreateList(int id, const layout::Rect& rect, std::span<const std::u16string> items,
                           std::optional<int> current) = 0;
+  // A list that stays, as tall as `rect` in whole rows whatever it holds, nothing marked.
+  virtual void CreateStandingList(int id, const layout::Rect& rect, std::span<const std::u16string> items) = 0;
   virtual void Destroy(int id) = 0;
   virtual bool Exists(int id) const = 0;
   // LB_GETCURSEL: none when nothing is selected (LB_ERR) or the list does not exist.

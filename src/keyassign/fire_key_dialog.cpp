@@ -19,6 +19,8 @@ const DialogFrame kFrame{704, u"/fire-key.png", u"FireKey Dialog Load background
 constexpr LanguageText kTimesLabel{u"Times", u"次数", u"次數"};
 constexpr LanguageText kMakeTimeLabel{u"Make Time", u"按下时间", u"按下時間"};
 constexpr LanguageText kBreakTimeLabel{u"Break Time", u"弹起时间", u"彈起時間"};
+constexpr LanguageText kSharedTimesNote{u"Make and break times are shared by every fire key.",
+                                        u"按下和弹起时间为所有火力键共用。", u"按下和彈起時間為所有火力鍵共用。"};
 constexpr LanguageText kTimeRangeNote{u"Time (value range 5-255)", u"时间(数值范围5-255)", u"時間(數值範圍5-255)"};
 constexpr LanguageText kTimesRangeNote{
     u"Times (value range 0-127,0 indicates fire key to end when the key released)",
@@ -63,13 +65,21 @@ FieldReading ReadFireField(FireField field, std::u16string_view text, uint8_t pr
 
 const DialogFrame& FireKeyDialog::Frame() { return kFrame; }
 
-FireKeyDialog::FireKeyDialog(Language language)
+FireKeyDialog::FireKeyDialog(Language language, const FireChoice& current)
     : labels_{{{kTimesLabel[language], fire::kTimesLabel, TextFormat::Right},
                {kMakeTimeLabel[language], fire::kMakeTimeLabel, TextFormat::Right},
                {kBreakTimeLabel[language], fire::kBreakTimeLabel, TextFormat::Right},
+               {kSharedTimesNote[language], fire::kSharedTimesNote, TextFormat::Wrapped},
                {kTimeRangeNote[language], fire::kTimeRangeNote, TextFormat::Left},
-               {kTimesRangeNote[language], fire::kTimesRangeNote, TextFormat::Wrapped}}} {
+               {kTimesRangeNote[language], fire::kTimesRangeNote, TextFormat::Wrapped}}},
+      target_(current.target >= 0 && current.target < kFireTargetCount ? current.target : 0) {
   for (int i = 0; i < kFireTargetCount; ++i) targets_.emplace_back(FireTargetText(i));
+  const uint8_t shown[] = {current.times, current.makeTime, current.breakTime};
+  for (FireField field : kAllFields) {
+    const FieldReading reading = ReadFireField(field, DecimalText(shown[Index(field)]), 0);
+    values_[Index(field)] = reading.value;
+    texts_[Index(field)] = reading.shown;
+  }
 }
 
 void FireKeyDialog::InitControls(DialogControls& controls) const {
@@ -80,9 +90,7 @@ void FireKeyDialog::InitControls(DialogControls& controls) const {
 DialogEnd FireKeyDialog::OnSkinnedClick(int x, int y, DialogControls& controls) {
   if (listOpen_ && !fire::kList.Contains(x, y) && !fire::kSelector.Contains(x, y)) CloseList(controls);
   const DialogEnd end = FrameButtonAt(x, y);
-  if (end == DialogEnd::Ok) {
-    for (FireField field : kAllFields) Check(field, controls);  // what is answered, shown
-  }
+  if (end == DialogEnd::Ok && SettleFields(controls)) return DialogEnd::None;
   if (end != DialogEnd::None) return end;
   if (fire::kSelector.Contains(x, y)) {
     if (listOpen_) {
@@ -144,6 +152,16 @@ void FireKeyDialog::Check(FireField field, DialogControls& controls) {
   } else {
     controls.Invalidate(FieldId(field));
   }
+}
+
+bool FireKeyDialog::SettleFields(DialogControls& controls) {
+  bool rewritten = false;
+  for (FireField field : kAllFields) {
+    if (!controls.Exists(FieldId(field)) || !Settle(field)) continue;
+    controls.SetText(FieldId(field), texts_[Index(field)]);
+    rewritten = true;
+  }
+  return rewritten;
 }
 
 std::optional<FireChoice> FireKeyDialog::Result(DialogEnd end) const {

@@ -35,7 +35,9 @@ class FireKeyDialog {
   static constexpr int kListId = 573;
   static constexpr int FieldId(FireField field) { return 575 + static_cast<int>(field); }
 
-  explicit FireKeyDialog(Language language);
+  // Opens on `current`: the key's target and times, and the make and break times every fire
+  // key shares; a value outside its field's range shows the nearest one inside it.
+  explicit FireKeyDialog(Language language, const FireChoice& current = FireChoice{0, 1, 32, 32});
 
   void InitControls(DialogControls& controls) const;
   std::span<const DialogLabel> Labels() const { return labels_; }
@@ -51,8 +53,12 @@ class FireKeyDialog {
   // EN_KILLFOCUS: the field is checked and shows the value it stands for.
   void OnFieldLeave(FireField field, std::u16string_view text, DialogControls& controls);
 
-  // After OK: what the fields show once checked, also a field that still had the focus
-  // when OK was pressed. None after any other end.
+  // OK pressed (the button or Enter): every field is checked and shows the value it stands
+  // for. True when one had to be rewritten: the dialog stays open on what would be sent,
+  // and the next OK sends it.
+  bool SettleFields(DialogControls& controls);
+
+  // After OK: what the fields show once checked. None after any other end.
   std::optional<FireChoice> Result(DialogEnd end) const;
 
   const std::u16string& FieldText(FireField field) const { return texts_[static_cast<size_t>(field)]; }
@@ -67,11 +73,11 @@ class FireKeyDialog {
   void CloseList(DialogControls& controls);
   void ShowFields(DialogControls& controls) const;
 
-  std::array<DialogLabel, 5> labels_;
+  std::array<DialogLabel, 6> labels_;
   std::vector<std::u16string> targets_;
   int target_ = 0;
-  std::array<std::u16string, 3> texts_{u"1", u"32", u"32"};
-  std::array<uint8_t, 3> values_{1, 32, 32};  // the last value each field held in range
+  std::array<std::u16string, 3> texts_;
+  std::array<uint8_t, 3> values_{};  // the last value each field held in range
   bool listOpen_ = false;
 };
 

@@ -12,10 +12,20 @@ constexpr std::u16string_view kCloseOver = u"/button-close-over.png";
 constexpr Rgb kWhite{0xFF, 0xFF, 0xFF};
 constexpr Rgb kDark = kSubDialogDark;
 
-void DrawTextButton(Canvas& canvas, const layout::Rect& rect, std::u16string_view image, std::u16string_view text,
-                    Rgb colour) {
+void DrawBackgroundUnder(Canvas& canvas, const FrameLook& look, const layout::Rect& rect) {
+  if (!look.background.empty()) canvas.DrawImagePart(look.background, 0, 0, rect);
+}
+
+void DrawTextButton(Canvas& canvas, const FrameLook& look, const layout::Rect& rect, std::u16string_view image,
+                    std::u16string_view text) {
+  DrawBackgroundUnder(canvas, look, rect);
   canvas.DrawImage(image, rect.left, rect.top);
-  canvas.DrawText(text, rect, TextFormat::Centred, FontRole::Text, colour);
+  canvas.DrawText(text, rect, TextFormat::Centred, FontRole::Text, look.textColour);
+}
+
+void DrawClose(Canvas& canvas, const FrameLook& look, std::u16string_view image) {
+  DrawBackgroundUnder(canvas, look, frame::kClose);
+  canvas.DrawImage(image, frame::kClose.left, frame::kClose.top);
 }
 
 std::optional<FrameButton> ButtonAt(int x, int y) {
@@ -28,46 +38,47 @@ std::optional<FrameButton> ButtonAt(int x, int y) {
 }  // namespace
 
 void PaintSkinnedDialog(Canvas& canvas, const FrameLook& look, std::span<const DialogLabel> labels) {
+  if (!look.background.empty()) canvas.DrawImage(look.background, 0, 0);
   canvas.DrawText(look.title, frame::kTitle, TextFormat::Centred, FontRole::Title, kTitlePlateText);
-  DrawTextButton(canvas, frame::kOk, kButtonNormal, look.okText, look.textColour);
-  DrawTextButton(canvas, frame::kCancel, kButtonNormal, look.cancelText, look.textColour);
+  DrawTextButton(canvas, look, frame::kOk, kButtonNormal, look.okText);
+  DrawTextButton(canvas, look, frame::kCancel, kButtonNormal, look.cancelText);
   for (const DialogLabel& label : labels) {
     canvas.DrawText(label.text, label.rect, label.format, FontRole::Text, label.colour.value_or(look.textColour));
   }
-  canvas.DrawImage(kCloseNormal, frame::kClose.left, frame::kClose.top);
+  DrawClose(canvas, look, kCloseNormal);
 }
 
 MoveAnswer FrameHover::OnMove(int x, int y) const {
-  if (ButtonAt(x, y)) return MoveAnswer::Track;
-  return ok_ || cancel_ || close_ ? MoveAnswer::RestoreLooks : MoveAnswer::Nothing;
+  const std::optional<FrameButton> over = ButtonAt(x, y);
+  const bool others = (ok_ && over != FrameButton::Ok) || (cancel_ && over != FrameButton::Cancel) ||
+                      (close_ && over != FrameButton::Close);
+  if (!others) return over ? MoveAnswer::Track : MoveAnswer::Nothing;
+  return over ? MoveAnswer::RestoreAndTrack : MoveAnswer::RestoreLooks;
 }
 
 void FrameHover::RestoreNormal(Canvas& canvas, const FrameLook& look) {
-  if (close_) canvas.DrawImage(kCloseNormal, frame::kClose.left, frame::kClose.top);
-  if (ok_) DrawTextButton(canvas, frame::kOk, kButtonNormal, look.okText, look.textColour);
-  if (cancel_) DrawTextButton(canvas, frame::kCancel, kButtonNormal, look.cancelText, look.textColour);
+  if (close_) DrawClose(canvas, look, kCloseNormal);
+  if (ok_) DrawTextButton(canvas, look, frame::kOk, kButtonNormal, look.okText);
+  if (cancel_) DrawTextButton(canvas, look, frame::kCancel, kButtonNormal, look.cancelText);
   ok_ = cancel_ = close_ = false;
 }
 
 void FrameHover::OnHover(int x, int y, Canvas& canvas, const FrameLook& look) {
   const std::optional<FrameButton> button = ButtonAt(x, y);
   if (!button) return;
+  RestoreNormal(canvas, look);  // OK and Cancel share a pixel column: the hovered look wins it
   switch (*button) {
     case FrameButton::Close:
-      canvas.DrawImage(kCloseOver, frame::kClose.left, frame::kClose.top);
+      DrawClose(canvas, look, kCloseOver);
       close_ = true;
       return;
     case FrameButton::Ok:
-      DrawTextButton(canvas, frame::kOk, kButtonOver, look.okText, look.textColour);
+      DrawTextButton(canvas, look, frame::kOk, kButtonOver, look.okText);
       ok_ = true;
-      if (cancel_) DrawTextButton(canvas, frame::kCancel, kButtonNormal, look.cancelText, look.textColour);
-      cancel_ = false;
       return;
     case FrameButton::Cancel:
-      DrawTextButton(canvas, frame::kCancel, kButtonOver, look.cancelText, look.textColour);
+      DrawTextButton(canvas, look, frame::kCancel, kButtonOver, look.cancelText);
       cancel_ = true;
-      if (ok_) DrawTextButton(canvas, frame::kOk, kButtonNormal, look.okText, look.textColour);
-      ok_ = false;
       return;
   }
 }

@@ -26,25 +26,27 @@ struct FrameLook {
   std::u16string_view cancelText;
   Rgb textColour;
   std::u16string_view title;  // what the dialog sets, on the title plate
+  std::u16string_view background = {};  // the dialog's image, put back under what is drawn again
 };
 
-// WM_ERASEBKGND: the title, both buttons with their texts, the dialog's labels, then close.
+// WM_ERASEBKGND: the background, the title, both buttons with their texts, the dialog's
+// labels, then close. The background comes first, so that no text is drawn over itself.
 void PaintSkinnedDialog(Canvas& canvas, const FrameLook& look, std::span<const DialogLabel> labels);
 
 enum class FrameButton { Ok, Cancel, Close };
 
-// Which button's hover look shows; each keeps it until the pointer moves off all three.
+// Which button's hover look shows; a button keeps it only while the pointer is over it.
 class FrameHover {
  public:
-  // WM_MOUSEMOVE: over a button, track the hover (10 ms); elsewhere, restore the buttons
-  // that show their hover look, if any.
+  // WM_MOUSEMOVE: over a button, track the hover (10 ms) and the leave; restore every
+  // other button that shows its hover look.
   MoveAnswer OnMove(int x, int y) const;
-  // Draws every hovered button normal and clears its flag.
+  // Draws every hovered button normal and clears its flag (also at WM_MOUSELEAVE).
   void RestoreNormal(Canvas& canvas, const FrameLook& look);
-  // WM_MOUSEHOVER: the hover look of the button under the point; OK and Cancel, which
-  // share a look, hand it over to each other.
+  // WM_MOUSEHOVER: the hover look of the button under the point, every other one normal.
   void OnHover(int x, int y, Canvas& canvas, const FrameLook& look);
   bool Hovered(FrameButton button) const;
+  bool Any() const { return ok_ || cancel_ || close_; }
 
  private:
   bool ok_ = false;

@@ -17,8 +17,12 @@ std::u16string ItemText(const SelectorDialogKind& kind, uint8_t index, Language 
   return index < kind.items.size() ? std::u16string(kind.items[index][language]) : std::u16string();
 }
 
-std::u16string SnipeText(uint8_t index, int dpiSelector) {
+// The mouse has one snipe DPI for every snipe key; a record whose code the table lacks
+// falls back on the key's own entry.
+std::u16string SnipeText(const UiRecord& record, uint8_t keyIndex, int dpiSelector) {
   const std::vector<std::u16string> values = SnipeValues(dpiSelector);
+  const int shared = DpiIndexOfCode(dpiSelector, record[uirec::kSnipeDpiCode]);
+  const size_t index = shared >= 0 ? static_cast<size_t>(shared) : keyIndex;
   return index < values.size() ? values[index] : std::u16string();
 }
 
@@ -39,7 +43,7 @@ std::u16string KeyCaption(const UiRecord& record, KeyMode mode, int key, Languag
   const uint8_t type = record.Key(uirec::kFunctionType, mode, key);
   auto field = [&](size_t offset) { return record.Key(offset, mode, key); };
   switch (static_cast<KeyFunctionType>(type)) {
-    case KeyFunctionType::DpiSwitch: return std::u16string(DpiSubFunctionText(field(uirec::kDpiSubFunction)));
+    case KeyFunctionType::DpiSwitch: return std::u16string(DpiSubFunctionText(field(uirec::kDpiSubFunction), language));
     case KeyFunctionType::Windows: return ItemText(WindowsDialog(), field(uirec::kWindowsIndex), language);
     case KeyFunctionType::Multimedia:
       return Prefixed(language, kSlotMultimedia, ItemText(MediaDialog(), field(uirec::kMediaIndex), language));
@@ -49,7 +53,7 @@ std::u16string KeyCaption(const UiRecord& record, KeyMode mode, int key, Languag
     case KeyFunctionType::SingleKey:
       return Prefixed(language, kSlotSingleKey, UsageToKeyName(field(uirec::kSingleKeyUsage)));
     case KeyFunctionType::SnipeKey:
-      return Prefixed(language, kSlotSnipeKey, SnipeText(field(uirec::kSnipeIndex), dpiSelector));
+      return Prefixed(language, kSlotSnipeKey, SnipeText(record, field(uirec::kSnipeIndex), dpiSelector));
     default: return std::u16string(KeyListEntry(language, type));
   }
 }

@@ -30,18 +30,19 @@ struct SingleKey {
   friend bool operator==(const SingleKey&, const SingleKey&) = default;
 };
 
-// The sub-dialogs, each constructed with its defaults and run modally by the caller. Each
-// answers its result after OK, none after Cancel, close, Esc or a background that failed to
-// load.
+// The sub-dialogs, run modally by the caller. Each opens on what the key it edits holds
+// (`current`: the item's position, the fire values, the key; the snipe DPI and the fire
+// times are those every such key shares), and answers its result after OK, none after
+// Cancel, close, Esc or a background that failed to load.
 class KeyDialogs {
  public:
   virtual ~KeyDialogs() = default;
-  virtual std::optional<Choice> RunWindows() = 0;
-  virtual std::optional<Choice> RunMedia() = 0;
-  virtual std::optional<Choice> RunHotKey() = 0;
-  virtual std::optional<FireChoice> RunFire() = 0;
-  virtual std::optional<SingleKey> RunSingle() = 0;
-  virtual std::optional<Choice> RunSnipe() = 0;
+  virtual std::optional<Choice> RunWindows(int current) = 0;
+  virtual std::optional<Choice> RunMedia(int current) = 0;
+  virtual std::optional<Choice> RunHotKey(int current) = 0;
+  virtual std::optional<FireChoice> RunFire(const FireChoice& current) = 0;
+  virtual std::optional<SingleKey> RunSingle(const SingleKey& current) = 0;
+  virtual std::optional<Choice> RunSnipe(int current) = 0;
 };
 
 }  // namespace qv

@@ -11,8 +11,10 @@ std::vector<std::u16string> ItemsOf(const SelectorDialogKind& kind, Language lan
   return items;
 }
 
-Choice FirstItem(const std::vector<std::u16string>& items) {
-  return items.empty() ? Choice{} : Choice{0, items.front()};
+Choice ItemAt(const std::vector<std::u16string>& items, int current) {
+  if (items.empty()) return Choice{};
+  if (current < 0 || current >= static_cast<int>(items.size())) current = 0;
+  return Choice{current, items[static_cast<size_t>(current)]};
 }
 
 }  // namespace
@@ -24,20 +26,29 @@ std::u16string ListEntry(const SelectorDialogKind& kind, size_t index, std::u16s
   return entry;
 }
 
-SelectorDialog::SelectorDialog(const SelectorDialogKind& kind, Language language)
-    : SelectorDialog(kind, language, ItemsOf(kind, language)) {}
+SelectorDialog::SelectorDialog(const SelectorDialogKind& kind, Language language, int current)
+    : SelectorDialog(kind, language, ItemsOf(kind, language), current) {}
 
-SelectorDialog::SelectorDialog(const SelectorDialogKind& kind, Language language, std::vector<std::u16string> items)
-    : SelectorDialog(kind, language, items, FirstItem(items)) {}
+SelectorDialog::SelectorDialog(const SelectorDialogKind& kind, Language language, std::vector<std::u16string> items,
+                               int current)
+    : SelectorDialog(kind, language, items, ItemAt(items, current)) {}
 
 SelectorDialog::SelectorDialog(const SelectorDialogKind& kind, Language language, std::vector<std::u16string> items,
                                Choice initial)
     : kind_(kind), language_(language), items_(std::move(items)), chosen_(std::move(initial)) {
   for (size_t i = 0; i < items_.size(); ++i) entries_.push_back(ListEntry(kind_, i, items_[i]));
+  if (!kind_.note[language_].empty()) labels_.push_back({kind_.note[language_], kind_.noteRect, TextFormat::Wrapped});
+}
+
+std::u16string SelectorDialog::DisplayText() const {
+  const auto index = static_cast<size_t>(chosen_.index);
+  if (chosen_.index >= 0 && index < items_.size() && items_[index] == chosen_.text) return entries_[index];
+  return chosen_.text;
 }
 
 void SelectorDialog::InitControls(DialogControls& controls) const {
-  controls.CreateDisplay(kind_.displayId, kind_.display, chosen_.text);
+  // Centred, as every sub-dialog's display: a name never runs into the left border.
+  controls.CreateCentredDisplay(kind_.displayId, kind_.display, DisplayText());
 }
 
 DialogEnd SelectorDialog::OnSkinnedClick(int x, int y, DialogControls& controls) {
@@ -52,7 +63,7 @@ bool SelectorDialog::OnListPick(DialogControls& controls) {
   const std::optional<int> selection = controls.Selection(kind_.listId);
   if (!selection || *selection < 0 || *selection >= static_cast<int>(items_.size())) return false;
   chosen_ = Choice{*selection, items_[static_cast<size_t>(*selection)]};
-  controls.SetText(kind_.displayId, chosen_.text);
+  controls.SetText(kind_.displayId, DisplayText());
   CloseList(controls);
   return true;
 }

@@ -10,6 +10,7 @@
 
 #include "keyassign/dialog_controls.h"
 #include "keyassign/dialog_frame.h"
+#include "keyassign/frame_looks.h"
 #include "keyassign/key_dialogs.h"
 #include "ui/language.h"
 #include "ui/layout.h"
@@ -30,6 +31,9 @@ struct SelectorDialogKind {
   // keeps the bare item, which is what the key's name and the saved captions carry.
   std::span<const std::u16string_view> itemKeys = {};
   std::u16string_view unit = {};
+  // A note drawn above the selector (the snipe DPI that every snipe key shares); none when empty.
+  LanguageText note = {u"", u"", u""};
+  layout::Rect noteRect = {};
 };
 
 // The list's entry of item `index`.
@@ -37,10 +41,10 @@ std::u16string ListEntry(const SelectorDialogKind& kind, size_t index, std::u16s
 
 class SelectorDialog {
  public:
-  // Every run starts from item 0, whatever the key held before.
-  SelectorDialog(const SelectorDialogKind& kind, Language language);
+  // A run starts from the item the key holds (item 0 for a position outside the list).
+  SelectorDialog(const SelectorDialogKind& kind, Language language, int current = 0);
   // A dialog whose items are known only when it opens (the snipe values of the DPI table).
-  SelectorDialog(const SelectorDialogKind& kind, Language language, std::vector<std::u16string> items);
+  SelectorDialog(const SelectorDialogKind& kind, Language language, std::vector<std::u16string> items, int current = 0);
   // One that starts from a choice of its own (the skin in use) instead of item 0.
   SelectorDialog(const SelectorDialogKind& kind, Language language, std::vector<std::u16string> items, Choice initial);
 
@@ -64,6 +68,7 @@ class SelectorDialog {
   std::optional<Choice> Result(DialogEnd end) const;
 
   const SelectorDialogKind& Kind() const { return kind_; }
+  std::span<const DialogLabel> Labels() const { return labels_; }
   std::u16string_view OkText() const { return qv::OkText(language_); }
   std::u16string_view CancelText() const { return qv::CancelText(language_); }
   const Choice& Chosen() const { return chosen_; }
@@ -72,6 +77,8 @@ class SelectorDialog {
  private:
   void ToggleList(DialogControls& controls);
   void CloseList(DialogControls& controls);
+  // What the display shows of the choice: its list entry, so the two agree ("250 DPI").
+  std::u16string DisplayText() const;
 
   const SelectorDialogKind& kind_;
   Language language_;
@@ -79,6 +86,7 @@ class SelectorDialog {
   std::vector<std::u16string> entries_;  // what the list shows of each item
   Choice chosen_;
   bool listOpen_ = false;
+  std::vector<DialogLabel> labels_;
 };
 
 }  // namespace qv

@@ -67,7 +67,10 @@ const SelectorDialogKind kWindowsDialog{
 const SelectorDialogKind kSnipeDialog{
     {711, u"/snipe-key.png", u"Snipe Dialog Load background image failed!!!",
      {u"Snipe DPI", u"狙击DPI", u"狙擊DPI"}},
-    563, 564, snipe::kDisplay, snipe::kSelector, snipe::kList, {}, {}, u"DPI"};
+    563, 564, snipe::kDisplay, snipe::kSelector, snipe::kList, {}, {}, u"DPI",
+    {u"One snipe DPI serves every snipe key, in Mode A and in Mode B.",
+     u"所有狙击键（模式A和模式B）共用一个狙击DPI。", u"所有狙擊鍵（模式A和模式B）共用一個狙擊DPI。"},
+    snipe::kNote};
 
 }  // namespace
 

@@ -21,13 +21,14 @@ constexpr uint32_t kFirstKeyMessage = 0x0100;  // WM_KEYFIRST
 constexpr uint32_t kLastKeyMessage = 0x0109;   // WM_KEYLAST
 constexpr uint64_t kLeftWindows = 0x5B;        // VK_LWIN
 constexpr uint64_t kRightWindows = 0x5C;       // VK_RWIN
+constexpr uint32_t kKeyWasDown = 1u << 30;     // a repeat of a key held
+constexpr uint32_t kKeyGoingUp = 1u << 31;     // a release
 
 }  // namespace
 
 bool SingleKeyDialogSwallows(uint32_t message, uint64_t wParam) {
   if (message < kFirstKeyMessage || message > kLastKeyMessage) return false;
-  if (wParam == kLeftWindows || wParam == kRightWindows) return true;
-  return message == kMessageKeyDown && (wParam == kKeyReturn || wParam == kKeyEscape);
+  return wParam == kLeftWindows || wParam == kRightWindows;
 }
 
 std::u16string HookFailureText(unsigned long errorCode) {
@@ -37,16 +38,24 @@ std::u16string HookFailureText(unsigned long errorCode) {
 
 const DialogFrame& SingleKeyDialog::Frame() { return kFrame; }
 
-SingleKeyDialog::SingleKeyDialog(Language language)
-    : labels_{{{kPrompt[language], single::kPrompt, TextFormat::Centred, kPromptColour}}} {}
+SingleKeyDialog::SingleKeyDialog(Language language, SingleKey current)
+    : labels_{{{kPrompt[language], single::kPrompt, TextFormat::Centred, kPromptColour}}}, captured_(std::move(current)) {}
 
 void SingleKeyDialog::InitControls(DialogControls& controls) const {
   controls.CreateCentredDisplay(kDisplayId, single::kKeyDisplay, captured_.name);
 }
 
-void SingleKeyDialog::OnKeyCaptured(std::u16string_view systemName, uint32_t lParam, DialogControls& controls) {
+DialogEnd SingleKeyDialog::OnSkinnedClick(int x, int y) {
+  if (single::kKeyDisplay.Contains(x, y)) awaiting_ = true;
+  return FrameButtonAt(x, y);
+}
+
+bool SingleKeyDialog::OnKeyCaptured(std::u16string_view systemName, uint32_t lParam, DialogControls& controls) {
+  if (!awaiting_ || (lParam & (kKeyWasDown | kKeyGoingUp)) != 0) return false;
+  awaiting_ = false;
   captured_ = SingleKey{std::u16string(systemName), KeystrokeUsage(systemName, lParam)};
   controls.SetText(kDisplayId, captured_.name);
+  return true;
 }
 
 std::optional<SingleKey> SingleKeyDialog::Result(DialogEnd end) const {

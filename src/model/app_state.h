@@ -26,6 +26,14 @@ struct AppState {
   // True only when every transfer of the last read from the mouse succeeded; blocks that
   // were never read completely must never be written back over the mouse's own data.
   bool imageComplete = false;
+  // The last write to the mouse was cut short (remembered beside config.bin across starts):
+  // the record is what it was to leave, and one complete write clears it.
+  bool writeUnfinished = false;
+  // Which mouse is open, as far as the system tells (its physical device, else its data
+  // channel's path; empty when none is or it cannot tell), and which one the unfinished
+  // write went to.
+  std::u16string openMouse;
+  std::u16string unfinishedMouse;
   UiRecord record;
   UiRecord savedCopy;
   int connected = 0;

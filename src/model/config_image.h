@@ -20,6 +20,7 @@ inline constexpr size_t kRecordSize = 199;
 enum class KeyMode : uint8_t { A = 0, B = 1 };
 inline constexpr int kKeysPerMode = 8;  // the record keeps eight keys, four are offered
 inline constexpr int kStageCount = 4;
+inline constexpr uint8_t kKnownDpiTables = 4;  // block-set byte 193: 0..3
 
 // Report-rate codes of status byte 0 and record byte 5.
 inline constexpr uint8_t kRate1000Hz = 1;
@@ -95,7 +96,13 @@ struct ConfigImage {
   // One byte of the block set, by its blockset:: offset.
   uint8_t& Field(size_t offset) { return bytes[kStatusSize + offset]; }
   uint8_t Field(size_t offset) const { return bytes[kStatusSize + offset]; }
-  uint8_t DpiSelector() const { return Field(blockset::kDpiSelector); }
+  // The DPI table the program uses: block-set byte 193 when it names one of the four
+  // tables, else the first, which is what the page shows for any other value; erased or
+  // foreign memory must not make the reader, the page and Apply each take another table.
+  uint8_t DpiSelector() const {
+    const uint8_t selector = Field(blockset::kDpiSelector);
+    return selector < kKnownDpiTables ? selector : 0;
+  }
   // Slot 0..15 of a mode's key table: byte 0 code, byte 1 type.
   std::span<uint8_t, 2> KeySlot(KeyMode mode, size_t slot) {
     return std::span<uint8_t, 2>(bytes.data() + KeySlotOffset(mode, slot), 2);

@@ -11,6 +11,10 @@ enum NoticeKind : uint64_t {
   kNoticeMacro = 9,
   kNoticeMouseFound = 14,
   kNoticeMouseMissing = 15,
+  // The mouse was found and read, and the page keeps edits it does not hold yet.
+  kNoticeEditsNotOnMouse = 16,
+  // The mouse was found and read, and the last write to it did not finish.
+  kNoticeWriteUnfinished = 17,
 };
 
 }  // namespace qv

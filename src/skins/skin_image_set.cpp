@@ -28,9 +28,9 @@ SkinImage DialogBackground(std::u16string_view name, layout::Dialog dialog) {
   return Background(name, layout::DialogRects(dialog));
 }
 
-const std::array<SkinImage, 27>& Images() {
+const std::array<SkinImage, 29>& Images() {
   using layout::Dialog;
-  static const std::array<SkinImage, 27> images = {
+  static const std::array<SkinImage, 29> images = {
       Background(kMainBackground, layout::PageRects()),
       Background(kPageBackground, layout::PageRects()),
       Element(u"/Pane.png", layout::kDpiStageBoxes),
@@ -58,6 +58,8 @@ const std::array<SkinImage, 27>& Images() {
       DialogBackground(u"/snipe-key.png", Dialog::kSnipe),
       DialogBackground(u"/windows-key.png", Dialog::kWindowsKey),
       DialogBackground(u"/skins.png", Dialog::kSkins),
+      DialogBackground(u"/profile-name.png", Dialog::kProfileName),
+      DialogBackground(u"/profiles.png", Dialog::kProfiles),
   };
   return images;
 }

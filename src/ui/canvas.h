@@ -32,6 +32,10 @@ class Canvas {
   // A skin image by its name ("/main.png"), top-left corner at (x, y), natural size, with
   // its alpha. False when it could not be drawn (missing file, no canvas bitmap).
   virtual bool DrawImage(std::u16string_view imageName, int x, int y) = 0;
+  // The part of an image placed at (x, y) that lies inside `part`: the background put back
+  // under an element before it is drawn again, so that nothing of its previous look (a
+  // hover outline, a text drawn over itself) is left where the element's image is clear.
+  virtual bool DrawImagePart(std::u16string_view imageName, int x, int y, const layout::Rect& part) = 0;
   // Text with a transparent background in the window's font of that role.
   virtual void DrawText(std::u16string_view text, const layout::Rect& rect, TextFormat format, FontRole font,
                         Rgb colour) = 0;

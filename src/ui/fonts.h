@@ -1,5 +1,6 @@
 #pragma once
 // The fonts of the skinned windows, by language and role.
+#include <span>
 #include <string_view>
 
 #include "ui/language.h"
@@ -14,10 +15,11 @@ enum class FontRole {
 struct FontSpec {
   int height = 0;
   int weight = 0;
-  std::u16string_view face;
+  // In order of preference: the first one the system has is used. Chinese texts take the
+  // face Windows draws its own interface in for that script, then older ones.
+  std::span<const std::u16string_view> faces;
 };
 
-// winMajor/winMinor as GetVersion reports them; "黑体" reads better than "宋体" from 6.2 on.
-FontSpec SkinFont(Language language, FontRole role, unsigned winMajor, unsigned winMinor);
+FontSpec SkinFont(Language language, FontRole role);
 
 }  // namespace qv

@@ -12,7 +12,6 @@ constexpr HoverItem kAlwaysTracked[] = {kHoverOk,    kHoverApply, kHoverCancel, 
 constexpr HoverItem kButtonsToRestore[] = {kHoverOk,   kHoverApply, kHoverCancel, kHoverDefault,
                                            kHoverSkins, kHoverHide, kHoverClose,  kHoverBack};
 
-bool IsBottomButton(HoverItem item) { return item == kHoverOk || item == kHoverApply || item == kHoverCancel; }
 bool IsKeyBox(HoverItem item) { return item >= kHoverFirstKeyBox; }
 int KeyOf(HoverItem item) { return item - kHoverFirstKeyBox + 1; }
 
@@ -44,29 +43,22 @@ std::optional<HoverItem> HoverItemAt(const PageSession& session, int x, int y) {
 }
 
 MoveAnswer OnPageMouseMove(const PageSession& session, int x, int y) {
-  if (HoverItemAt(session, x, y)) return MoveAnswer::Track;
-  return session.hover.any() ? MoveAnswer::RestoreLooks : MoveAnswer::Nothing;
+  const std::optional<HoverItem> item = HoverItemAt(session, x, y);
+  std::bitset<kHoverItemCount> others = session.hover;
+  if (item) others.reset(*item);
+  if (others.none()) return item ? MoveAnswer::Track : MoveAnswer::Nothing;
+  return item ? MoveAnswer::RestoreAndTrack : MoveAnswer::RestoreLooks;
 }
 
 void RestoreNormalLooks(Page& page, Canvas& canvas) {
   for (HoverItem item : kButtonsToRestore) RestoreIfHighlighted(page, item, canvas);
-  for (int key = 1; key <= layout::kKeyCount; ++key) {
-    if (!page.session.hover[KeyBoxHover(key)]) continue;
-    DrawLook(page, KeyBoxHover(key), false, canvas);
-    return;  // one key box at most is ever highlighted
-  }
+  for (int key = 1; key <= layout::kKeyCount; ++key) RestoreIfHighlighted(page, KeyBoxHover(key), canvas);
 }
 
 void Highlight(Page& page, HoverItem item, Canvas& canvas) {
-  // Neighbours first: OK and Apply share a pixel column, and the hovered look must win it.
-  if (IsBottomButton(item)) {
-    for (HoverItem other : {kHoverOk, kHoverApply, kHoverCancel}) {
-      if (other != item) RestoreIfHighlighted(page, other, canvas);
-    }
-  } else if (IsKeyBox(item)) {
-    for (int key = 1; key <= layout::kKeyCount; ++key) {
-      if (KeyBoxHover(key) != item) RestoreIfHighlighted(page, KeyBoxHover(key), canvas);
-    }
+  // Every other look first: OK and Apply share a pixel column, and the hovered look must win it.
+  for (int other = 0; other < kHoverItemCount; ++other) {
+    if (other != item) RestoreIfHighlighted(page, static_cast<HoverItem>(other), canvas);
   }
   DrawLook(page, item, true, canvas);
 }

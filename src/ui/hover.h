@@ -1,7 +1,7 @@
 #pragma once
-// Hover looks of the page's buttons and key boxes (WM_MOUSEMOVE, WM_MOUSEHOVER). A
-// highlighted element keeps its look until the pointer moves over a spot that is not
-// tracked; WM_MOUSELEAVE changes nothing and has no call here.
+// Hover looks of the page's buttons and key boxes (WM_MOUSEMOVE, WM_MOUSEHOVER,
+// WM_MOUSELEAVE). A highlighted element keeps its look only while the pointer is over it:
+// moving off it, onto another element or out of the window, puts its normal look back.
 #include <optional>
 
 #include "ui/canvas.h"
@@ -10,8 +10,9 @@
 namespace qv {
 
 enum class MoveAnswer {
-  Track,           // TrackMouseEvent TME_HOVER | TME_LEAVE, 10 ms
-  RestoreLooks,    // open the canvas and call RestoreNormalLooks
+  Track,            // TrackMouseEvent TME_HOVER | TME_LEAVE, 10 ms
+  RestoreLooks,     // open the canvas and call RestoreNormalLooks
+  RestoreAndTrack,  // both: the pointer went from one element straight onto another
   Nothing,
 };
 // Default processing follows every answer.

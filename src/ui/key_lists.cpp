@@ -16,13 +16,14 @@ constexpr std::array<int, kKeyListEntryCount> kEntrySlots = {
 };
 
 struct DpiSubEntry {
-  std::u16string_view text;
+  LanguageText text;
   uint8_t subFunction;
 };
-constexpr std::array<DpiSubEntry, 3> kDpiSubEntries = {{{u"DPI +", 3}, {u"DPI -", 4}, {u"DPI Loop", 5}}};
+constexpr std::array<DpiSubEntry, 3> kDpiSubEntries = {{{{u"DPI +", u"DPI加", u"DPI加"}, 3},
+                                                        {{u"DPI -", u"DPI减", u"DPI減"}, 4},
+                                                        {{u"DPI Loop", u"DPI循环", u"DPI循環"}, 5}}};
 
 constexpr uint8_t kLeftClick = 0;
-constexpr std::u16string_view kWarningCaption = u"Warning";
 
 bool IsKey(int key) { return key >= 1 && key <= layout::kKeyCount; }
 size_t Index(int key) { return static_cast<size_t>(key - 1); }
@@ -66,9 +67,9 @@ std::u16string_view KeyListEntry(Language language, int index) {
   return Text(language, kEntrySlots[static_cast<size_t>(index)]);
 }
 
-std::u16string_view DpiSubFunctionText(uint8_t subFunction) {
+std::u16string_view DpiSubFunctionText(uint8_t subFunction, Language language) {
   for (const DpiSubEntry& entry : kDpiSubEntries) {
-    if (entry.subFunction == subFunction) return entry.text;
+    if (entry.subFunction == subFunction) return entry.text[language];
   }
   return {};
 }
@@ -98,7 +99,7 @@ std::optional<MessageBoxText> OpenKeyList(Page& page, int key, PageControls& con
     if (other != key) CloseKeyList(page, other, controls);
   }
   if (CarriesTheOnlyLeftClick(page.record, key)) {
-    return MessageBoxText{Text(page.language, kSlotLeftKeyRequired), kWarningCaption};
+    return MessageBoxText{Text(page.language, kSlotLeftKeyRequired), kWarningCaption[page.language]};
   }
   if (!controls.Exists(KeyListId(key))) {
     const int function = page.record.Key(uirec::kFunctionType, page.record.ShownMode(), key);
@@ -128,7 +129,7 @@ void RepaintKeyBoxes(const Page& page, std::span<const int> keys, Canvas& canvas
   }
 }
 
-void TrackKeyListPointer(const ListPointer& pointer, const UiRecord& record, PageControls& controls) {
+void TrackKeyListPointer(const ListPointer& pointer, const UiRecord& record, Language language, PageControls& controls) {
   const int key = pointer.listId - kDpiSubListId;
   if (!IsKey(key)) return;
   const bool subListOpen = controls.Exists(kDpiSubListId);
@@ -141,7 +142,7 @@ void TrackKeyListPointer(const ListPointer& pointer, const UiRecord& record, Pag
   const int left = list.left + pointer.itemRect.right;
   const int top = list.top + pointer.itemRect.top;
   std::vector<std::u16string> entries;
-  for (const DpiSubEntry& entry : kDpiSubEntries) entries.emplace_back(entry.text);
+  for (const DpiSubEntry& entry : kDpiSubEntries) entries.emplace_back(entry.text[language]);
   // The key's own sub-function is marked only while the key is a DPI key.
   const KeyMode mode = record.ShownMode();
   const int current = record.Key(uirec::kFunctionType, mode, key) == kDpiSwitchEntry
@@ -158,7 +159,7 @@ void OnDpiSubListSelect(Page& page, PageControls& controls, Canvas& canvas) {
   if (!key) return;
   const DpiSubEntry& entry = kDpiSubEntries[static_cast<size_t>(*selection)];
   for (KeyMode mode : ModesOfNewFunction(page.record, *key)) {
-    page.keyNames[static_cast<size_t>(mode)][Index(*key)] = entry.text;
+    page.keyNames[static_cast<size_t>(mode)][Index(*key)] = entry.text[page.language];
     page.record.Key(uirec::kFunctionType, mode, *key) = kDpiSwitchEntry;
     page.record.Key(uirec::kDpiSubFunction, mode, *key) = entry.subFunction;
   }

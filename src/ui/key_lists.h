@@ -21,12 +21,13 @@ inline constexpr int kKeyListEntryCount = 14;
 inline constexpr int kDpiSwitchEntry = 5;
 inline constexpr int kShiftEntry = 13;  // the mode-switch key
 inline constexpr int kDpiSubListSize = 60;  // width and height
+inline constexpr uint8_t kDpiLoopSubFunction = 5;
 
 // Entry 0..13 of every key list (the key function's list position); empty outside.
 std::u16string_view KeyListEntry(Language language, int index);
 
 // The DPI sub-list's text of a sub-function ("DPI +", "DPI -", "DPI Loop"); empty otherwise.
-std::u16string_view DpiSubFunctionText(uint8_t subFunction);
+std::u16string_view DpiSubFunctionText(uint8_t subFunction, Language language);
 
 // Shift switches between the modes, so it lives on one key, in both modes at once. Every
 // road that assigns a key keeps that: Shift may go to a key only while no other key holds
@@ -61,7 +62,7 @@ struct ListPointer {
 
 // Pointer on "DPI Switch" of a key list opens the DPI sub-list beside that entry; on any
 // other entry it closes the sub-list. Other lists are ignored.
-void TrackKeyListPointer(const ListPointer& pointer, const UiRecord& record, PageControls& controls);
+void TrackKeyListPointer(const ListPointer& pointer, const UiRecord& record, Language language, PageControls& controls);
 
 // LBN_SELCHANGE of the DPI sub-list: the first key list's key becomes "DPI Switch" with the
 // chosen sub-function in the shown mode, takes the entry as its name and is repainted; both

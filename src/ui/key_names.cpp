@@ -1,10 +1,12 @@
 #include "ui/key_names.h"
 
+#include "ui/key_lists.h"
+
 namespace qv {
 
 void FillDefaultKeyNames(KeyNames& names, Language language) {
   const std::u16string_view defaults[kKeysPerMode] = {
-      Text(language, kSlotLeftClick), Text(language, kSlotRightClick), Text(language, kSlotMidClick), u"DPI Loop",
+      Text(language, kSlotLeftClick), Text(language, kSlotRightClick), Text(language, kSlotMidClick), DpiSubFunctionText(kDpiLoopSubFunction, language),
       Text(language, kSlotKeyOff),    Text(language, kSlotKeyOff),     Text(language, kSlotKeyOff),   Text(language, kSlotKeyOff),
   };
   for (auto& mode : names) {

@@ -26,6 +26,10 @@ class LanguageText {
   std::array<std::u16string_view, kLanguageCount> texts_;
 };
 
+// The captions of message boxes and balloon notices.
+inline constexpr LanguageText kInfoCaption{u"Info", u"提示", u"提示"};
+inline constexpr LanguageText kWarningCaption{u"Warning", u"警告", u"警告"};
+
 // Exact, case-sensitive comparison with "CHS" and "CHT"; anything else is English.
 Language LanguageFromCode(std::u16string_view code);
 

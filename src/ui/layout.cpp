@@ -47,7 +47,8 @@ constexpr auto kPageRects = MakePageRects();
 constexpr Rect kFireRects[] = {dialog::kClose, dialog::kOk, dialog::kCancel,
                                fire_dialog::kDisplay, fire_dialog::kSelector, fire_dialog::kList,
                                fire_dialog::kTimesField, fire_dialog::kMakeTimeField,
-                               fire_dialog::kBreakTimeField};
+                               fire_dialog::kBreakTimeField, fire_dialog::kSharedTimesNote,
+                               fire_dialog::kTimeRangeNote, fire_dialog::kTimesRangeNote};
 constexpr Rect kHotKeyRects[] = {dialog::kClose, dialog::kOk, dialog::kCancel,
                                  hot_key_dialog::kDisplay, hot_key_dialog::kSelector,
                                  hot_key_dialog::kList};
@@ -56,13 +57,22 @@ constexpr Rect kMediaRects[] = {dialog::kClose, dialog::kOk, dialog::kCancel,
 constexpr Rect kSingleKeyRects[] = {dialog::kClose, dialog::kOk, dialog::kCancel,
                                     single_key_dialog::kPrompt, single_key_dialog::kKeyDisplay};
 constexpr Rect kSnipeRects[] = {dialog::kClose, dialog::kOk, dialog::kCancel,
-                                snipe_dialog::kDisplay, snipe_dialog::kSelector, snipe_dialog::kList};
+                                snipe_dialog::kNote, snipe_dialog::kDisplay, snipe_dialog::kSelector,
+                                snipe_dialog::kList};
 constexpr Rect kWindowsRects[] = {dialog::kClose, dialog::kOk, dialog::kCancel,
                                   windows_dialog::kDisplay, windows_dialog::kSelector,
                                   windows_dialog::kList};
 constexpr Rect kSkinsRects[] = {dialog::kClose, dialog::kOk, dialog::kCancel,
                                 skins_dialog::kPrompt, skins_dialog::kLongPrompt, skins_dialog::kSwatch,
                                 skins_dialog::kDisplay, skins_dialog::kSelector, skins_dialog::kList};
+constexpr Rect kProfileNameRects[] = {dialog::kClose, dialog::kOk, dialog::kCancel, profile_name_dialog::kPrompt,
+                                      profile_name_dialog::kField};
+namespace pd = profiles_dialog;
+constexpr Rect kProfilesRects[] = {dialog::kClose, dialog::kOk, dialog::kCancel, pd::kListLabel, pd::kList,
+                                   pd::kActions[0], pd::kActions[1], pd::kActions[2], pd::kActions[3],
+                                   pd::kActions[4], pd::kActions[5], pd::kProgramsLabel, pd::kPrograms,
+                                   pd::kUnbind, pd::kBrowse, pd::kRunningSelector, pd::kRunningList,
+                                   pd::kFullPath, pd::kHotKeyLabel, pd::kHotKeyField, pd::kHotKeyNote};
 
 }  // namespace
 
@@ -77,6 +87,8 @@ std::span<const Rect> DialogRects(Dialog dialog) {
     case Dialog::kSnipe: return kSnipeRects;
     case Dialog::kWindowsKey: return kWindowsRects;
     case Dialog::kSkins: return kSkinsRects;
+    case Dialog::kProfileName: return kProfileNameRects;
+    case Dialog::kProfiles: return kProfilesRects;
   }
   return {};
 }

@@ -149,19 +149,20 @@ constexpr Rect StageDigitText(int index) {
 // and the drop-down arrow of the background (right part).
 inline constexpr Rect kLedAreaLabel{704, 275, 809, 296};
 inline constexpr int kLedBoxCount = 3;
+// The value boxes hold "Non-Disolay" and "RGB Effect" with room beside them.
 inline constexpr Rect kLedLabels[kLedBoxCount] = {
-    {697, 330, 757, 344}, {697, 360, 757, 374}, {697, 390, 757, 404},
+    {684, 330, 750, 344}, {684, 360, 750, 374}, {684, 390, 750, 404},
 };
 inline constexpr Rect kLedBoxes[kLedBoxCount] = {
-    {767, 330, 851, 344}, {767, 360, 851, 374}, {767, 390, 851, 404},
+    {756, 330, 851, 344}, {756, 360, 851, 374}, {756, 390, 851, 404},
 };
 inline constexpr Rect kLedValues[kLedBoxCount] = {
-    {767, 330, 835, 344}, {767, 360, 835, 374}, {767, 390, 835, 404},
+    {756, 330, 835, 344}, {756, 360, 835, 374}, {756, 390, 835, 404},
 };
-inline constexpr Rect kLedModeList{766, 347, 851, 407};
-inline constexpr Rect kLedParameterListStandard{767, 377, 851, 547};
-inline constexpr Rect kLedParameterListNeon{767, 377, 851, 577};
-inline constexpr Rect kLedEffectList{766, 407, 851, 447};
+inline constexpr Rect kLedModeList{755, 347, 851, 407};
+inline constexpr Rect kLedParameterListStandard{756, 377, 851, 547};
+inline constexpr Rect kLedParameterListNeon{756, 377, 851, 577};
+inline constexpr Rect kLedEffectList{755, 407, 851, 447};
 
 // Every level cell, stage by stage and level 1..12 within a stage: the order in which a
 // press is tested against them.
@@ -195,29 +196,33 @@ namespace fire_dialog {
 inline constexpr Rect kDisplay{82, 69, 150, 85};
 inline constexpr Rect kSelector{82, 69, 165, 85};
 inline constexpr Rect kList{82, 87, 165, 257};
-inline constexpr Rect kTimesField{83, 104, 164, 118};
-inline constexpr Rect kMakeTimeField{83, 138, 164, 152};
-inline constexpr Rect kBreakTimeField{83, 172, 164, 186};
-// Labels right-aligned before their fields; the two notes below the last field, as wide as
-// the guide line above them. The left labels start outside a narrow window. The times note
-// is broken onto a second line where the language needs it, above OK and Cancel.
-inline constexpr Rect kTimesLabel{-7, 104, 78, 118};
-inline constexpr Rect kMakeTimeLabel{-7, 138, 78, 152};
-inline constexpr Rect kBreakTimeLabel{-7, 172, 78, 186};
-inline constexpr Rect kTimeRangeNote{23, 198, 361, 224};
-inline constexpr Rect kTimesRangeNote{23, 220, 361, 252};
+inline constexpr Rect kTimesField{83, 96, 164, 110};
+inline constexpr Rect kMakeTimeField{83, 121, 164, 135};
+inline constexpr Rect kBreakTimeField{83, 146, 164, 160};
+// Labels right-aligned before their fields; the notes below the last field, as wide as the
+// guide line above them, end above the band of OK and Cancel. The left labels start
+// outside a narrow window. Under the title: the times every fire key shares.
+inline constexpr Rect kTimesLabel{-7, 96, 76, 110};
+inline constexpr Rect kMakeTimeLabel{-7, 121, 76, 135};
+inline constexpr Rect kBreakTimeLabel{-7, 146, 76, 160};
+inline constexpr Rect kSharedTimesNote{23, 36, 361, 66};
+inline constexpr Rect kTimeRangeNote{23, 170, 361, 186};
+inline constexpr Rect kTimesRangeNote{23, 189, 361, 240};
 }  // namespace fire_dialog
 
+// The key dialogs' selectors are wide enough for their longest entry in every language
+// ("Select all (Ctrl+A)", "Browser-Forward") and stop short of the badge; their lists end
+// above OK, which they would otherwise cover, and hold every entry in English.
 namespace hot_key_dialog {
-inline constexpr Rect kDisplay{42, 128, 136, 144};
-inline constexpr Rect kSelector{42, 128, 151, 144};
-inline constexpr Rect kList{42, 146, 151, 266};
+inline constexpr Rect kDisplay{42, 80, 196, 96};
+inline constexpr Rect kSelector{42, 80, 211, 96};
+inline constexpr Rect kList{42, 98, 211, 250};
 }  // namespace hot_key_dialog
 
 namespace media_dialog {
-inline constexpr Rect kDisplay{42, 128, 136, 144};
-inline constexpr Rect kSelector{42, 128, 151, 144};
-inline constexpr Rect kList{42, 146, 151, 266};
+inline constexpr Rect kDisplay{42, 80, 196, 96};
+inline constexpr Rect kSelector{42, 80, 211, 96};
+inline constexpr Rect kList{42, 98, 211, 250};
 }  // namespace media_dialog
 
 namespace single_key_dialog {
@@ -226,15 +231,17 @@ inline constexpr Rect kKeyDisplay{73, 128, 151, 144};
 }  // namespace single_key_dialog
 
 namespace snipe_dialog {
-inline constexpr Rect kDisplay{42, 105, 136, 121};
-inline constexpr Rect kSelector{42, 105, 151, 121};
-inline constexpr Rect kList{42, 123, 151, 263};
+// Above the selector: the one snipe DPI is every snipe key's.
+inline constexpr Rect kNote{30, 38, 238, 76};
+inline constexpr Rect kDisplay{42, 80, 196, 96};
+inline constexpr Rect kSelector{42, 80, 211, 96};
+inline constexpr Rect kList{42, 98, 211, 250};
 }  // namespace snipe_dialog
 
 namespace windows_dialog {
-inline constexpr Rect kDisplay{42, 128, 136, 144};
-inline constexpr Rect kSelector{42, 128, 151, 144};
-inline constexpr Rect kList{42, 146, 151, 306};
+inline constexpr Rect kDisplay{42, 80, 196, 96};
+inline constexpr Rect kSelector{42, 80, 211, 96};
+inline constexpr Rect kList{42, 98, 211, 250};
 }  // namespace windows_dialog
 
 namespace skins_dialog {
@@ -248,8 +255,37 @@ inline constexpr Rect kSelector{42, 128, 151, 144};
 inline constexpr Rect kList{42, 146, 151, 266};
 }  // namespace skins_dialog
 
-enum class Dialog { kFireKey, kHotKey, kMedia, kSingleKey, kSnipe, kWindowsKey, kSkins };
-inline constexpr int kDialogCount = 7;
+// The name a profile is saved under: a prompt (or why a name is refused) over its field.
+namespace profile_name_dialog {
+inline constexpr Rect kPrompt{24, 62, 240, 126};
+inline constexpr Rect kField{24, 130, 240, 148};
+}  // namespace profile_name_dialog
+
+// The profiles managed: their list on the left, the actions on a profile beside it, the
+// programs that choose the selected profile and the hot key on the right. The running
+// programs' list drops over the column below it and ends above OK.
+namespace profiles_dialog {
+inline constexpr Rect kListLabel{12, 36, 132, 50};
+inline constexpr Rect kList{12, 52, 132, 238};
+inline constexpr Rect kActions[] = {{140, 52, 224, 70},   {140, 74, 224, 92},   {140, 96, 224, 114},
+                                    {140, 118, 224, 136}, {140, 140, 224, 158}, {140, 162, 224, 180}};
+inline constexpr Rect kProgramsLabel{232, 36, 372, 50};
+inline constexpr Rect kPrograms{232, 52, 372, 100};
+inline constexpr Rect kUnbind{232, 104, 300, 122};
+inline constexpr Rect kBrowse{304, 104, 372, 122};
+inline constexpr Rect kRunningDisplay{232, 126, 356, 142};
+inline constexpr Rect kRunningSelector{232, 126, 372, 142};
+inline constexpr Rect kRunningList{232, 144, 372, 240};
+inline constexpr Rect kFullPathBox{232, 148, 246, 162};
+inline constexpr Rect kFullPath{232, 146, 372, 164};
+inline constexpr Rect kFullPathLabel{250, 147, 372, 163};
+inline constexpr Rect kHotKeyLabel{232, 166, 372, 180};
+inline constexpr Rect kHotKeyField{232, 181, 372, 197};
+inline constexpr Rect kHotKeyNote{232, 199, 372, 242};
+}  // namespace profiles_dialog
+
+enum class Dialog { kFireKey, kHotKey, kMedia, kSingleKey, kSnipe, kWindowsKey, kSkins, kProfileName, kProfiles };
+inline constexpr int kDialogCount = 9;
 
 // The frame's buttons and the dialog's own controls, lists and prompts: everything of the
 // dialog that must lie inside its background. Labels allowed to be clipped are left out.

@@ -9,9 +9,12 @@ namespace qv {
 namespace {
 
 constexpr double kHighlightWeight = 0.5;
-constexpr double kChoiceWeight = 0.2;
+constexpr double kChoiceWeight = 0.3;
 constexpr double kHighlightStep = 0.05;
 constexpr double kTrackWeight = 0.2;
+// Against the list: the choice's fill, a fraction of the accent, must still stand apart
+// from the rows around it (Frost's blue gave a navy barely seen on black).
+constexpr double kAccentContrast = 6.0;
 
 int MaxTop(const ListScroll& scroll) { return std::max(0, scroll.count - scroll.visible); }
 
@@ -22,6 +25,14 @@ Rgb Mix(Rgb a, Rgb b, double weight) {
     return static_cast<uint8_t>(std::lround(x + (y - x) * weight));
   };
   return Rgb{channel(a.red, b.red), channel(a.green, b.green), channel(a.blue, b.blue)};
+}
+
+Rgb ListAccent(Rgb background, Rgb text, Rgb accent) {
+  for (double weight = 0; weight < 1; weight += kHighlightStep) {
+    const Rgb shown = Mix(accent, text, weight);
+    if (Contrast(shown, background) >= kAccentContrast) return shown;
+  }
+  return text;
 }
 
 RowLook RowLookOf(const ListColours& colours, bool highlighted, bool current) {

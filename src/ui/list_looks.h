@@ -17,6 +17,10 @@ struct ListColours {
   Rgb accent;
 };
 
+// The skin's accent as a list shows it: a dark accent (Frost's blue) on a black list would
+// not be seen, so it is lightened towards the text colour until it stands out.
+Rgb ListAccent(Rgb background, Rgb text, Rgb accent);
+
 struct RowLook {
   Rgb fill;
   Rgb text;

@@ -55,13 +55,14 @@ struct Builder {
   void KeyArea() {
     const auto& names = page.keyNames[page.record.ShownMode() == KeyMode::A ? 0 : 1];
     for (int key = 1; key <= layout::kShownKeyCount; ++key) {
+      const std::u16string& shown = names[static_cast<size_t>(key - 1)];
       Add(PageControlKind::KeyBox, key, layout::kKeyBoxes[key - 1],
-          Word(page, kKey) + u" " + DecimalText(key) + u": " + names[static_cast<size_t>(key - 1)],
-          ControlRole::DropDown);
+          Word(page, kKey) + u" " + DecimalText(key) + u": " + shown, ControlRole::DropDown)
+          .value = shown;
     }
     const bool modeA = page.record.ShownMode() == KeyMode::A;
-    Add(PageControlKind::ModeA, 0, layout::kModeAButton, u"Mode A", ControlRole::RadioButton).selected = modeA;
-    Add(PageControlKind::ModeB, 0, layout::kModeBButton, u"Mode B", ControlRole::RadioButton).selected = !modeA;
+    Add(PageControlKind::ModeA, 0, layout::kModeAButton, std::u16string(ModeButtonText(page.language, KeyMode::A)), ControlRole::RadioButton).selected = modeA;
+    Add(PageControlKind::ModeB, 0, layout::kModeBButton, std::u16string(ModeButtonText(page.language, KeyMode::B)), ControlRole::RadioButton).selected = !modeA;
     Slot(PageControlKind::Default, layout::kDefaultButton, kSlotDefault);
   }
   void Rates() {
@@ -100,7 +101,8 @@ struct Builder {
     for (int box = 0; box < layout::kLedBoxCount; ++box) {
       std::u16string name(Text(page.language, kLedLabelSlots[box]));
       if (!values[box]->empty()) name += u": " + *values[box];
-      Add(PageControlKind::LedBox, box, layout::kLedBoxes[box], std::move(name), ControlRole::DropDown);
+      Add(PageControlKind::LedBox, box, layout::kLedBoxes[box], std::move(name), ControlRole::DropDown).value =
+          *values[box];
     }
   }
 };
@@ -141,5 +143,19 @@ AccessibleControl NamedControl(const Rect& rect, std::u16string name, ControlRol
 }
 
 std::u16string CloseName(Language language) { return std::u16string(kWords[kClose][language]); }
+
+std::vector<AccessibleChange> ChangesBetween(const std::vector<AccessibleControl>& before,
+                                             const std::vector<AccessibleControl>& after) {
+  std::vector<AccessibleChange> changes;
+  if (before.size() != after.size()) return changes;
+  for (size_t i = 0; i < after.size(); ++i) {
+    const AccessibleControl& was = before[i];
+    const AccessibleControl& is = after[i];
+    AccessibleChange change{static_cast<int>(i), was.name != is.name, was.value != is.value,
+                            was.selected != is.selected || was.checked != is.checked};
+    if (change.name || change.value || change.state) changes.push_back(change);
+  }
+  return changes;
+}
 
 }  // namespace qv

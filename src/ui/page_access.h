@@ -13,7 +13,7 @@
 
 namespace qv {
 
-enum class ControlRole { PushButton, DropDown, RadioButton, Slider, CheckBox, Link, Text };
+enum class ControlRole { PushButton, DropDown, RadioButton, Slider, CheckBox, Link, Text, KeyField, List };
 
 enum class PageControlKind {
   Skins, Hide, Close, KeyBox, ModeA, ModeB, Default, RateSegment,
@@ -30,7 +30,7 @@ struct AccessibleControl {
   ControlRole role = ControlRole::PushButton;
   bool selected = false;   // the rate shown, the mode shown
   bool checked = false;    // a stage that is on
-  std::u16string value;    // a DPI column's value: "1600 DPI"
+  std::u16string value;    // a DPI column's "1600 DPI", a drop-down's choice, a field's number
   std::u16string action;   // the default action: "Press", "Open", ...
 };
 
@@ -50,5 +50,17 @@ std::u16string PageAccessibleName(Language language);
 AccessibleControl NamedControl(const layout::Rect& rect, std::u16string name, ControlRole role, Language language);
 // The name of a window's close button.
 std::u16string CloseName(Language language);
+
+// What a reader must be told after the controls changed: per control, whether its name,
+// its value or its state (selected, checked) is not what it was. Lists of another length
+// (a page built or taken down) are a new set of controls, told by none of these.
+struct AccessibleChange {
+  int index = 0;
+  bool name = false;
+  bool value = false;
+  bool state = false;
+};
+std::vector<AccessibleChange> ChangesBetween(const std::vector<AccessibleControl>& before,
+                                             const std::vector<AccessibleControl>& after);
 
 }  // namespace qv

@@ -27,10 +27,18 @@ constexpr std::array<ButtonLook, kHoverFirstKeyBox> kButtons = {{
     {layout::kDefaultButton, image::kButtonNormal, image::kButtonOver, kSlotDefault},
 }};
 
+constexpr LanguageText kModeA{u"Mode A", u"模式A", u"模式A"};
+constexpr LanguageText kModeB{u"Mode B", u"模式B", u"模式B"};
+
 constexpr std::u16string_view kDigits[] = {u"1", u"2", u"3", u"4", u"5", u"6", u"7", u"8"};
 
 void DrawImageAt(Canvas& canvas, std::u16string_view name, const layout::Rect& rect) {
   canvas.DrawImage(name, rect.left, rect.top);
+}
+
+// What lies under an element: the page, or the screen shown without a mouse.
+void DrawBackgroundUnder(Canvas& canvas, const Page& page, const layout::Rect& rect) {
+  canvas.DrawImagePart(page.session.state == PageState::Shown ? image::kPage : image::kConnect, 0, 0, rect);
 }
 
 }  // namespace
@@ -48,12 +56,14 @@ void DrawButtonImage(Canvas& canvas, HoverItem button, bool over) {
 }
 
 void DrawButton(Canvas& canvas, const Page& page, HoverItem button, bool over) {
+  DrawBackgroundUnder(canvas, page, ButtonRect(button));
   DrawButtonImage(canvas, button, over);
   const ButtonLook& look = kButtons[static_cast<size_t>(button)];
   if (look.textSlot != 0) DrawPageText(canvas, page, Text(page.language, look.textSlot), look.rect, TextFormat::Centred);
 }
 
 void DrawKeyBox(Canvas& canvas, const Page& page, int key, bool over) {
+  DrawBackgroundUnder(canvas, page, layout::kKeyBoxes[key - 1]);
   DrawImageAt(canvas, over ? image::kKeyBoxOver : image::kKeyBoxNormal, layout::kKeyBoxes[key - 1]);
   DrawKeyBoxTexts(canvas, page, key);
 }
@@ -65,12 +75,16 @@ void DrawKeyBoxTexts(Canvas& canvas, const Page& page, int key) {
                TextFormat::Left);
 }
 
+std::u16string_view ModeButtonText(Language language, KeyMode mode) {
+  return mode == KeyMode::B ? kModeB[language] : kModeA[language];
+}
+
 void DrawModeButtons(Canvas& canvas, const Page& page) {
   const bool modeB = page.record.ShownMode() == KeyMode::B;
   DrawImageAt(canvas, modeB ? image::kButtonNormal : image::kButtonOver, layout::kModeAButton);
-  DrawPageText(canvas, page, u"Mode A", layout::kModeAButton, TextFormat::Centred);
+  DrawPageText(canvas, page, ModeButtonText(page.language, KeyMode::A), layout::kModeAButton, TextFormat::Centred);
   DrawImageAt(canvas, modeB ? image::kButtonOver : image::kButtonNormal, layout::kModeBButton);
-  DrawPageText(canvas, page, u"Mode B", layout::kModeBButton, TextFormat::Centred);
+  DrawPageText(canvas, page, ModeButtonText(page.language, KeyMode::B), layout::kModeBButton, TextFormat::Centred);
 }
 
 int RateSegmentOf(uint8_t code) {

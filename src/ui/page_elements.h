@@ -23,6 +23,9 @@ const layout::Rect& ButtonRect(HoverItem button);
 void DrawKeyBox(Canvas& canvas, const Page& page, int key, bool over);
 void DrawKeyBoxTexts(Canvas& canvas, const Page& page, int key);
 
+// The text of a mode's button ("Mode A", "Mode B") in the language shown.
+std::u16string_view ModeButtonText(Language language, KeyMode mode);
+
 // The shown mode's button in the over look, the other normal, each with its text.
 void DrawModeButtons(Canvas& canvas, const Page& page);
 

@@ -5,6 +5,7 @@
 namespace qv::image {
 
 inline constexpr std::u16string_view kPage = u"/BasicSet2.png";
+inline constexpr std::u16string_view kConnect = u"/main.png";  // the screen without a mouse
 inline constexpr std::u16string_view kButtonNormal = u"/button-normal.png";
 inline constexpr std::u16string_view kButtonOver = u"/button-over.png";
 inline constexpr std::u16string_view kSkinsNormal = u"/button-Skins-normal.png";

@@ -42,6 +42,13 @@ void MoveLevel(const Page& page, const AccessibleControl& column, int step, Page
   answer.step = PressAction{PressKind::SetDpiLevel, column.index, level};
 }
 
+// Home and Page Down go to the lowest level, End and Page Up to the highest the table takes.
+void LevelToEnd(const Page& page, const AccessibleControl& column, bool highest, PageKeyAnswer& answer) {
+  int level = highest ? DpiLevelCount(page.dpiSelector) : 1;
+  while (highest && level > 1 && !AcceptsDpiLevel(page.dpiSelector, level)) --level;
+  answer.step = PressAction{PressKind::SetDpiLevel, column.index, level};
+}
+
 }  // namespace
 
 PageKeyAnswer OnPageKey(const Page& page, const std::vector<AccessibleControl>& controls, PageFocus& focus,
@@ -66,7 +73,17 @@ PageKeyAnswer OnPageKey(const Page& page, const std::vector<AccessibleControl>& 
       }
       return answer;
     case kKeyEscape:
-      answer.handled = answer.hideWindow = true;
+      answer.handled = true;
+      answer.closeLists = !OpenListIds(page).empty();
+      answer.hideWindow = !answer.closeLists;
+      return answer;
+    case kKeyHome:
+    case kKeyEnd:
+    case kKeyPageUp:
+    case kKeyPageDown:
+      if (!focused || focused->kind != PageControlKind::DpiColumn) return answer;
+      answer.handled = true;
+      LevelToEnd(page, *focused, virtualKey == kKeyEnd || virtualKey == kKeyPageUp, answer);
       return answer;
     case kKeyLeft:
     case kKeyRight:

@@ -1,6 +1,8 @@
 #pragma once
 // The page's keyboard: Tab and Shift+Tab walk the controls in reading order, Space and Enter
-// press the focused one, the arrows move along the rate bar and up and down a DPI column.
+// press the focused one, the arrows move along the rate bar and up and down a DPI column,
+// Home and Page Down to its lowest level, End and Page Up to its highest. Esc closes an open
+// list before it hides the window.
 // Like Windows, the focus is only shown once the keyboard has been used.
 #include <cstdint>
 #include <optional>
@@ -30,6 +32,7 @@ struct PageFocus {
 struct PageKeyAnswer {
   bool handled = false;          // false: the message goes on as today
   bool hideWindow = false;       // Enter and Esc on no control, as before the keyboard
+  bool closeLists = false;       // Esc with a list open, however it was opened: the list goes first
   bool focusChanged = false;     // repaint the focus and tell a reader
   std::optional<int> pressIndex; // press this control (a keyboard press: a list it opens takes the keys)
   std::optional<PressAction> step;  // or carry out this step alone (an arrow's new value)

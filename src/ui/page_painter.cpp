@@ -16,41 +16,41 @@ using layout::Rect;
 
 struct PageLabel {
   int slot;  // a language text, or 0 for the fixed text
-  std::u16string_view fixed;
+  LanguageText fixed;
   Rect rect;
   TextFormat format;
 };
 
 constexpr PageLabel kLabelsBeforeKeys[] = {
-    {kSlotKeySetting, {}, layout::kKeyAreaLabel, TextFormat::Centred},
-    {kSlotReportRateSetting, {}, layout::kRateLabel, TextFormat::Centred},
-    {kSlotDpiSetting, {}, layout::kDpiLabel, TextFormat::Centred},
-    {kSlotDpiEffect, {}, layout::kLedAreaLabel, TextFormat::Centred},
-    {kSlotWebAddress, {}, layout::kWebAddress, TextFormat::Centred},
-    {kSlotOk, {}, layout::kOkButton, TextFormat::Centred},
-    {kSlotApply, {}, layout::kApplyButton, TextFormat::Centred},
-    {kSlotCancel, {}, layout::kCancelButton, TextFormat::Centred},
-    {kSlotDefault, {}, layout::kDefaultButton, TextFormat::Centred},
+    {kSlotKeySetting, {u"", u"", u""}, layout::kKeyAreaLabel, TextFormat::Centred},
+    {kSlotReportRateSetting, {u"", u"", u""}, layout::kRateLabel, TextFormat::Centred},
+    {kSlotDpiSetting, {u"", u"", u""}, layout::kDpiLabel, TextFormat::Centred},
+    {kSlotDpiEffect, {u"", u"", u""}, layout::kLedAreaLabel, TextFormat::Centred},
+    {kSlotWebAddress, {u"", u"", u""}, layout::kWebAddress, TextFormat::Centred},
+    {kSlotOk, {u"", u"", u""}, layout::kOkButton, TextFormat::Centred},
+    {kSlotApply, {u"", u"", u""}, layout::kApplyButton, TextFormat::Centred},
+    {kSlotCancel, {u"", u"", u""}, layout::kCancelButton, TextFormat::Centred},
+    {kSlotDefault, {u"", u"", u""}, layout::kDefaultButton, TextFormat::Centred},
 };
 
 constexpr PageLabel kLabelsAfterModes[] = {
-    {0, u"125", layout::RateValueText(0), TextFormat::TopCentred},
-    {0, u"250", layout::RateValueText(1), TextFormat::TopCentred},
-    {0, u"500", layout::RateValueText(2), TextFormat::TopCentred},
-    {0, u"1000", layout::RateValueText(3), TextFormat::TopCentred},
-    {0, u"Color", layout::kDpiColorLabel, TextFormat::Right},
-    {0, u"Select", layout::kDpiSelectLabel, TextFormat::Right},
-    {kSlotMode, {}, layout::kLedLabels[0], TextFormat::Right},
-    {kSlotParameter, {}, layout::kLedLabels[1], TextFormat::Right},
-    {kSlotEffect, {}, layout::kLedLabels[2], TextFormat::Right},
-    {0, u"1", layout::StageDigitText(0), TextFormat::TopCentred},
-    {0, u"2", layout::StageDigitText(1), TextFormat::TopCentred},
-    {0, u"3", layout::StageDigitText(2), TextFormat::TopCentred},
-    {0, u"4", layout::StageDigitText(3), TextFormat::TopCentred},
-    {0, u"1", layout::kKeyMapNumbers[0], TextFormat::Centred},
-    {0, u"2", layout::kKeyMapNumbers[1], TextFormat::Centred},
-    {0, u"3", layout::kKeyMapNumbers[2], TextFormat::Centred},
-    {0, u"4", layout::kKeyMapNumbers[3], TextFormat::Centred},
+    {0, {u"125", u"125", u"125"}, layout::RateValueText(0), TextFormat::TopCentred},
+    {0, {u"250", u"250", u"250"}, layout::RateValueText(1), TextFormat::TopCentred},
+    {0, {u"500", u"500", u"500"}, layout::RateValueText(2), TextFormat::TopCentred},
+    {0, {u"1000", u"1000", u"1000"}, layout::RateValueText(3), TextFormat::TopCentred},
+    {0, {u"Color", u"颜色", u"顏色"}, layout::kDpiColorLabel, TextFormat::Right},
+    {0, {u"Select", u"选择", u"選擇"}, layout::kDpiSelectLabel, TextFormat::Right},
+    {kSlotMode, {u"", u"", u""}, layout::kLedLabels[0], TextFormat::Right},
+    {kSlotParameter, {u"", u"", u""}, layout::kLedLabels[1], TextFormat::Right},
+    {kSlotEffect, {u"", u"", u""}, layout::kLedLabels[2], TextFormat::Right},
+    {0, {u"1", u"1", u"1"}, layout::StageDigitText(0), TextFormat::TopCentred},
+    {0, {u"2", u"2", u"2"}, layout::StageDigitText(1), TextFormat::TopCentred},
+    {0, {u"3", u"3", u"3"}, layout::StageDigitText(2), TextFormat::TopCentred},
+    {0, {u"4", u"4", u"4"}, layout::StageDigitText(3), TextFormat::TopCentred},
+    {0, {u"1", u"1", u"1"}, layout::kKeyMapNumbers[0], TextFormat::Centred},
+    {0, {u"2", u"2", u"2"}, layout::kKeyMapNumbers[1], TextFormat::Centred},
+    {0, {u"3", u"3", u"3"}, layout::kKeyMapNumbers[2], TextFormat::Centred},
+    {0, {u"4", u"4", u"4"}, layout::kKeyMapNumbers[3], TextFormat::Centred},
 };
 
 // Drawn at step 4 in this order; then the key boxes and the dark rate segments.
@@ -59,7 +59,7 @@ constexpr HoverItem kButtonsInPaintOrder[] = {kHoverSkins, kHoverHide,    kHover
 
 void DrawLabels(Canvas& canvas, const Page& page, std::span<const PageLabel> labels) {
   for (const PageLabel& label : labels) {
-    const std::u16string_view text = label.slot != 0 ? Text(page.language, label.slot) : label.fixed;
+    const std::u16string_view text = label.slot != 0 ? Text(page.language, label.slot) : label.fixed[page.language];
     DrawPageText(canvas, page, text, label.rect, label.format);
   }
 }
@@ -97,12 +97,10 @@ void CreateLedStatics(const Page& page, PageControls& controls) {
   const LedTexts texts = LedStaticTexts(page.record, page.language);
   controls.CreateStatic(kLedModeStaticId, layout::kLedValues[0], StaticStyle::Value, texts.mode);
   // Made for every mode, also one the lists do not offer (empty then, and flat like the
-  // mode's own box): a later choice of Standard or Neon sets their texts, and a static that
-  // does not exist would show nothing.
-  const uint8_t mode = page.record[uirec::kLightMode];
-  const StaticStyle style = mode == kLightOff ? StaticStyle::Sunken : StaticStyle::Value;
-  controls.CreateStatic(kLedParameterStaticId, layout::kLedValues[1], style, texts.parameter);
-  controls.CreateStatic(kLedEffectStaticId, layout::kLedValues[2], style, texts.effect);
+  // mode's own box: a sunken frame would stay white once Standard or Neon is chosen): a
+  // later choice sets their texts, and a static that does not exist would show nothing.
+  controls.CreateStatic(kLedParameterStaticId, layout::kLedValues[1], StaticStyle::Value, texts.parameter);
+  controls.CreateStatic(kLedEffectStaticId, layout::kLedValues[2], StaticStyle::Value, texts.effect);
 }
 
 void CreatePageStatics(Page& page, Canvas& canvas, PageControls& controls) {

@@ -15,6 +15,7 @@ struct TrayCase {
   bool rebuild;
   bool paint;
   int cancelPendingAfter;
+  bool ready = true;  // start-up over, no transfer running
 };
 
 class TrayCallback : public testing::TestWithParam<TrayCase> {};
@@ -22,7 +23,7 @@ class TrayCallback : public testing::TestWithParam<TrayCase> {};
 TEST_P(TrayCallback, DecidesTheReactionAndConsumesTheCancelFlagOnlyWhenShowing) {
   const TrayCase& c = GetParam();
   int cancelPending = c.cancelPending;
-  const TrayDecision decision = DecideTrayCallback(c.message, c.connected, cancelPending, c.page);
+  const TrayDecision decision = DecideTrayCallback(c.message, c.connected, cancelPending, c.page, c.ready);
   EXPECT_EQ(decision.reaction, c.reaction);
   EXPECT_EQ(decision.rebuildPage, c.rebuild);
   EXPECT_EQ(decision.paintPage, c.paint);
@@ -46,7 +47,11 @@ INSTANTIATE_TEST_SUITE_P(
         TrayCase{"RightUpOpensMenuConnectedOrNot", kTrayRightUp, 0, 1, P::Shown, R::OpenMenu, false, false, 1},
         TrayCase{"MouseMoveIgnored", kTrayMouseMove, 1, 1, P::MustPaint, R::Ignore, false, false, 1},
         TrayCase{"LeftDownIgnored", 0x201, 1, 0, P::MustPaint, R::Ignore, false, false, 0},
-        TrayCase{"RightDownIgnored", 0x204, 0, 0, P::MustPaint, R::Ignore, false, false, 0}),
+        TrayCase{"RightDownIgnored", 0x204, 0, 0, P::MustPaint, R::Ignore, false, false, 0},
+        // A start-up message box (or a transfer's) is up: the click waits, nothing is built.
+        TrayCase{"ClickBeforeReadyWaits", kTrayLeftUp, 1, 1, P::MustPaint, R::Defer, false, false, 1, false},
+        TrayCase{"ClickWithoutMouseBeforeReadyWaits", kTrayLeftUp, 0, 0, P::MustPaint, R::Defer, false, false, 0, false},
+        TrayCase{"MenuBeforeReadyOpens", kTrayRightUp, 0, 0, P::MustPaint, R::OpenMenu, false, false, 0, false}),
     [](const testing::TestParamInfo<TrayCase>& param) { return std::string(param.param.name); });
 
 }  // namespace

@@ -38,6 +38,11 @@ struct MemoryFiles final : FileSystem {
     files[std::u16string(path)].assign(content.begin(), content.end());
     return true;
   }
+  bool Create(std::u16string_view path, std::span<const uint8_t> content) override { return Replace(path, content); }
+  bool Remove(std::u16string_view path) override {
+    files.erase(std::u16string(path));
+    return true;
+  }
   uint32_t LastError() override { return 0; }
 };
 
@@ -100,12 +105,12 @@ struct Result {
   std::string error;
 };
 
-Result RunOn(HidBus& mouse, MemoryFiles& files, const std::vector<std::string>& args) {
+Result RunOn(HidBus& mouse, MemoryFiles& files, const std::vector<std::string>& args, TransferLock* lock = nullptr) {
   const auto parsed = ParseArguments(args);
   if (const auto* usage = std::get_if<std::string>(&parsed)) return {ExitCode::Usage, "", *usage};
   test::FakePause pause;
   std::ostringstream out;
-  Environment env{mouse, pause, files, out, nullptr};
+  Environment env{mouse, pause, files, out, nullptr, lock, {}};
   const Outcome outcome = RunCommand(std::get<Command>(parsed), env);
   return {outcome.code, out.str(), outcome.error};
 }
@@ -208,6 +213,58 @@ TEST(CliCommands, ApplySendsConfigBinAsTheTrayProgramDoes) {
               HasSubstr("Key 2, Mode A: Right Click\nKey 3, Mode A: Mid Click\nKey 4, Mode A: DPI Switch DPI Loop\n"));
 }
 
+// One valid config.bin broken one field at a time, and whole files of nothing, of erased
+// memory and of noise: refused naming the field, before anything reaches the mouse. Levels
+// beyond an 8-level table are refused once the mouse says it has one.
+TEST(CliCommands, ApplyRefusesARecordTheWindowCouldNotHaveWritten) {
+  const auto broken = [](std::function<void(UiRecord&)> change) {
+    UiRecord r = DefaultRecord();
+    change(r);
+    const auto content = ConfigFileContent(1, r);
+    return std::vector<uint8_t>(content.begin(), content.end());
+  };
+  std::mt19937 random(25);
+  std::vector<uint8_t> noise(kConfigFileSize);
+  for (uint8_t& byte : noise) byte = static_cast<uint8_t>(random());
+  SimMemory eightLevels = Fixture();
+  At(eightLevels, blockset::kDpiSelector) = 3;
+  const std::vector<std::tuple<const char*, std::vector<uint8_t>, std::string, SimMemory>> cases = {
+      {"all zero", std::vector<uint8_t>(kConfigFileSize, 0), "(report rate)", Fixture()},
+      {"all 0xFF", std::vector<uint8_t>(kConfigFileSize, 0xFF), "(report rate)", Fixture()},
+      {"noise", noise, "(", Fixture()},
+      {"stage on/off 2", broken([](UiRecord& r) { r.StageEnabled(2) = 2; }), "(stage 2 on/off)", Fixture()},
+      {"no stage on", broken([](UiRecord& r) { for (int s = 1; s <= 4; ++s) r.StageEnabled(s) = 0; }),
+       "(DPI stages (none is on))", Fixture()},
+      {"fire time 0", broken([](UiRecord& r) { r[uirec::kFireBreakTime] = 0; }), "(fire break time)", Fixture()},
+      {"no Left Click", broken([](UiRecord& r) { r.Key(uirec::kFunctionType, KeyMode::A, 1) = 1; }),
+       "(Mode A (no key is Left Click))", Fixture()},
+      {"media index 9", broken([](UiRecord& r) {
+         r.Key(uirec::kFunctionType, KeyMode::B, 3) = 7;
+         r.Key(uirec::kMediaIndex, KeyMode::B, 3) = 9;
+       }),
+       "(Mode B key 3)", Fixture()},
+      {"level 11 of 8", broken([](UiRecord& r) { r.DpiIndex(4) = 11; }), "(stage 4 DPI)", eightLevels},
+  };
+  for (const auto& [name, content, field, memory] : cases) {
+    SCOPED_TRACE(name);
+    SimMouse mouse;
+    mouse.SetMemory(memory);
+    MemoryFiles files;
+    files.files[u"config.bin"] = content;
+    const Result run = RunOn(mouse, files, {"apply", "config.bin"});
+    EXPECT_EQ(run.code, ExitCode::File);
+    EXPECT_THAT(run.error, HasSubstr("config.bin holds a value the settings window cannot set " + field));
+    EXPECT_EQ(mouse.Memory(), memory);
+    const auto blocksWritten = std::count_if(mouse.Transfers().begin(), mouse.Transfers().end(), [](const SimTransfer& t) {
+      return t.direction == SimDirection::Set && t.channel == SimChannel::Data;
+    });
+    EXPECT_EQ(blocksWritten, 0);
+    if (memory == Fixture()) {
+      EXPECT_EQ(mouse.TransferAttempts(), 0u) << "refused before the mouse is asked";
+    }
+  }
+}
+
 // Writing and checking a backup use the same function, so a round trip passes with any
 // polynomial; the standard check value pins it to the CRC-32 that other tools compute.
 TEST(BackupFile, TheChecksumIsIeeeCrc32) {
@@ -298,8 +355,46 @@ TEST(CliCommands, AFaultAtAnyTransferOfASetFailsWithThePhasesExitCode) {
         EXPECT_EQ(mouse.Memory(), after);
       } else {  // cut off while writing: every block is the old one or the new one
         EXPECT_TRUE(mouse.Memory() == Fixture() || mouse.Memory() == after);
+        // The message says how to finish, and doing so finishes it.
+        EXPECT_THAT(run.error, HasSubstr("run the same qv318ctl set command again"));
+        mouse.Faults() = {};
+        mouse.Plug();
+        EXPECT_EQ(RunOn(mouse, files, set).code, ExitCode::Ok);
+        EXPECT_EQ(mouse.Memory(), after);
       }
     }
+  }
+}
+
+// Another program holds the mouse: the command waits (with a bound), then says it is busy
+// and touches nothing; after a wait it reads the mouse before it writes.
+TEST(CliCommands, EveryCommandThatTalksToTheMouseHoldsTheTransferLock) {
+  struct Lock : TransferLock {
+    LockWait wait = LockWait::Busy;
+    int held = 0;
+    LockWait Acquire() override {
+      if (wait != LockWait::Busy) ++held;
+      return wait;
+    }
+    void Release() override { --held; }
+  } lock;
+  for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
+           {"dump"}, {"backup", "b.qvb"}, {"set", "rate", "500"}, {"apply", "config.bin"}}) {
+    SCOPED_TRACE(args[0]);
+    SimMouse mouse;
+    mouse.SetMemory(Fixture());
+    MemoryFiles files;
+    const auto content = ConfigFileContent(1, DefaultRecord());
+    files.files[u"config.bin"].assign(content.begin(), content.end());
+    lock.wait = LockWait::Busy;
+    const Result busy = RunOn(mouse, files, args, &lock);
+    EXPECT_EQ(busy.code, ExitCode::NoMouse);
+    EXPECT_THAT(busy.error, HasSubstr("busy"));
+    EXPECT_EQ(mouse.TransferAttempts(), 0u);
+    lock.wait = LockWait::AfterWait;
+    RunOn(mouse, files, args, &lock);
+    EXPECT_GT(mouse.TransferAttempts(), 0u);
+    EXPECT_EQ(lock.held, 0);
   }
 }
 
@@ -348,6 +443,8 @@ struct NoBus final : Platform {
     ADD_FAILURE() << "the platform's bus was asked for";
     return std::make_unique<SimMouse>();
   }
+  std::unique_ptr<TransferLock> CreateTransferLock() override { return std::make_unique<NoTransferLock>(); }
+  std::filesystem::path ProfilesFolder() override { return "no-such-folder-asked-for"; }
 };
 
 struct ProgramCase {
@@ -368,6 +465,8 @@ TEST(CliProgram, EachArgumentErrorSaysWhatIsWrongWithItsExitCode) {
   folder.Write("one-stage.bin", oneStage);
   folder.Write("other.txt", std::vector<uint8_t>{'h', 'e', 'l', 'l', 'o', '\n'});
   std::filesystem::create_directory(folder.Name("@folder"));
+  // Where the new memory would be written first stands a folder: the file cannot be replaced.
+  std::filesystem::create_directory(folder.Name("@memory.bin.new"));
   const std::vector<ProgramCase> cases = {
       {{"--version"}, ExitCode::Ok, "qv318ctl " QV_VERSION "\n"},
       {{"--help"}, ExitCode::Ok, "  --version"},
@@ -395,6 +494,7 @@ TEST(CliProgram, EachArgumentErrorSaysWhatIsWrongWithItsExitCode) {
       {{"--sim", "@memory.bin", "apply", "@folder"}, ExitCode::File, "folder: Is a directory."},
       {{"--sim", "@memory.bin", "apply", "@other.txt"}, ExitCode::File, "other.txt is 6 bytes long, not the 200"},
       {{"--sim", "@one-stage.bin", "set", "stage", "2", "off"}, ExitCode::Usage, "stage 2 is the only stage on"},
+      {{"--sim", "@memory.bin", "set", "rate", "500"}, ExitCode::File, "memory.bin: Is a directory; the write did not happen."},
   };
   const auto before = folder.Contents();
   for (const ProgramCase& c : cases) {
@@ -409,6 +509,68 @@ TEST(CliProgram, EachArgumentErrorSaysWhatIsWrongWithItsExitCode) {
       EXPECT_THAT(err.str(), ::testing::MatchesRegex("qv318ctl: [^\n]*\\.\n"));  // one sentence, one line
     }
     EXPECT_EQ(folder.Contents(), before);
+  }
+}
+
+// The profile commands in the order a player would use them, on one simulated mouse and
+// one Profiles folder: a profile saved from the mouse comes back byte for byte after the
+// mouse was changed, and a damaged one is refused by name with the mouse untouched.
+TEST(CliProgram, ProfileCommandsInOrder) {
+  Folder folder;
+  folder.Write("mouse.bin", Fixture());
+  const std::vector<ProgramCase> cases = {
+      {{"profile", "list"}, ExitCode::Ok, "No profiles in"},
+      {{"profile", "save", "Game"}, ExitCode::Ok, "Saved what the mouse holds as the profile \"Game\"."},
+      {{"set", "rate", "500"}, ExitCode::Ok, "Written and verified."},
+      {{"profile", "save", "Fast"}, ExitCode::Ok, "\"Fast\""},
+      {{"profile", "save", "a/b"}, ExitCode::Usage, "may not hold any of"},
+      {{"profile", "apply", "Game"}, ExitCode::Ok, "The mouse now holds the profile \"Game\"."},
+      {{"profile", "apply", "Game"}, ExitCode::Ok, "already; nothing was written."},
+      {{"profile", "bind", "Fast", "game.exe"}, ExitCode::Ok, "game.exe now chooses the profile \"Fast\"."},
+      {{"profile", "bind", "None", "game.exe"}, ExitCode::File, "\"None\" does not exist."},
+      {{"profile", "list"}, ExitCode::Ok, "Fast: game.exe\nGame\n"},
+      {{"profile", "unbind", "Game", "game.exe"}, ExitCode::Usage, "game.exe is not bound to the profile \"Game\"."},
+      {{"profile", "unbind", "Fast", "game.exe"}, ExitCode::Ok, "no longer chooses"},
+      {{"profile", "export", "Fast", "@shared.qvprofile"}, ExitCode::Ok, "Exported the profile \"Fast\""},
+      {{"profile", "import", "@shared.qvprofile"}, ExitCode::Ok, "as the profile \"shared\"."},
+      {{"profile", "import", "@shared.qvprofile", "Fast"}, ExitCode::File, "\"Fast\" already exists."},
+      {{"profile", "import", "@mouse.bin"}, ExitCode::File, "is not a sound profile"},
+      {{"profile", "delete", "shared"}, ExitCode::Ok, "Deleted the profile \"shared\"."},
+      {{"profile", "delete", "shared"}, ExitCode::File, "\"shared\" does not exist."},
+      {{"profile", "apply", "Damaged"}, ExitCode::File, "the profile \"Damaged\" is damaged (line 3: reportRateHz must be"},
+      {{"profile"}, ExitCode::Usage, "profile needs an action: list, save"},
+      {{"profile", "bind", "Fast"}, ExitCode::Usage, "profile bind needs a profile name and a program"},
+      {{"profile", "delete", "a", "b"}, ExitCode::Usage, "unexpected \"b\" after \"profile delete a\""},
+      {{"dump", "--folder", "x"}, ExitCode::Usage, "--folder goes only with profile."},
+  };
+  std::vector<uint8_t> afterApply;
+  for (const ProgramCase& c : cases) {
+    SCOPED_TRACE(::testing::PrintToString(c.args));
+    if (c.args.size() > 2 && c.args[2] == "Damaged") {
+      std::ifstream in(folder.Name("@Profiles/Fast.qvprofile"));
+      std::string text((std::istreambuf_iterator<char>(in)), {});
+      text.replace(text.find("reportRateHz = 500"), 18, "reportRateHz = 50");
+      folder.Write("Profiles/Damaged.qvprofile", std::vector<uint8_t>(text.begin(), text.end()));
+    }
+    std::vector<std::string> args = {"--sim", folder.Name("@mouse.bin"), "--folder", folder.Name("@Profiles")};
+    if (c.args[0] != "profile") {
+      args.erase(args.begin() + 2, args.end());
+    }
+    for (const std::string& arg : c.args) args.push_back(folder.Name(arg));
+    std::ostringstream out, err;
+    NoBus platform;
+    EXPECT_EQ(RunProgram(args, out, err, platform), ToInt(c.code)) << err.str();
+    EXPECT_THAT(c.code == ExitCode::Ok ? out.str() : err.str(), HasSubstr(c.said));
+    const auto contents = folder.Contents();
+    const std::string memory = contents.at(folder.Name("@mouse.bin"));
+    if (c.said.find("now holds") != std::string::npos) {
+      afterApply.assign(memory.begin(), memory.end());
+      const SimMemory saved = Fixture();
+      EXPECT_EQ(afterApply, std::vector<uint8_t>(saved.begin(), saved.end()));
+    }
+    if (!afterApply.empty()) {
+      EXPECT_EQ(std::vector<uint8_t>(memory.begin(), memory.end()), afterApply);
+    }
   }
 }
 

@@ -32,12 +32,13 @@ class ApplySimTest : public ::testing::Test {
     state.dpiSelector = state.image.DpiSelector();
     return true;
   }
-  ApplyServices Services() { return {protocol, files, profile, messages, u"no mouse"}; }
+  ApplyServices Services() { return {protocol, files, profile, messages, u"no mouse", lock, u"busy"}; }
 
   SimMouse sim;
   AppState state;
   fakes::RecordingMessages messages;
   NoPause pause;
+  NoTransferLock lock;
   DeviceLink link{sim, state, messages};
   MouseProtocol protocol{link, state, messages, pause};
   fakes::FakeFiles files;

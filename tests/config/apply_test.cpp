@@ -1,4 +1,5 @@
 #include "config/apply.h"
+#include "config/unfinished_write.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -56,7 +57,7 @@ class ApplyTest : public ::testing::Test {
     }
   }
 
-  ApplyServices Services() { return {mouse, files, profile, messages, u"no mouse"}; }
+  ApplyServices Services() { return {mouse, files, profile, messages, u"no mouse", lock, u"busy"}; }
   const ConfigImage& Sent() const { return mouse.written.back(); }
   uint8_t SentField(size_t offset) const { return Sent().Field(offset); }
   std::vector<uint8_t> SentRange(size_t from, size_t count) const {
@@ -64,19 +65,38 @@ class ApplyTest : public ::testing::Test {
     return {begin, begin + static_cast<std::ptrdiff_t>(count)};
   }
   void Apply() { ApplySettings(state, local, Services()); }
+  // The log without the lock and the unfinished-write mark.
+  std::vector<std::string> Calls() const {
+    std::vector<std::string> calls;
+    for (const std::string& line : log) {
+      if (line != "Lock" && line != "Unlock" && line.rfind("Create ", 0) != 0 && line.rfind("Remove ", 0) != 0) {
+        calls.push_back(line);
+      }
+    }
+    return calls;
+  }
+  std::vector<std::string> FirstCalls(size_t n) const {
+    const std::vector<std::string> calls = Calls();
+    return {calls.begin(), calls.begin() + static_cast<std::ptrdiff_t>(std::min(n, calls.size()))};
+  }
+  bool Marked() const { return files.files.count(UnfinishedWriteFile(local.paths)) > 0; }
 
   CallLog log;
   fakes::FakeMouse mouse{&log};
   fakes::FakeFiles files{&log};
   fakes::FakeProfile profile{&log};
   fakes::RecordingMessages messages{&log};
+  fakes::RecordingLock lock{&log};
   AppState state;
   LocalState local;
 };
 
 TEST_F(ApplyTest, AsksTheMouseThenWritesItThenSavesTheFileThenTheKeyNames) {
   Apply();
-  std::vector<std::string> expected = {"GetDPIStage", "WriteOperation", "Replace C:\\Mouse\\config.bin"};
+  // The transfers under the lock, the write marked unfinished until it completes.
+  std::vector<std::string> expected = {"Lock", "Create C:\\Mouse\\config.unfinished", "GetDPIStage", "WriteOperation",
+                                       "Remove C:\\Mouse\\config.unfinished", "Unlock",
+                                       "Replace C:\\Mouse\\config.bin"};
   for (const char* item : {"Item1", "Item2", "Item3", "Item4", "Item5", "Item6", "Item7", "Item8", "Item13",
                            "Item23", "Item33", "Item43", "Item53", "Item63", "Item73", "Item83"}) {
     expected.push_back(std::string("Put ") + item);
@@ -251,6 +271,24 @@ TEST_F(ApplyTest, SavesTheRecordWithTheFirstRunByteSet) {
   EXPECT_EQ(state.firstRun, 0) << "the loaded byte stays until the next start";
 }
 
+// Neither file can be written: one message, in the language shown, says which and why and
+// that the mouse took the settings; a half-written str.ini is never left behind.
+TEST_F(ApplyTest, FilesThatCannotBeSavedAreNamedWithTheReasonOnceAndTheMouseStillTakesThem) {
+  files.readOnly.insert(local.paths.configFile);
+  profile.refusePuts = true;
+  ApplyServices services = Services();
+  services.language = Language::SimplifiedChinese;
+  EXPECT_TRUE(ApplySettings(state, local, services));
+  EXPECT_EQ(mouse.written.size(), 1u);
+  EXPECT_THAT(messages.shown,
+              ElementsAre(fakes::Message{u"鼠标已接受您的设置，但无法将其保存到程序所在的文件夹：\nconfig.bin: error 5\n"
+                                         u"str.ini: the file is read-only",
+                                         u""}));
+  EXPECT_THAT(profile.puts, ::testing::IsEmpty());
+  EXPECT_EQ(NotSavedText(Language::English, false, u"\nconfig.bin: x"),
+            u"Your settings could not be saved beside the program:\nconfig.bin: x");
+}
+
 TEST_F(ApplyTest, MissingConfigFileIsReportedAndTheKeyNamesAreStillWritten) {
   files.files.clear();
   Apply();
@@ -268,8 +306,8 @@ TEST_F(ApplyTest, IncompleteImageIsReadAgainBeforeAnythingIsWritten) {
   state.dpiSelector = 0;
   mouse.memory.Field(blockset::kDpiSelector) = 3;
   Apply();
-  ASSERT_EQ(log.size(), 4u + 16u);
-  EXPECT_THAT(std::vector<std::string>(log.begin(), log.begin() + 3),
+  ASSERT_EQ(Calls().size(), 4u + 16u);
+  EXPECT_THAT(FirstCalls(3),
               ElementsAre("ReadOperation", "GetDPIStage", "WriteOperation"));
   EXPECT_THAT(mouse.imageZeroedBeforeRead, ElementsAre(true));
   EXPECT_TRUE(state.imageComplete);
@@ -285,8 +323,9 @@ TEST_F(ApplyTest, IncompleteImageThatCannotBeReadSendsNothingButSavesTheFiles) {
   mouse.readOk = false;
   Apply();
   // The user must not believe the settings reached the mouse.
-  EXPECT_THAT(std::vector<std::string>(log.begin(), log.begin() + 3),
+  EXPECT_THAT(FirstCalls(3),
               ElementsAre("ReadOperation", "message no mouse", "Replace C:\\Mouse\\config.bin"));
+  EXPECT_FALSE(Marked()) << "nothing was written";
   EXPECT_THAT(messages.shown, ElementsAre(fakes::Message{u"no mouse", u"WriteOperation"}));
   EXPECT_TRUE(mouse.written.empty());
   EXPECT_FALSE(state.imageComplete);
@@ -300,6 +339,7 @@ struct UnreachedCase {
   const char* what;
   int connected;
   bool statusOk, writeOk;
+  LockWait wait;
   std::vector<std::u16string> captions;  // the pipeline's own; the protocol shows a status failure
   bool ok;                               // OK, else Apply
 };
@@ -314,6 +354,7 @@ TEST_P(UnreachedMouseTest, SavesTheFilesSaysSoAndKeepsTheSavedCopy) {
   state.connected = c.connected;
   mouse.statusOk = c.statusOk;
   mouse.writeOk = c.writeOk;
+  lock.wait = c.wait;
   state.record[uirec::kReportRate] = kRate125Hz;
   const ButtonResult result = c.ok ? PressOk(state, local, Services()) : PressApply(state, local, Services());
   EXPECT_FALSE(result.applied);
@@ -324,17 +365,59 @@ TEST_P(UnreachedMouseTest, SavesTheFilesSaysSoAndKeepsTheSavedCopy) {
   EXPECT_EQ(files.files[local.paths.configFile][1 + uirec::kReportRate], kRate125Hz);
   EXPECT_EQ(profile.puts.size(), 16u);
   EXPECT_NE(state.savedCopy, state.record);
-  // A mouse that may hold part of an image is read again before the next write.
+  // A mouse that may hold part of an image is read again before the next write, and the
+  // write is remembered as unfinished until one completes.
   EXPECT_EQ(state.imageComplete, c.writeOk);
+  EXPECT_EQ(state.writeUnfinished, !c.writeOk);
+  EXPECT_EQ(Marked(), !c.writeOk);
+  EXPECT_FALSE(lock.held);
+  if (c.wait == LockWait::Busy) {
+    EXPECT_TRUE(mouse.written.empty());
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(
     OkAndApply, UnreachedMouseTest,
-    ::testing::Values(UnreachedCase{"mouse missing", 0, true, true, {u"WriteOperation"}, true},
-                      UnreachedCase{"mouse missing", 0, true, true, {u"WriteOperation"}, false},
-                      UnreachedCase{"status unanswered", 1, false, true, {}, true},
-                      UnreachedCase{"a block write failed", 1, true, false, {u"WriteOperation"}, true},
-                      UnreachedCase{"a block write failed", 1, true, false, {u"WriteOperation"}, false}));
+    ::testing::Values(UnreachedCase{"mouse missing", 0, true, true, LockWait::Free, {u"WriteOperation"}, true},
+                      UnreachedCase{"mouse missing", 0, true, true, LockWait::Free, {u"WriteOperation"}, false},
+                      UnreachedCase{"status unanswered", 1, false, true, LockWait::Free, {}, true},
+                      UnreachedCase{"a block write failed", 1, true, false, LockWait::Free, {u"WriteOperation"}, true},
+                      UnreachedCase{"a block write failed", 1, true, false, LockWait::Free, {u"WriteOperation"}, false},
+                      UnreachedCase{"another program holds the mouse", 1, true, true, LockWait::Busy,
+                                    {u"WriteOperation"}, false}));
+
+TEST_F(ApplyTest, AfterWaitingForAnotherProgramTheMouseIsReadBeforeItIsWritten) {
+  lock.wait = LockWait::AfterWait;
+  mouse.memory.Field(10) = 0x77;  // what the other program left in a byte the page never sets
+  Apply();
+  EXPECT_THAT(FirstCalls(3),
+              ElementsAre("ReadOperation", "GetDPIStage", "WriteOperation"));
+  EXPECT_EQ(SentField(10), 0x77);
+  EXPECT_FALSE(lock.held);
+}
+
+TEST_F(ApplyTest, AWriteCutShortStaysMarkedUntilOneApplyCompletesIt) {
+  state.openMouse = u"USB\\VID_04D9&PID_A09E\\1";
+  mouse.writeOk = false;
+  Apply();
+  ASSERT_TRUE(Marked());
+  EXPECT_EQ(ReadUnfinishedWrite(files, local.paths), state.openMouse) << "the mark names the mouse";
+  const std::u16string first = std::exchange(state.openMouse, u"USB\\VID_04D9&PID_A09E\\2");
+  mouse.writeOk = true;
+  Apply();  // another mouse took its write whole: the first is still half written
+  EXPECT_TRUE(Marked());
+  EXPECT_EQ(state.unfinishedMouse, first);
+  state.openMouse = first;
+  mouse.statusOk = false;  // a try that writes nothing leaves the mouse as the cut left it
+  Apply();
+  EXPECT_TRUE(Marked());
+  EXPECT_TRUE(state.writeUnfinished);
+  mouse.statusOk = mouse.writeOk = true;
+  Apply();
+  EXPECT_FALSE(Marked());
+  EXPECT_FALSE(state.writeUnfinished);
+  EXPECT_EQ(mouse.memory.bytes, mouse.written.back().bytes);
+}
 
 TEST_F(ApplyTest, OkAppliesKeepsTheSavedCopyAndHidesApplyKeepsTheWindow) {
   state.record[uirec::kReportRate] = kRate125Hz;

@@ -38,6 +38,26 @@ class RecordingMessages : public MessageBoxes {
   CallLog* log_;
 };
 
+// The transfer lock: answers `wait`, logs what it is asked.
+class RecordingLock : public TransferLock {
+ public:
+  explicit RecordingLock(CallLog* log = nullptr) : log_(log) {}
+  LockWait Acquire() override {
+    if (log_) log_->push_back("Lock");
+    held = wait != LockWait::Busy;
+    return wait;
+  }
+  void Release() override {
+    if (log_) log_->push_back("Unlock");
+    held = false;
+  }
+  LockWait wait = LockWait::Free;
+  bool held = false;
+
+ private:
+  CallLog* log_;
+};
+
 // The mouse: serves `memory` on a read, keeps what is written.
 class FakeMouse : public MouseLink {
  public:
@@ -99,6 +119,16 @@ class FakeFiles : public FileSystem {
     files[std::u16string(path)].assign(content.begin(), content.end());
     return true;
   }
+  bool Create(std::u16string_view path, std::span<const uint8_t> content) override {
+    if (log_) log_->push_back("Create " + ToUtf8(path));
+    files[std::u16string(path)].assign(content.begin(), content.end());
+    return true;
+  }
+  bool Remove(std::u16string_view path) override {
+    if (log_) log_->push_back("Remove " + ToUtf8(path));
+    files.erase(std::u16string(path));
+    return true;
+  }
   uint32_t LastError() override { return error; }
 
   std::map<std::u16string, std::vector<uint8_t>> files;
@@ -128,9 +158,15 @@ class FakeProfile : public ProfileStore {
     values[Key(file, section, key)] = std::u16string(value);
   }
 
+  bool PutAll(std::u16string_view file, std::u16string_view section, std::span<const ProfileEntry> entries) override {
+    return !refusePuts && ProfileStore::PutAll(file, section, entries);
+  }
+  std::u16string LastErrorText() override { return u"the file is read-only"; }
+
   std::map<Key, std::u16string> values;
   std::vector<std::string> gets;
   std::vector<std::string> puts;
+  bool refusePuts = false;
 
  private:
   CallLog* log_;

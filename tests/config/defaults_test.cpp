@@ -55,12 +55,12 @@ TEST(DefaultRecord, KeysEncodeAsTheClicksDpiLoopAndKeyOffInBothModes) {
   }
 }
 
-TEST(DefaultKeyNames, LanguageTextsWithAFixedDpiLoop) {
+TEST(DefaultKeyNames, LanguageTexts) {
   Settings settings;
   SetDefaultKeyNames(settings, Language::SimplifiedChinese);
   EXPECT_EQ(settings.KeyName(KeyMode::A, 1), u"左键");
   EXPECT_EQ(settings.KeyName(KeyMode::B, 3), u"中键");
-  EXPECT_EQ(settings.KeyName(KeyMode::B, 4), u"DPI Loop");
+  EXPECT_EQ(settings.KeyName(KeyMode::B, 4), u"DPI循环");
   EXPECT_EQ(settings.KeyName(KeyMode::A, 8), u"按键关闭");
   SetDefaultKeyNames(settings, Language::English);
   EXPECT_EQ(settings.KeyName(KeyMode::B, 2), u"Right Click");

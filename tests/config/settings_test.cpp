@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include "config/config_fakes.h"
+#include "config/defaults.h"
+#include "config/local_files.h"
 #include "config/language_setting.h"
 #include "config/skin_palette.h"
 #include "config/startup.h"
@@ -103,9 +105,9 @@ TEST_F(SettingsTest, ReadsKeyNamesFromTheLanguageSectionThenColoursThenPath) {
 // The skin folder is read from and, through the skins dialog, written back; a name from
 // str.ini must never lead it out of the Skins folder beside the program.
 TEST_F(SettingsTest, SkinNamesThatLeaveTheSkinsFolderGiveTheDefaultSkin) {
-  // An empty name is the Skins folder itself: inside, so kept.
-  const std::u16string_view kept[] = {u"Frost", u"My Skin 2", u"黑色", u".dark", u"a..b", u""};
-  const std::u16string_view refused[] = {u"..", u".", u"...", u". .", u"..\\..\\Windows", u"../../Windows",
+  const std::u16string_view kept[] = {u"Frost", u"My Skin 2", u"黑色", u".dark", u"a..b"};
+  // No name (no Path, or no str.ini) is the default skin as well.
+  const std::u16string_view refused[] = {u"", u"..", u".", u"...", u". .", u"..\\..\\Windows", u"../../Windows",
                                          u"Frost\\..", u"C:", u"C:\\Windows", u"D:evil", u"\\\\server\\share",
                                          u"//server/share", u"\\\\?\\C:\\x", u"\\Windows", u"/etc",
                                          u"Frost:stream", u"Fro\tst"};
@@ -134,7 +136,7 @@ TEST_F(SettingsTest, WritesKeyNamesToTheLanguageSection) {
   WriteKeyNames(profile, kIni, settings);
   ASSERT_EQ(profile.puts.size(), 16u);
   EXPECT_EQ(profile.puts[0], "Setting-CHT/Item1=左鍵");
-  EXPECT_EQ(profile.puts[3], "Setting-CHT/Item4=DPI Loop");
+  EXPECT_EQ(profile.puts[3], "Setting-CHT/Item4=DPI循環");
   EXPECT_EQ(profile.puts[7], "Setting-CHT/Item8=按鍵關閉");
   EXPECT_EQ(profile.puts[8], "Setting-CHT/Item13=左鍵");
   EXPECT_EQ(profile.puts[15], "Setting-CHT/Item83=按鍵關閉");
@@ -204,13 +206,15 @@ TEST_F(StartupTest, LoadsRecordLanguageNamesSkinAndColour) {
   EXPECT_THAT(messages.shown, IsEmpty());
 }
 
-TEST_F(StartupTest, NoFilesAtAllGiveEnglishBlackTextAndTheSkinsFolderItself) {
+// The page must not show what the window could never set: a record of zeros has no rate,
+// no stage on and no fire times, so the defaults stand in for it.
+TEST_F(StartupTest, NoFilesAtAllGiveEnglishBlackTextTheDefaultSkinAndTheDefaultRecord) {
   Run();
   EXPECT_THAT(messages.shown, ElementsAre(fakes::Message{u"Config file is not exist.", u""}));
-  EXPECT_EQ(state.record, UiRecord{});
+  EXPECT_EQ(state.record, DefaultRecord());
   EXPECT_EQ(state.display.languageCode, u"EN");
   EXPECT_EQ(local.settings.section, u"Setting-EN");
-  EXPECT_EQ(state.display.skinDir, u"C:\\Mouse\\/Skins/");
+  EXPECT_EQ(state.display.skinDir, u"C:\\Mouse\\/Skins/Carbon");
   EXPECT_EQ(state.display.textColour.green, 0);
 }
 
@@ -236,13 +240,17 @@ TEST_F(StartupTest, AChosenLanguageIsSavedAndItsSectionTakesTheKeyNames) {
   EXPECT_EQ(profile.puts[1], "Setting-CHS/Item1=");
 }
 
-TEST_F(StartupTest, AnotherExecutableNameTouchesNeitherFile) {
-  files.files[u"C:\\Mouse\\Mouse.exe"] = std::vector<uint8_t>(200, 0);
-  Run(u"C:\\Mouse\\Mouse.exe");
-  EXPECT_THAT(files.reads, IsEmpty());
-  EXPECT_THAT(profile.gets, IsEmpty());
-  EXPECT_EQ(messages.shown.size(), 1u);
-  EXPECT_EQ(state.display.skinDir, u"C:\\Mouse\\Mouse.exe/Skins/");
+// A browser's second download is "QV318_Driver (1).exe": its files are still the ones beside it.
+TEST_F(StartupTest, ARenamedExecutableReadsTheFilesBesideIt) {
+  UiRecord saved = DefaultRecord();
+  saved[uirec::kReportRate] = kRate250Hz;
+  const auto content = ConfigFileContent(1, saved);
+  files.files[u"C:\\Mouse\\config.bin"].assign(content.begin(), content.end());
+  Set(u"Skins", u"Path", u"Frost");
+  Run(u"C:\\Mouse\\QV318_Driver (1).exe");
+  EXPECT_THAT(messages.shown, IsEmpty());
+  EXPECT_EQ(state.record, saved);
+  EXPECT_EQ(state.display.skinDir, u"C:\\Mouse\\/Skins/Frost");
 }
 
 }  // namespace

@@ -10,10 +10,13 @@
 #include "config/apply.h"
 #include "config/config_fakes.h"
 #include "config/defaults.h"
+#include "config/mouse_settings.h"
+#include "config/unfinished_write.h"
 #include "device/device_events.h"
 #include "device/protocol.h"
 #include "device/sim_mouse.h"
 #include "keyassign/key_codes.h"
+#include "model/notice_kinds.h"
 
 namespace qv {
 namespace {
@@ -62,10 +65,16 @@ struct NoPause final : Pause {
   void Sleep(uint32_t) override {}
 };
 
-struct NoShell final : ShellActions {
-  void SendNotice(uint32_t, int64_t) override {}
+// The window's part: the notices it is asked for, and the settings a read brings taken as
+// the window takes them.
+struct Shell final : ShellActions {
+  explicit Shell(AppState& s) : state(s) {}
+  void SendNotice(uint32_t kind, int64_t) override { notices.push_back(kind); }
   void HideMainWindow() override {}
-  void ShowMouseSettings() override {}
+  uint32_t ShowMouseSettings() override { return NoticeOfTaken(TakeMouseSettings(state, names)); }
+  AppState& state;
+  KeyNames names;
+  std::vector<uint32_t> notices;
 };
 
 UiRecord EditedRecord() {
@@ -84,21 +93,23 @@ struct Rig {
     files.files[local.paths.configFile] = std::vector<uint8_t>(kConfigFileSize, 0);
     protocol.SetMissingMouseText(std::u16string(kMissing));
   }
-  DeviceContext Context() { return {link, protocol, state, shell}; }
+  DeviceContext Context() { return {link, protocol, state, shell, lock}; }
   void Apply() {
     state.record = EditedRecord();
-    PressApply(state, local, {protocol, files, profile, messages, kMissing});
+    PressApplyAgain();
   }
-  // The mouse comes back: the fourth arrival notification opens and reads it.
-  DeviceChangeResult Return() {
+  void PressApplyAgain() { PressApply(state, local, {protocol, files, profile, messages, kMissing, lock, u"busy"}); }
+  // The mouse is plugged again: its interfaces arrive, and once they have, the watch settles.
+  SettleResult Return() {
     sim.Faults() = {};
     sim.Plug();
     messages.shown.clear();
-    const DeviceChange arrival{kDeviceArrival, kDeviceTypeInterface, u"\\\\?\\HID#VID_04D9&PID_A09E&MI_00"};
-    DeviceChangeResult result = DeviceChangeResult::Ignored;
-    for (int i = 0; i < 4; ++i) result = HandleDeviceChange(Context(), arrival);
-    return result;
+    const DeviceChange arrival{kDeviceArrival, kDeviceTypeInterface,
+                               u"\\\\?\\HID#VID_04D9&PID_A09E&MI_00#7&2a4b6c8d&0&0000#{4d1e55b2-f16f-11cf-88cb-001111000030}"};
+    for (int i = 0; i < 4; ++i) watch.Note(arrival);
+    return watch.Settle(Context());
   }
+  bool Marked() const { return files.files.count(UnfinishedWriteFile(local.paths)) > 0; }
   void Inject(const Case& c) {
     const size_t at = sim.TransferAttempts() + c.transfer;
     SimFaults& f = sim.Faults();
@@ -125,7 +136,9 @@ struct Rig {
   AppState state;
   fakes::RecordingMessages messages;
   NoPause pause;
-  NoShell shell;
+  Shell shell{state};
+  NoTransferLock lock;
+  DeviceWatch watch;
   DeviceLink link{sim, state, messages};
   MouseProtocol protocol{link, state, messages, pause};
   fakes::FakeFiles files;
@@ -193,7 +206,7 @@ TEST_P(TransferFault, ReportsItKeepsTheMouseWholeAndRecovers) {
   const SimMemory before = rig.sim.Memory();
   if (c.phase == Phase::Read) {
     rig.Inject(c);
-    ASSERT_TRUE(ConnectAtStartup(rig.Context()));
+    const SettleResult started = ConnectAtStartup(rig.Context());
     EXPECT_EQ(rig.Captions(), fault.Broken(kReadStatusAnswer) ? Captions{u"ReadOperation"} : Captions{});
     bool complete = !fault.Broken(kReadStatusAnswer) && !fault.Fails(0);
     for (size_t block = 1; block <= kBlockCount; ++block) {
@@ -205,12 +218,15 @@ TEST_P(TransferFault, ReportsItKeepsTheMouseWholeAndRecovers) {
       EXPECT_EQ(image, read ? Bytes(rig.MouseBlock(block)) : std::vector<uint8_t>(kBlockSize, 0)) << "block " << block;
     }
     EXPECT_EQ(rig.state.imageComplete, complete);
-    // Apply with the mouse as the fault left it: an incomplete image is read again first.
+    // A read cut short means a missing mouse: Apply then sends nothing and says so.
+    EXPECT_EQ(started, complete ? SettleResult::Connected : SettleResult::Lost);
+    EXPECT_EQ(rig.state.connected, complete ? 1 : 0);
+    EXPECT_EQ(rig.shell.notices, complete ? std::vector<uint32_t>{} : std::vector<uint32_t>{kNoticeMouseMissing});
     rig.messages.shown.clear();
     rig.Apply();
-    const Captions gone = complete ? Captions{u"GetDPIStage", u"WriteOperation"} : Captions{u"ReadOperation", u"WriteOperation"};
-    EXPECT_EQ(rig.Captions(), fault.Unplugged() ? gone : Captions{});
-    EXPECT_EQ(rig.sim.Memory(), fault.Unplugged() ? before : Clean().applied);
+    const Captions gone = complete ? Captions{u"GetDPIStage", u"WriteOperation"} : Captions{u"WriteOperation"};
+    EXPECT_EQ(rig.Captions(), fault.Unplugged() || !complete ? gone : Captions{});
+    EXPECT_EQ(rig.sim.Memory(), fault.Unplugged() || !complete ? before : Clean().applied);
   } else {
     ConnectAtStartup(rig.Context());
     ASSERT_TRUE(rig.state.imageComplete);
@@ -235,11 +251,24 @@ TEST_P(TransferFault, ReportsItKeepsTheMouseWholeAndRecovers) {
     const SimMemory& status = writes && !fault.Fails(kStatusWrite) ? Clean().applied : before;
     EXPECT_TRUE(std::equal(status.begin(), status.begin() + kStatusSize, rig.sim.Memory().begin()));
     EXPECT_EQ(rig.files.files[rig.local.paths.configFile].size(), kConfigFileSize);  // saved all the same
+    EXPECT_EQ(rig.Marked(), writes && writeCut);
   }
-  EXPECT_EQ(rig.Return(), DeviceChangeResult::Connected);
+  const bool cut = rig.state.writeUnfinished;
+  rig.shell.notices.clear();
+  EXPECT_EQ(rig.Return(), SettleResult::Connected);
   EXPECT_TRUE(rig.messages.shown.empty());
   EXPECT_TRUE(rig.state.imageComplete);
   EXPECT_EQ(rig.state.image.bytes, rig.sim.Memory());
+  // The page shows what the write was to leave, the user hears that it did not finish, and
+  // one Apply finishes it.
+  if (cut) {
+    EXPECT_EQ(rig.shell.notices, std::vector<uint32_t>{kNoticeWriteUnfinished});
+  }
+  EXPECT_EQ(rig.state.record, EditedRecord());
+  rig.PressApplyAgain();
+  EXPECT_EQ(rig.sim.Memory(), Clean().applied);
+  EXPECT_FALSE(rig.Marked());
+  EXPECT_FALSE(rig.state.writeUnfinished);
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryTransfer, TransferFault, ::testing::ValuesIn(AllCases()), CaseName);

@@ -31,7 +31,10 @@ struct FakeShell : ShellActions {
   int settingsShown = 0;
   void SendNotice(uint32_t kind, int64_t value) override { notices.emplace_back(kind, value); }
   void HideMainWindow() override { ++hides; }
-  void ShowMouseSettings() override { ++settingsShown; }
+  uint32_t ShowMouseSettings() override {
+    ++settingsShown;
+    return 14;  // the mouse found
+  }
 };
 
 struct FakeTrace : DebugTrace {

@@ -165,13 +165,6 @@ TEST_F(DeviceLinkTest, DiagnosticsGoToTheTrace) {
                                 u"InputReportByteLength:0x8\n,OutputReportByteLength:0x0\n");
 }
 
-TEST_F(DeviceLinkTest, EveryFourthMouseNotificationActs) {
-  std::vector<bool> acted;
-  for (int i = 0; i < 9; ++i) acted.push_back(link.CountMouseNotification());
-  EXPECT_THAT(acted, ElementsAre(false, false, false, true, false, false, false, true, false));
-  EXPECT_EQ(link.ArrivalCounter(), 1);
-}
-
 TEST(PhysicalDevice, HidAndInterfaceNodesAreWalkedPast) {
   const std::pair<std::u16string_view, bool> ids[] = {
       {u"HID\\VID_04D9&PID_A09E&MI_01&Col01\\7&1C3E5A7F&0&0000", true},

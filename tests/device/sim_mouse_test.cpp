@@ -19,8 +19,12 @@ struct FakeStore : SimMouseStore {
   std::optional<std::vector<uint8_t>> stored;
   std::vector<std::vector<uint8_t>> saves;
   std::vector<std::string> log;
+  std::vector<size_t> logLinesAtSave;
   std::optional<std::vector<uint8_t>> LoadMemory() override { return stored; }
-  void SaveMemory(std::span<const uint8_t> memory) override { saves.emplace_back(memory.begin(), memory.end()); }
+  void SaveMemory(std::span<const uint8_t> memory) override {
+    saves.emplace_back(memory.begin(), memory.end());
+    logLinesAtSave.push_back(log.size());
+  }
   void AppendLog(std::string_view line) override { log.emplace_back(line); }
 };
 
@@ -128,6 +132,8 @@ TEST_F(SimStoreTest, AWriteThatChangesTheMemorySavesIt) {
   ASSERT_EQ(protocol->WriteOperation(image), WriteResult::Complete);
   ASSERT_EQ(store->saves.size(), 2u);  // the status write and block 4
   EXPECT_EQ(store->saves.back(), std::vector<uint8_t>(image.bytes.begin(), image.bytes.end()));
+  // Saved before its transfer is logged, so that a reader of the log finds the memory final.
+  EXPECT_NE(store->log[store->logLinesAtSave.back()].find(" set data "), std::string::npos);
 }
 
 TEST(SimMouse, DefaultMemoryLooksLikeAFreshMouse) {

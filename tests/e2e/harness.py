@@ -2,8 +2,11 @@
 xdotool on the X display, and a small Win32 observer (qvprobe.exe) that reports what is
 on the screen. Each App runs from its own copy of an install layout."""
 
+import atexit
 import os
+import select
 import shutil
+import sys
 import subprocess
 import tempfile
 import time
@@ -14,9 +17,10 @@ DIST = Path(os.environ.get("QV_DIST", ROOT / "build/dist/QV318_Driver"))
 DIST_SIM = Path(os.environ.get("QV_DIST_SIM", ROOT / "build/dist-sim/QV318_Driver"))
 PROBE = Path(os.environ.get("QV_PROBE", ROOT / "build/win/qvprobe.exe"))
 EXE = "QV318_Driver.exe"
+STARTED = "qvprobe: started"  # the probe's first line on stderr
 
 
-def wait_until(predicate, timeout=20.0, interval=0.2):
+def wait_until(predicate, timeout=20.0, interval=0.1):
     """Polls predicate until it answers something true; returns that or None."""
     deadline = time.monotonic() + timeout
     while True:
@@ -28,12 +32,12 @@ def wait_until(predicate, timeout=20.0, interval=0.2):
         time.sleep(interval)
 
 
-def run_to_files(command, timeout, cwd=None):
+def run_to_files(command, timeout, cwd=None, env=None):
     """Runs a command once and answers (exit code, stdout, stderr). Output goes to files
     and the wait is for the process: a Wine desktop that this start opens inherits its
     stderr and would hold a pipe open long after the program has ended."""
     with tempfile.TemporaryFile() as out, tempfile.TemporaryFile() as err:
-        process = subprocess.Popen(command, cwd=cwd, stdout=out, stderr=err)
+        process = subprocess.Popen(command, cwd=cwd, env=env, stdout=out, stderr=err)
         try:
             rc = process.wait(timeout)
         except subprocess.TimeoutExpired:
@@ -45,11 +49,131 @@ def run_to_files(command, timeout, cwd=None):
         return rc, out.read().decode("utf-8", "replace"), err.read().decode("utf-8", "replace")
 
 
+def wine_reg(*args, timeout=60):
+    """`wine reg ARGS`: (exit code, what it said). reg always says something, so a start that
+    ended with neither word nor success is one Wine ended before reg ran (as seen with the
+    probe): it is made once more, and said on stderr."""
+    rc, out, err = run_to_files(["wine", "reg", *map(str, args)], timeout)
+    if rc != 0 and not out.strip() and not err.strip():
+        print(f"\nharness: Wine ended the start of reg {' '.join(map(str, args))} before it ran (exit {rc}); "
+              "starting it once more", file=sys.stderr)
+        rc, out, err = run_to_files(["wine", "reg", *map(str, args)], timeout)
+    return rc, out + err
+
+
+class ProbeServer:
+    """One qvprobe process that answers the run's requests one at a time (qvprobe serve): a
+    Wine start costs more than most requests. Started at the first request; a request it does
+    not answer in time ends it by its id, and the next request starts another."""
+
+    def __init__(self):
+        self.process = None
+        self.buffers = {}
+
+    def request(self, args, timeout):
+        """(exit code, output, errors) of one request."""
+        if self.process is None:
+            self.start()
+        command = f"qvprobe {' '.join(map(str, args))}"
+        try:
+            self.process.stdin.write(("\t".join(map(str, args)) + "\n").encode("utf-8"))
+            self.process.stdin.flush()
+        except OSError:
+            self.stop()
+            raise AssertionError(f"the probe had ended before {command}")
+        deadline = time.monotonic() + timeout
+        out = self.read_answer(self.process.stdout, deadline, f"{command} within {timeout} s")
+        err = self.read_answer(self.process.stderr, deadline, f"{command} within {timeout} s")
+        body, _, rc = out.rpartition("\x1e")
+        return int(rc), body, err.rpartition("\x1e")[0]
+
+    def read_answer(self, stream, deadline, command):
+        """What the stream says up to the record separator that ends an answer, and the rest of
+        that line (the exit code on stdout)."""
+        fd = stream.fileno()
+        buffer = self.buffers.setdefault(fd, b"")
+        while True:
+            mark = buffer.find(b"\x1e")
+            end = buffer.find(b"\n", mark) if mark >= 0 else -1
+            if end >= 0:
+                self.buffers[fd] = buffer[end + 1:]
+                return buffer[:end].decode("utf-8", "replace").rstrip("\r")
+            left = deadline - time.monotonic()
+            if left <= 0 or not select.select([fd], [], [], left)[0]:
+                self.stop()
+                raise AssertionError(f"no answer to {command}")
+            chunk = os.read(fd, 65536)
+            if not chunk:
+                said = buffer.decode("utf-8", "replace").strip()
+                self.stop()
+                raise AssertionError(f"the probe ended before it answered {command}: {said[-2000:]}")
+            buffer += chunk
+
+    def start(self):
+        for attempt in (1, 2):
+            self.buffers = {}
+            self.process = subprocess.Popen(["wine", str(PROBE), "serve"], stdin=subprocess.PIPE,
+                                            stdout=subprocess.PIPE, stderr=subprocess.PIPE)
+            said = self.read_started()
+            if said is None:
+                return
+            rc = self.stop()
+            if attempt == 2:
+                raise AssertionError(f"Wine did not start qvprobe twice in a row (exit {rc}): {said[-2000:]}")
+            # Wine ended the start before the probe ran (exit 1, no word on either stream):
+            # said on stderr so that a run shows how often it happens.
+            print(f"\nharness: Wine ended the start of qvprobe serve before it ran (exit {rc}, "
+                  f"{said[-500:]!r}); starting it once more", file=sys.stderr)
+
+    def read_started(self):
+        """None once the probe has said it runs, else what Wine said before it ended."""
+        fd = self.process.stderr.fileno()
+        buffer, deadline = b"", time.monotonic() + 60
+        while STARTED.encode() not in buffer:
+            left = deadline - time.monotonic()
+            chunk = os.read(fd, 65536) if left > 0 and select.select([fd], [], [], left)[0] else b""
+            if not chunk:
+                return buffer.decode("utf-8", "replace")
+            buffer += chunk
+        self.buffers[fd] = buffer.split(STARTED.encode(), 1)[1].lstrip(b"\r\n")
+        return None
+
+    def stop(self):
+        """Ends the probe by closing its input, or by its id when it has not ended 10 s later
+        (stuck in a request). Answers its exit code."""
+        process, self.process = self.process, None
+        if process is None:
+            return None
+        try:
+            process.stdin.close()
+        except OSError:
+            pass
+        try:
+            rc = process.wait(10)
+        except subprocess.TimeoutExpired:
+            process.kill()
+            rc = process.wait(10)
+        process.stdout.close()
+        process.stderr.close()
+        return rc
+
+
+PROBE_SERVER = ProbeServer()
+atexit.register(PROBE_SERVER.stop)
+
+
+def restart_probe():
+    """Ends the running probe: Wine reads some settings (the display's scale) once per
+    process, and the next request should see them as a program started now does."""
+    PROBE_SERVER.stop()
+
+
 def probe_with_errors(*args, timeout=15):
-    """Runs qvprobe once and answers (exit code, output, errors). One attempt only: a message
-    sent again after a timeout would reach the program twice and hide a hung handler."""
+    """Runs a qvprobe request and answers (exit code, output, errors). A request is never sent
+    again: sent again after a timeout, it would reach the program twice and hide a hung
+    handler."""
     command = f"qvprobe {' '.join(map(str, args))}"
-    rc, stdout, stderr = run_to_files(["wine", str(PROBE), *map(str, args)], timeout)
+    rc, stdout, stderr = PROBE_SERVER.request(args, timeout)
     if rc == 3:
         raise AssertionError(f"the program did not answer {command}: {stderr.strip()}")
     return rc, stdout, stderr
@@ -81,9 +205,16 @@ def xdotool(*args, check=True):
     return result.stdout.strip()
 
 
+def wait_handled():
+    """Returns once the program's window has ended the handler it runs: a message sent to it
+    is answered only between two handlers (its pauses sleep, they pump no messages)."""
+    probe_ok("send", 0, 0, 0)
+
+
 def main_window_count():
-    _, out = probe("count")
-    return int(out.strip() or 0)
+    """The program's main windows. A probe that did not run fails here: read as none, it
+    would let a test go on while the window it waits to see gone is still there."""
+    return int(probe_ok("count"))
 
 
 def main_window_state():

@@ -85,35 +85,38 @@ class StartupRead(unittest.TestCase):
             self.assertFalse(app.path("simmouse.log").exists())
 
 
-MOUSE_INTERFACE = (r"\\?\HID#VID_04D9&PID_A09E&MI_01#7&2a1c&0&0000#"
-                   r"{4d1e55b2-f16f-11cf-88cb-001111000030}")
+# The simulated mouse's data channel, spelt as the system spells a notification.
+MOUSE_INTERFACE = (r"\\?\HID#VID_04D9&PID_A09E&MI_00#7&2A4B6C8D&0&0000#"
+                   r"{4D1E55B2-F16F-11CF-88CB-001111000030}")
 OTHER_INTERFACE = (r"\\?\HID#VID_046D&PID_C077#7&1f2e&0&0000#"
                    r"{4d1e55b2-f16f-11cf-88cb-001111000030}")
 ARRIVAL, REMOVAL = 0x8000, 0x8004
 
 
 class PlugEvents(unittest.TestCase):
-    def test_every_fourth_notice_naming_the_mouse_reopens_it_and_an_arrival_reads_it_again(self):
+    def test_a_burst_of_notices_is_settled_by_one_read_of_what_is_present_whatever_their_number(self):
         app = App(DIST_SIM)
         with app:
             lines = lambda: len(read_log(app.path("simmouse.log")))
             self.assertTrue(wait_until(lambda: app.path("simmouse.log").exists() and lines() == 17))
-            # Arrivals and removals share one count; other devices do not count at all.
-            for event, name in ((ARRIVAL, MOUSE_INTERFACE), (REMOVAL, MOUSE_INTERFACE),
-                                (ARRIVAL, OTHER_INTERFACE), (ARRIVAL, MOUSE_INTERFACE)):
+            # The start-up goes on after its read, and a notice during it is read after it (the
+            # read may have missed the change): the tray shows the window once it is over.
+            tray_click(1)
+            self.assertTrue(wait_until(lambda: main_window_state().startswith("visible"), 15))
+            probe_ok("close")
+            self.assertTrue(wait_until(lambda: main_window_state().startswith("hidden"), 10))
+            # The mouse pulled and plugged again, another device between: two notices name it,
+            # where a plug of the real mouse brings four.
+            for event, name in ((REMOVAL, MOUSE_INTERFACE), (ARRIVAL, OTHER_INTERFACE),
+                                (ARRIVAL, MOUSE_INTERFACE)):
                 self.assertEqual(probe_ok("devchange", event, name).strip(), "1")
-            self.assertEqual(lines(), 17)
-            self.assertEqual(probe_ok("devchange", ARRIVAL, MOUSE_INTERFACE).strip(), "1")
-            self.assertEqual(lines(), 34, "the fourth arrival must read the mouse again")
+            self.assertTrue(wait_until(lambda: lines() >= 34, 15), "the mouse plugged again was not read")
             self.assertTrue(wait_until(
                 lambda: "The system detect the gaming mouse." in balloon_texts(), 15),
                 balloon_texts())
-            # A fourth removal while the mouse still answers re-opens it without reading.
-            for _ in range(4):
-                self.assertEqual(probe_ok("devchange", REMOVAL, MOUSE_INTERFACE).strip(), "1")
-            self.assertEqual(lines(), 34)
             tray_click(1)
             self.assertTrue(wait_until(lambda: main_window_state().startswith("visible"), 15))
+            self.assertEqual(lines(), 34, "one burst, one read")
 
 
 if __name__ == "__main__":

@@ -21,7 +21,7 @@ PLANTED = PROBE.parent / "planted.dll"
 SYSTEM_DLLS = ["hid", "msimg32", "gdiplus", "comctl32", "oleacc"]
 
 # Windows always maps these from System32 (its KnownDLLs), whatever lies beside the exe; any
-# other DLL must be delay-loaded, and be planted below.
+# other DLL must be delay-loaded or loaded by hand from System32, and be planted below.
 KNOWN_DLLS = {"advapi32", "comdlg32", "gdi32", "kernel32", "msvcrt", "ole32", "oleaut32",
               "setupapi", "shell32", "shlwapi", "user32"}
 

@@ -1,11 +1,12 @@
 """The install layouts and the local files as the program meets them at start-up."""
 
-import hashlib
 import shutil
 import unittest
 
-from harness import (App, DIST, DIST_SIM, EXE, balloon_texts, main_window_count, probe,
-                     probe_ok, read_ini, wait_until)
+from harness import (App, DIST, DIST_SIM, EXE, balloon_texts, main_window_count, main_window_state,
+                     probe, probe_ok, read_ini, tray_click, wait_until, write_ini)
+from page import click, show_page, unmatched_shot, wait_drawn
+from test_page import APPLY, ini, park_pointer
 
 
 def message_boxes():
@@ -49,22 +50,115 @@ class MissingFiles(unittest.TestCase):
             self.assertEqual(main_window_count(), 1)
             self.assertFalse(app.path("config.bin").exists(), "config.bin must never be created")
 
-    def test_an_executable_of_another_name_never_reads_or_writes_itself(self):
-        app = App(DIST)
-        renamed = app.path("Other.exe")
-        shutil.move(app.path(EXE), renamed)
-        before = hashlib.sha256(renamed.read_bytes()).hexdigest()
-        try:
-            process = app.launch_named("Other.exe")
-            boxes = wait_until(message_boxes, 20)
-            self.assertIn(("Other", "Config file is not exist."), boxes)
+    def test_a_tray_click_under_the_start_up_message_shows_the_whole_page_once_it_is_answered(self):
+        app = App(DIST_SIM, ini=ini("EN", "Carbon"))
+        app.path("config.bin").unlink()
+        with app:
+            self.assertIn(("QV318_Driver", "Config file is not exist."), wait_until(message_boxes, 15) or [])
+            tray_click(1)
             probe_ok("msgbox-ok")
-            self.assertTrue(wait_until(lambda: main_window_count() == 1, 10))
-            probe_ok("exit")
-            process.wait(15)
-            self.assertEqual(hashlib.sha256(renamed.read_bytes()).hexdigest(), before)
+            # The click waited for the start-up: the page is built whole, then shown.
+            self.assertTrue(wait_until(lambda: main_window_state().startswith("visible"), 15),
+                            main_window_state())
+            wait_drawn()
+            park_pointer()
+            self.assertIsNone(unmatched_shot("page-Carbon-EN"))
+
+    def test_a_renamed_executable_takes_its_files_from_its_folder(self):
+        app = App(DIST)
+        renamed = "QV318_Driver (1).exe"  # as a browser names a second download
+        shutil.move(app.path(EXE), app.path(renamed))
+        try:
+            app.process = app.launch_named(renamed)
+            # The window is hidden from its creation on, at the bare dialog's size until the
+            # start-up has read the skin: wait for the skin's size.
+            self.assertTrue(wait_until(lambda: main_window_state() == "hidden " + SKIN_SIZE, 30),
+                            f"the skin was not found: {main_window_state()} {message_boxes()}")
+            self.assertEqual(message_boxes(), [], "config.bin beside it was not found")
         finally:
-            app.stop()  # waits for Other.exe; one that did not end fails the test
+            app.stop()
+
+
+# The client area of the shipped skins' window (main.png less the edge); a skin that cannot
+# be loaded leaves a bare dialog of another size.
+SKIN_SIZE = "886x666"
+
+
+class UnusableSkin(unittest.TestCase):
+    """A skin that cannot be loaded gives the shipped one, said once; no Path (str.ini deleted,
+    or damaged past reading) gives it without a word."""
+
+    def start_with(self, prepare):
+        app = App(DIST)
+        prepare(app)
+        app.process = app.launch()
+        self.assertTrue(wait_until(lambda: main_window_count() == 1, 30), "the program did not start")
+        return app
+
+    def test_the_default_skin_takes_the_place_of_one_that_cannot_be_loaded(self):
+        def damaged_frost(app):
+            write_ini(app.path("str.ini"), "[Skins]\nPath=Frost\n")
+            app.path("Skins/Frost/main.png").write_bytes(b"\x89PNG\r\n\x1a\n" + bytes(100))
+
+        cases = {
+            "Path=Nonexistent": (lambda app: write_ini(app.path("str.ini"), "[Skins]\nPath=Nonexistent\n"),
+                                 "Nonexistent"),
+            "damaged main.png": (damaged_frost, "Frost"),
+            "no str.ini": (lambda app: app.path("str.ini").unlink(), None),
+            "random bytes": (lambda app: app.path("str.ini").write_bytes(bytes(range(256)) * 3), None),
+        }
+        for name, (prepare, failed) in cases.items():
+            with self.subTest(name):
+                app = self.start_with(prepare)
+                try:
+                    if failed:
+                        boxes = wait_until(message_boxes, 15)
+                        self.assertEqual(len(boxes or []), 1, boxes)
+                        self.assertIn(f"The skin \u201c{failed}\u201d could not be loaded", boxes[0][1])
+                        probe_ok("msgbox-ok")
+                        self.assertTrue(wait_until(lambda: not message_boxes(), 10), "OK left the box open")
+                    self.assertTrue(wait_until(lambda: main_window_state() == "hidden " + SKIN_SIZE, 15),
+                                    f"not the shipped skin: {main_window_state()} {message_boxes()}")
+                    self.assertEqual(message_boxes(), [], "said more than once")
+                finally:
+                    app.stop()
+
+
+class ErasedMouse(unittest.TestCase):
+    def test_erased_memory_shows_and_sends_this_computers_stages_as_the_reader_hears_them(self):
+        app = App(DIST_SIM)
+        app.path("simmouse.bin").write_bytes(b"\xff" * 322)  # no DPI table, every stage off
+        with app:
+            show_page()
+            names = [line.split(" ", 2)[2].split("\t")[0] for line in probe_ok("accessible").splitlines()]
+            stages = [name for name in names if name.startswith("Stage ") and " DPI, " in name]
+            self.assertEqual(stages, ["Stage 1, 500 DPI, on", "Stage 2, 1000 DPI, on",
+                                      "Stage 3, 1500 DPI, on", "Stage 4, 2000 DPI, on"])
+            before = app.path("simmouse.log").read_text().count(" set data ")
+            click(*APPLY)
+            self.assertTrue(wait_until(lambda: app.path("simmouse.log").read_text().count(" set data ")
+                                       >= before + 5, 20), "Apply sent nothing")
+            memory = wait_until(lambda: (lambda m: m if m[2 + 216] != 0xFF else None)(
+                app.path("simmouse.bin").read_bytes()), 10)
+            self.assertTrue(memory, "the memory file was not written")
+            # The codes of the levels the page and the reader gave, all on, four colours.
+            self.assertEqual(list(memory[2 + 216:2 + 220]), [0x02, 0x04, 0x06, 0x08])
+            self.assertEqual(memory[2 + 198], 4)
+
+
+class ReadOnlyConfig(unittest.TestCase):
+    def test_apply_says_in_words_what_was_not_saved_and_that_the_mouse_took_it(self):
+        app = App(DIST_SIM)
+        app.path("config.bin").chmod(0o444)
+        with app:
+            show_page()
+            click(*APPLY)
+            self.assertTrue(wait_until(message_boxes, 20), "nothing was said")
+            self.assertEqual(probe("msgbox")[1].replace("\r\n", "\n"),
+                             "QV318_Driver\tThe mouse has taken your settings, but they could not be saved "
+                             "beside the program:\nconfig.bin: Access denied.\n")
+            self.assertIn(" set data ", app.path("simmouse.log").read_text())
+            probe_ok("msgbox-ok")
 
 
 class Language(unittest.TestCase):

@@ -154,18 +154,39 @@ class Installer(unittest.TestCase):
         self.assertTrue(wait_until(lambda: main_window_count() >= 1, 30), "the program did not start")
         self.install()  # the upgrade; "Start with Windows" stays as chosen last time
         self.assertEqual(running.wait(15), 0, "the upgrade did not end the running program")
+        # The program the silent upgrade ended is running again, from the new files.
+        self.addCleanup(lambda: main_window_count() and probe("exit"))
+        self.assertTrue(wait_until(lambda: main_window_count() >= 1, 30),
+                        "the silent upgrade did not start the program again")
         self.assert_installed()
         self.assertEqual((self.dir / "config.bin").read_bytes(), bytes(config))
         self.assertEqual((self.dir / "str.ini").read_bytes(), ini)
         self.assertTrue(TASK.is_file(), "the upgrade dropped the logon task")
 
-        self.uninstall()  # silent: the settings stay
+        self.uninstall()  # silent: it ends the program, and the settings stay
+        self.assertTrue(wait_until(lambda: main_window_count() == 0, 15), "the uninstaller left the program running")
         self.assertEqual(files_under(self.dir), SETTINGS)
         self.assertEqual((self.dir / "config.bin").read_bytes(), bytes(config))
         self.assertEqual((self.dir / "str.ini").read_bytes(), ini)
         self.assertIsNone(uninstall_entry())
         self.assertFalse(SHORTCUT.exists())
         self.assertFalse(TASK.exists())
+
+    def test_an_interactive_setup_asks_before_it_ends_the_running_program(self):
+        self.install()
+        running = subprocess.Popen(["wine", EXE], cwd=self.dir, stdout=subprocess.DEVNULL,
+                                   stderr=subprocess.DEVNULL)
+        self.addCleanup(end, running)
+        self.assertTrue(wait_until(lambda: main_window_count() >= 1, 30), "the program did not start")
+        setup = subprocess.Popen(["wine", SETUP], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        self.addCleanup(end, setup, lambda: probe("msgbox-ok"))
+        self.assertTrue(wait_until(lambda: "is running" in probe("msgbox")[1], 30),
+                        "setup did not ask before ending the program")
+        window = xdotool("search", "--onlyvisible", "--name", "QV318 Driver Setup").split()[0]
+        xdotool("windowfocus", "--sync", window, "key", "Escape")  # Cancel
+        setup.wait(20)  # the installer is gone: nothing was installed over the running program
+        self.assertIsNone(running.poll(), "Cancel ended the program all the same")
+        self.assertEqual(main_window_count(), 1)
 
     def test_uninstall_asked_to_remove_settings_leaves_nothing(self):
         self.install()

@@ -1,12 +1,10 @@
 """The main page as a person sees and uses it: its screenshots, hover looks, the rate bar
 and DPI columns reaching the mouse, OK, Cancel, Enter and Escape, dragging and closing."""
 
-import subprocess
-import time
 import unittest
 from pathlib import Path
 
-from harness import PROBE, App, DIST_SIM, main_window_state, probe_ok, read_ini, wait_until, xdotool
+from harness import PROBE, App, DIST_SIM, main_window_state, probe_ok, read_ini, wait_handled, wait_until, wine_reg, xdotool
 from page import at, click, client, differing_pixels, grab, matches_reference, move, show_page
 
 OK, APPLY, CANCEL = (614, 633), (718, 633), (822, 633)
@@ -37,13 +35,15 @@ def transfers(app):
 
 
 def apply_and_wait(app, press=APPLY):
-    """Presses Apply (at `press` in client pixels) and answers the memory file after it."""
+    """Presses Apply (at `press` in client pixels) and answers the memory file after it; the
+    files it saves (str.ini's key names) are written by then too."""
     before = len(transfers(app))
     click(*press)
     # The stage query, the write's status exchange and status write, five blocks of three.
+    # The mouse saves its memory before it logs the transfer: the file is final by then.
     if not wait_until(lambda: len(transfers(app)) >= before + 2 + 2 + 1 + 15, 20):
         raise AssertionError(f"Apply did not reach the mouse: {len(transfers(app)) - before} transfers")
-    time.sleep(0.3)  # the memory file is written right after the last block
+    wait_handled()  # the files are saved after the mouse is written
     return app.path("simmouse.bin").read_bytes()
 
 
@@ -105,6 +105,20 @@ class Screens(unittest.TestCase):
             self.assertEqual(differing_pixels(grab("cancelled-bar", RATE_BAR), saved), 0)
             click(*OK)
             self.assertTrue(wait_until(lambda: main_window_state().startswith("hidden"), 10))
+
+    def test_a_window_hidden_long_enough_to_give_back_its_pixels_shows_the_same_page_in_place(self):
+        with App(DIST_SIM):
+            show_page()
+            park_pointer()
+            where = client()
+            first = grab("before-giving-back")
+            click(*CANCEL)
+            # Hidden for 3 s, the window gives back what its show took and shrinks to its frame.
+            self.assertTrue(wait_until(lambda: main_window_state() == "hidden 0x0", 10), main_window_state())
+            show_page()
+            park_pointer()
+            self.assertEqual(client(), where)
+            self.assertEqual(differing_pixels(grab("after-giving-back"), first), 0)
 
     def test_the_page_shows_what_the_mouse_holds_named_in_the_language_shown(self):
         first = App(DIST_SIM)
@@ -176,7 +190,9 @@ def windows_path(path):
 
 
 def reg(*args):
-    subprocess.run(["wine", "reg", *args, "/f"], capture_output=True, timeout=60, check=True)
+    rc, said = wine_reg(*args, "/f")
+    if rc != 0:
+        raise AssertionError(f"wine reg {' '.join(args)} exited {rc}: {said.strip()}")
 
 
 class Guide(unittest.TestCase):

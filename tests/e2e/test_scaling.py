@@ -1,6 +1,7 @@
 """The program on displays at 150 % and 200 % (the prefix's LogPixels, which Wine reads at
 each program's start): the client area is the skin's size times the scale, the page and the
-Multimedia dialog look as reviewed, the key boxes' texts are drawn in fonts made for the
+Multimedia dialog look as reviewed (and read: a reader finds its drop-down's name and value),
+the key boxes' texts are drawn in fonts made for the
 scale, and one edit made with real clicks at the scaled places reaches the simulated mouse.
 The prefix's own scale is put back whatever happens, for the modules after this one."""
 
@@ -8,9 +9,9 @@ import subprocess
 import unittest
 
 import test_page
-from harness import DIST_SIM, App, probe_ok, wait_until
+from harness import DIST_SIM, App, probe_ok, restart_probe, wait_until, wine_reg
 from page import REFERENCE, click, client, grab, matches_reference, show_page, unmatched_shot, wait_drawn
-from test_dialogs import DIALOGS, KEY_BOXES, MODE_A_KEY_TABLE, OK, SELECTOR_ARROW, dialog_shown, end_dialog, \
+from test_dialogs import DIALOGS, KEY_BOXES, MODE_A_KEY_TABLE, OK, SKINS_SELECTOR_ARROW, dialog_shown, end_dialog, \
     key_list, open_dialog_list, slot
 from test_lists import open_list
 from test_page import APPLY, ini, park_pointer
@@ -29,9 +30,7 @@ def scaled(dpi, *values):
 
 
 def log_pixels():
-    out = subprocess.run(["wine", "reg", "query", DESKTOP, "/v", "LogPixels"], capture_output=True,
-                         text=True, timeout=60).stdout
-    words = out.split()
+    words = wine_reg("query", DESKTOP, "/v", "LogPixels")[1].split()
     return int(words[words.index("REG_DWORD") + 1], 16) if "REG_DWORD" in words else None
 
 
@@ -39,9 +38,10 @@ def set_log_pixels(dpi):
     """LogPixels, or none at all; read back, since reg may answer 0 having done nothing."""
     args = ["add", DESKTOP, "/v", "LogPixels", "/t", "REG_DWORD", "/d", str(dpi)] if dpi else \
         ["delete", DESKTOP, "/v", "LogPixels"]
-    subprocess.run(["wine", "reg", *args, "/f"], capture_output=True, timeout=60)
+    wine_reg(*args, "/f")
     if log_pixels() != dpi:
         raise AssertionError(f"LogPixels did not become {dpi}: {log_pixels()}")
+    restart_probe()  # a probe started before would go on with the old scale
 
 
 def ink(path, rect):
@@ -104,13 +104,18 @@ class Scaled(unittest.TestCase):
         x, y = map(int, probe_ok("--dialog", "list-item", list_id, VOL_PLUS).split())
         click(x, y, dialog=True)
         self.assertTrue(wait_until(lambda: probe_ok("--dialog", "text", display).strip() == "Vol+", 5))
+        # A reader finds the drop-down at its scaled place: named by the dialog, its choice its value.
+        title = probe_ok("--dialog", "accessible-name").split(" ", 2)[2].split("\t")[0]
+        selector = probe_ok("--dialog", "accessible").splitlines()[0].split(" ", 2)[2].rstrip("\r")
+        self.assertTrue(title, "the dialog has no name")
+        self.assertEqual(selector, f"{title}\tVol+")
         end_dialog(scaled(dpi, *OK))
 
     def switch_to_frost(self, dpi):
         """The skins dialog, Frost and OK, pressed where the scaled windows show them."""
         click(*scaled(dpi, *SKINS_BUTTON))
         self.assertTrue(wait_until(dialog_shown, 10), "the skins button opened no dialog")
-        shown = open_dialog_list(scaled(dpi, *SELECTOR_ARROW))
+        shown = open_dialog_list(scaled(dpi, *SKINS_SELECTOR_ARROW))
         names = [line.split("\t", 1)[1] for line in shown.splitlines()]
         x, y = map(int, probe_ok("--dialog", "list-item", SKIN_LIST, names.index("Frost")).split())
         click(x, y, dialog=True)

@@ -4,6 +4,7 @@ import unittest
 
 from harness import (App, DIST, DIST_SIM, balloon_texts, click_menu_item, main_window_count, main_window_state,
                      probe, probe_ok, tray_click, tray_slot_is_empty, wait_until, xdotool)
+from test_files import SKIN_SIZE
 
 MISSING = "The system did not detect the gaming mouse!"
 
@@ -16,12 +17,14 @@ class StartsInTheTray(unittest.TestCase):
     def test_starts_hidden_with_one_tray_icon_and_the_missing_mouse_notice(self):
         with App(DIST):
             self.assertTrue(main_window_state().startswith("hidden"))
-            self.assertFalse(tray_slot_is_empty(0), "no tray icon")
+            # The window is there before Wine's tray has drawn the icon it was given.
+            self.assertTrue(wait_until(lambda: not tray_slot_is_empty(0), 10), "no tray icon")
             self.assertTrue(tray_slot_is_empty(1), "more than one tray icon")
             self.assertTrue(balloon_shows(MISSING), balloon_texts())
 
     def test_second_copy_ends_at_once_with_0_and_adds_nothing(self):
         with App(DIST) as app:
+            self.assertTrue(wait_until(lambda: not tray_slot_is_empty(0), 10), "no tray icon")
             second = app.launch()
             self.assertEqual(second.wait(20), 0)
             self.assertEqual(main_window_count(), 1)
@@ -31,6 +34,8 @@ class StartsInTheTray(unittest.TestCase):
 class TrayClicks(unittest.TestCase):
     def test_left_click_and_double_click_without_mouse_show_notice_15_not_the_window(self):
         with App(DIST):
+            # The start-up ends with its own notice; one sent before would be replaced by it.
+            self.assertTrue(balloon_shows(MISSING), balloon_texts())
             for clicks in (1, 2):
                 # Replace the start-up notice first, so the click's own notice is seen.
                 probe_ok("notice", 8, 1)
@@ -59,6 +64,7 @@ class TrayClicks(unittest.TestCase):
 class Notices(unittest.TestCase):
     def test_notice_requests_show_their_text_and_ignore_values_outside_the_table(self):
         with App(DIST):
+            self.assertTrue(balloon_shows(MISSING), balloon_texts())  # the start-up is over
             probe_ok("notice", 5, 8)
             self.assertTrue(balloon_shows("Switch report rate into 125HZ"), balloon_texts())
             probe_ok("notice", 5, 3)
@@ -74,6 +80,8 @@ class DpiNotice(unittest.TestCase):
         # The shipped config.bin puts stage 2 at level index 3; the simulated mouse reports
         # table 0, whose fourth value is 1000.
         with App(DIST_SIM):
+            # The window takes the skin's size once the start-up has read config.bin.
+            self.assertTrue(wait_until(lambda: main_window_state() == "hidden " + SKIN_SIZE, 15), main_window_state())
             probe_ok("notice", 7, 2)
             self.assertTrue(balloon_shows("Switch DPI into the second stage 1000"),
                             balloon_texts())

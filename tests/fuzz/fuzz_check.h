@@ -18,7 +18,7 @@ inline void Require(bool holds, const char* property) {
 }
 
 // Text as the profile API hands it back: at most 1023 characters, cut at the first zero.
-inline std::u16string ProfileText(FuzzedDataProvider& input) {
+inline std::u16string ProfileFileText(FuzzedDataProvider& input) {
   std::u16string text = FromUtf8(input.ConsumeRandomLengthString(2048));
   text = text.substr(0, text.find(u'\0'));
   return text.substr(0, 1023);

@@ -59,7 +59,7 @@ struct NoPause final : Pause {
 struct NoShell final : ShellActions {
   void SendNotice(uint32_t, int64_t) override {}
   void HideMainWindow() override {}
-  void ShowMouseSettings() override {}
+  uint32_t ShowMouseSettings() override { return 0; }
 };
 
 }  // namespace
@@ -78,14 +78,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::vector<uint8_t> record = input.ConsumeBytes<uint8_t>(kRecordSize);
   std::copy(record.begin(), record.end(), state.record.bytes.begin());
 
-  fuzz::Require(ConnectAtStartup({link, protocol, state, shell}), "the simulated mouse is found");
+  NoTransferLock lock;
+  const SettleResult started = ConnectAtStartup({link, protocol, state, shell, lock});
+  fuzz::Require((started == SettleResult::Connected) == state.imageComplete, "connected only after a complete read");
+  // A read cut short is a missing mouse; opened again without a read, Apply must read it first.
+  if (started != SettleResult::Connected) fuzz::Require(link.OpenDevice(), "the simulated mouse is found");
   LocalState local;
   local.paths = DeriveLocalPaths(u"C:\\QV\\QV318_Driver.exe");
   fakes::FakeFiles files;
   files.files[local.paths.configFile] = std::vector<uint8_t>(kConfigFileSize, 0);
   fakes::FakeProfile profile;
   for (int apply = 0; apply < 2; ++apply) {
-    PressApply(state, local, {protocol, files, profile, messages, u"no mouse"});
+    PressApply(state, local, {protocol, files, profile, messages, u"no mouse", lock, u"busy"});
     fuzz::Require(files.files[local.paths.configFile].size() == kConfigFileSize, "config.bin stays 200 bytes");
   }
   return 0;

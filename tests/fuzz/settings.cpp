@@ -16,7 +16,7 @@ class InputProfile final : public ProfileStore {
   explicit InputProfile(FuzzedDataProvider& input) : input_(input) {}
   std::u16string Get(std::u16string_view file, std::u16string_view section, std::u16string_view key) override {
     const auto put = store_.values.find({std::u16string(file), std::u16string(section), std::u16string(key)});
-    return put != store_.values.end() ? put->second : ProfileText(input_);
+    return put != store_.values.end() ? put->second : ProfileFileText(input_);
   }
   void Put(std::u16string_view file, std::u16string_view section, std::u16string_view key,
            std::u16string_view value) override {

@@ -21,13 +21,28 @@ struct FakeDialogs : KeyDialogs {
   std::optional<FireChoice> fire;
   std::optional<SingleKey> single;
   std::vector<std::string> ran;
+  int openedOn = -1;  // what a selector dialog was opened on
+  FireChoice fireOpenedOn;
+  SingleKey singleOpenedOn;
 
-  std::optional<Choice> RunWindows() override { return Ran("windows", windows); }
-  std::optional<Choice> RunMedia() override { return Ran("media", media); }
-  std::optional<Choice> RunHotKey() override { return Ran("hot key", hotKey); }
-  std::optional<FireChoice> RunFire() override { return Ran("fire", fire); }
-  std::optional<SingleKey> RunSingle() override { return Ran("single", single); }
-  std::optional<Choice> RunSnipe() override { return Ran("snipe", snipe); }
+  std::optional<Choice> RunWindows(int current) override { return Ran("windows", windows, current); }
+  std::optional<Choice> RunMedia(int current) override { return Ran("media", media, current); }
+  std::optional<Choice> RunHotKey(int current) override { return Ran("hot key", hotKey, current); }
+  std::optional<FireChoice> RunFire(const FireChoice& current) override {
+    fireOpenedOn = current;
+    return Ran("fire", fire);
+  }
+  std::optional<SingleKey> RunSingle(const SingleKey& current) override {
+    singleOpenedOn = current;
+    return Ran("single", single);
+  }
+  std::optional<Choice> RunSnipe(int current) override { return Ran("snipe", snipe, current); }
+
+  template <typename T>
+  T Ran(const char* name, const T& answer, int current) {
+    openedOn = current;
+    return Ran(name, answer);
+  }
 
   template <typename T>
   T Ran(const char* name, const T& answer) {
@@ -45,7 +60,7 @@ struct AssignFixture : PageFixture {
     session.openLists.keyLists[kKey - 1] = true;
     if (pick) log.selections[KeyListId(kKey)] = *pick;
   }
-  void Assign() { AssignKeyFunction(page, kKey, log, dialogs); }
+  std::optional<AssignNotice> Assign() { return AssignKeyFunction(page, kKey, log, dialogs); }
 };
 
 using Edit = std::function<void(UiRecord&, KeyNames&)>;
@@ -84,12 +99,12 @@ TEST(AssignKeyFunction, StoresWhatTheDialogAnswersInTheShownMode) {
        u"火力键-R-CTRL", {"fire"}, Language::SimplifiedChinese},
       {"Single Key by its scan code", KeyMode::A, 10, [](FakeDialogs& d) { d.single = SingleKey{u"less", 0x64}; },
        [](UiRecord& r, KeyNames&) { KeyField(r, uirec::kSingleKeyUsage, KeyMode::A) = 0x64; }, u"Single Key-less", {"single"}},
-      {"Snipe Key", KeyMode::A, 11, [](FakeDialogs& d) { d.snipe = Choice{2, u"1600"}; },
+      {"Snipe Key", KeyMode::A, 11, [](FakeDialogs& d) { d.snipe = Choice{2, u"1500"}; },
        [](UiRecord& r, KeyNames&) {
          KeyField(r, uirec::kSnipeIndex, KeyMode::A) = 2;
          r[38] = DpiCode(1, 2, true);
        },
-       u"Snipe Key-1600", {"snipe"}},
+       u"Snipe Key-1500", {"snipe"}},
       {"Key Off", KeyMode::A, 12, none, nothing, u"Key Off", {}},
       {"Left Click in B", KeyMode::B, 0, none, nothing, u"Left Click", {}},
       {"Backward", KeyMode::A, 4, none, nothing, u"后退方向键", {}, Language::SimplifiedChinese},
@@ -209,6 +224,83 @@ TEST(AssignKeyFunction, TheDpiSubListAndTheKeyListKeepOneShiftKeyInBothModes) {
               (std::pair{kShift, std::string("Shift")}))
         << "mode " << static_cast<int>(mode);
   }
+}
+
+TEST(AssignKeyFunction, EveryDialogOpensOnWhatTheKeyHolds) {
+  // Mode B key 3 is a fire key on B, 5 shots, with the shared times 20/40, and holds a media,
+  // Windows and hot-key entry and a captured key of its own.
+  const auto keyB = [](UiRecord& r, size_t field, uint8_t value) { r.Key(field, KeyMode::B, kKey) = value; };
+  struct Case {
+    int pick;
+    int openedOn;
+  };
+  const Case cases[] = {{6, 4}, {7, 3}, {8, 7}, {11, 2}};
+  for (const Case& c : cases) {
+    AssignFixture f(KeyMode::B, c.pick);
+    f.page.dpiSelector = 1;
+    keyB(f.record, uirec::kWindowsIndex, 4);
+    keyB(f.record, uirec::kMediaIndex, 3);
+    keyB(f.record, uirec::kHotKeyIndex, 7);
+    keyB(f.record, uirec::kSnipeIndex, 0);
+    f.record[uirec::kSnipeDpiCode] = DpiCode(1, 2, true);  // the one snipe DPI wins over the key's entry
+    f.Assign();
+    EXPECT_EQ(f.dialogs.openedOn, c.openedOn) << c.pick;
+  }
+  AssignFixture fire(KeyMode::B, 9);
+  keyB(fire.record, uirec::kFunctionType, 9);
+  keyB(fire.record, uirec::kFireTargetIndex, 6);
+  keyB(fire.record, uirec::kFireTimes, 5);
+  fire.record[uirec::kFireMakeTime] = 20;
+  fire.record[uirec::kFireBreakTime] = 40;
+  fire.Assign();
+  EXPECT_EQ((std::tuple{fire.dialogs.fireOpenedOn.target, fire.dialogs.fireOpenedOn.times,
+                        fire.dialogs.fireOpenedOn.makeTime, fire.dialogs.fireOpenedOn.breakTime}),
+            (std::tuple{6, uint8_t{5}, uint8_t{20}, uint8_t{40}}));
+  // A single key opens on the name its box shows, which the system gave ("less" has no
+  // table name); a key of another function opens on none.
+  for (const bool single : {true, false}) {
+    AssignFixture f(KeyMode::B, 10);
+    keyB(f.record, uirec::kFunctionType, single ? 10 : 0);
+    keyB(f.record, uirec::kSingleKeyUsage, 0x64);
+    NameOf(f.names, KeyMode::B) = u"Single Key-less";
+    f.Assign();
+    EXPECT_EQ(f.dialogs.singleOpenedOn, single ? (SingleKey{u"less", 0x64}) : SingleKey{});
+  }
+}
+
+TEST(AssignKeyFunction, ANewSnipeDpiRenamesEverySnipeKeyOfBothModes) {
+  AssignFixture f(KeyMode::B, 11);
+  f.page.dpiSelector = 1;
+  f.dialogs.snipe = Choice{3, u"2000"};
+  f.record.Key(uirec::kFunctionType, KeyMode::A, kKey) = 11;
+  f.record.Key(uirec::kSnipeIndex, KeyMode::A, kKey) = 1;
+  NameOf(f.names, KeyMode::A) = u"Snipe Key-500";
+  f.Assign();
+  for (KeyMode mode : {KeyMode::A, KeyMode::B}) {
+    EXPECT_EQ(f.record.Key(uirec::kSnipeIndex, mode, kKey), 3);
+    EXPECT_EQ(ToUtf8(NameOf(f.names, mode)), "Snipe Key-" + ToUtf8(DpiValueText(1, 3)));
+  }
+  EXPECT_EQ(f.record[uirec::kSnipeDpiCode], DpiCode(1, 3, true));
+}
+
+TEST(AssignKeyFunction, ShiftSaysWhatItDidInTheLanguageShown) {
+  AssignFixture set(KeyMode::A, 13);
+  set.page.language = Language::SimplifiedChinese;
+  const std::optional<AssignNotice> done = set.Assign();
+  ASSERT_TRUE(done);
+  EXPECT_EQ(ToUtf8(done->caption), "提示");
+  EXPECT_NE(ToUtf8(done->text).find("按键3"), std::string::npos);
+  EXPECT_NE(ToUtf8(done->text).find("模式B"), std::string::npos);
+
+  AssignFixture taken(KeyMode::B, 13);
+  taken.record.Key(uirec::kFunctionType, KeyMode::A, 2) = 13;  // key 2 holds it, in Mode A only
+  const std::optional<AssignNotice> refused = taken.Assign();
+  ASSERT_TRUE(refused);
+  EXPECT_EQ(refused->caption, u"Warning");
+  EXPECT_EQ(refused->text, u"Key 2 is already Shift, and only one key can be. Give key 2 another function first.");
+
+  AssignFixture other(KeyMode::A, 3);
+  EXPECT_FALSE(other.Assign()) << "an ordinary pick says nothing beyond its box";
 }
 
 TEST(AssignKeyFunction, NoSelectionOrDpiSwitchLeavesTheListOpenAndChangesNothing) {

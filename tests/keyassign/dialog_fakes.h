@@ -32,6 +32,13 @@ struct DialogLog : DialogControls {
   void CreateNumberField(int id, const layout::Rect& rect, std::u16string_view text) override {
     CreateDisplay(id, rect, text);
   }
+  void CreateTextField(int id, const layout::Rect& rect, std::u16string_view text, int /*limit*/) override {
+    CreateDisplay(id, rect, text);
+  }
+  std::u16string TextOf(int id) const override {
+    auto it = texts.find(id);
+    return Exists(id) && it != texts.end() ? it->second : std::u16string();
+  }
   void Invalidate(int id) override { ++invalidated[id]; }
   void SetText(int id, std::u16string_view text) override {
     texts[id] = text;
@@ -43,6 +50,9 @@ struct DialogLog : DialogControls {
     marked[id] = current;
     rects[id] = rect;
     lists[id].assign(items.begin(), items.end());
+  }
+  void CreateStandingList(int id, const layout::Rect& rect, std::span<const std::u16string> items) override {
+    CreateList(id, rect, items, std::nullopt);
   }
   void Destroy(int id) override {
     existing.erase(id);

@@ -15,14 +15,34 @@ std::string Names(const std::vector<AccessibleControl>& controls) {
   return all;
 }
 
-TEST(DialogReadingOrder, NamesEachStopByItsLabelOrChoiceThenTheFrameButtons) {
-  const FireKeyDialog fire(Language::TraditionalChinese);
-  const std::vector<DialogStop> stops = DialogStops(FireKeyDialog::Frame().templateId);
-  EXPECT_EQ(Names(DialogReadingOrder(stops, fire.Labels(), Language::TraditionalChinese, u"R-Button")),
-            "R-Button|次數|按下時間|彈起時間|確定|取消|關閉|");
-  // The single key dialog takes every key as the one it assigns: no stops, still its buttons.
-  EXPECT_TRUE(DialogStops(SingleKeyDialog::Frame().templateId).empty());
-  EXPECT_EQ(Names(DialogReadingOrder({}, {}, Language::English, u"")), "OK|Cancel|Close|");
+std::string Values(const std::vector<AccessibleControl>& controls) {
+  std::string all;
+  for (const AccessibleControl& c : controls) all += ToUtf8(c.value) + "|";
+  return all;
+}
+
+TEST(DialogReadingOrder, NamesEachStopByItsLabelOrTheTitleWithWhatItShowsThenTheFrameButtons) {
+  const Language cht = Language::TraditionalChinese;
+  const FireKeyDialog fire(cht);
+  const std::u16string fireValues[] = {u"R-Button", u"5", u"20", u"40"};
+  const std::vector<AccessibleControl> fireControls =
+      DialogReadingOrder(DialogStops(FireKeyDialog::Frame().templateId), fire.Labels(), cht,
+                         FireKeyDialog::Frame().title[cht], fireValues);
+  EXPECT_EQ(Names(fireControls), ToUtf8(FireKeyDialog::Frame().title[cht]) + "|次數|按下時間|彈起時間|確定|取消|關閉|");
+  EXPECT_EQ(Values(fireControls), "R-Button|5|20|40||||");
+  EXPECT_EQ(fireControls[0].role, ControlRole::DropDown);
+
+  // The single key dialog's field, named by the prompt above it, holds the key taken.
+  const SingleKeyDialog single(Language::English);
+  const std::vector<DialogStop> singleStops = DialogStops(SingleKeyDialog::Frame().templateId);
+  ASSERT_EQ(singleStops.size(), 3u);
+  EXPECT_TRUE(singleStops[0].capturesKey);
+  const std::u16string key[] = {u"Escape"};
+  const std::vector<AccessibleControl> singleControls =
+      DialogReadingOrder(singleStops, single.Labels(), Language::English, u"Single keyboard key", key);
+  EXPECT_EQ(Names(singleControls), "Please enter a key|OK|Cancel|Close|");
+  EXPECT_EQ(singleControls[0].value, u"Escape");
+  EXPECT_EQ(singleControls[0].role, ControlRole::KeyField);
 }
 
 TEST(NextStop, WrapsBothWaysAndPassesOverFieldsTheListCovers) {

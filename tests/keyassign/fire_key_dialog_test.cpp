@@ -72,13 +72,23 @@ TEST(FireKeyDialog, TheListCoversTheFieldsWhichComeBackWithWhatWasTyped) {
 }
 
 TEST(FireKeyDialog, ShowsAndAnswersTheCheckedValuesAlsoForAFieldThatKeptTheFocus) {
+  // Opened on a key set to B, 5 shots, 20/40 (and on a damaged make time of 0): OK keeps them.
+  const struct {
+    FireChoice current;
+    FireChoice kept;
+  } openings[] = {{{6, 5, 20, 40}, {6, 5, 20, 40}}, {{6, 5, 0, 40}, {6, 5, 5, 40}}};
+  for (const auto& opening : openings) {
+    DialogLog log;
+    FireKeyDialog untouched(Language::English, opening.current);
+    untouched.InitControls(log);
+    EXPECT_EQ(log.texts[FireKeyDialog::kDisplayId], u"B");
+    EXPECT_EQ(log.texts[kMake], DecimalText(opening.kept.makeTime));
+    const std::optional<FireChoice> kept = untouched.Result(DialogEnd::Ok);
+    ASSERT_TRUE(kept);
+    EXPECT_EQ((std::tuple{kept->target, kept->times, kept->makeTime, kept->breakTime}),
+              (std::tuple{opening.kept.target, opening.kept.times, opening.kept.makeTime, opening.kept.breakTime}));
+  }
   DialogLog log;
-  FireKeyDialog untouched(Language::English);
-  untouched.InitControls(log);
-  const std::optional<FireChoice> defaults = untouched.Result(DialogEnd::Ok);
-  ASSERT_TRUE(defaults);
-  EXPECT_EQ((std::tuple{defaults->target, defaults->times, defaults->makeTime, defaults->breakTime}),
-            (std::tuple{0, uint8_t{1}, uint8_t{32}, uint8_t{32}}));
 
   FireKeyDialog typed(Language::English);
   typed.InitControls(log);
@@ -96,13 +106,16 @@ TEST(FireKeyDialog, ShowsAndAnswersTheCheckedValuesAlsoForAFieldThatKeptTheFocus
   typed.OnFieldLeave(FireField::MakeTime, u"", log);
   EXPECT_EQ(log.texts[kMake], u"40");
   // "4" typed into Make Time and "999" into Break Time, OK pressed while a field still has
-  // the focus: the fields show and the dialog answers 5 and 255, never 4 or 999.
+  // the focus: the dialog stays open showing 5 and 255, and only the next OK sends them.
   type(FireField::MakeTime, u"4");
   type(FireField::BreakTime, u"999");
   EXPECT_EQ(log.texts[kMake], u"4") << "a time field is checked only when the focus leaves";
-  EXPECT_EQ(typed.OnSkinnedClick(layout::dialog::kOk.left + 2, layout::dialog::kOk.top + 2, log), DialogEnd::Ok);
+  const int okX = layout::dialog::kOk.left + 2, okY = layout::dialog::kOk.top + 2;
+  EXPECT_EQ(typed.OnSkinnedClick(okX, okY, log), DialogEnd::None);
   EXPECT_EQ((std::tuple{log.texts[kTimes], log.texts[kMake], log.texts[kBreak]}),
             (std::tuple{std::u16string(u"127"), std::u16string(u"5"), std::u16string(u"255")}));
+  EXPECT_FALSE(typed.SettleFields(log)) << "Enter on what is shown sends it";
+  EXPECT_EQ(typed.OnSkinnedClick(okX, okY, log), DialogEnd::Ok);
   const std::optional<FireChoice> result = typed.Result(DialogEnd::Ok);
   ASSERT_TRUE(result);
   EXPECT_EQ((std::tuple{result->times, result->makeTime, result->breakTime}),

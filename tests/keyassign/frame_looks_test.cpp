@@ -31,21 +31,22 @@ TEST(FrameHover, OkHandsItsLookToCancelAndMovingOffAllButtonsRestoresThem) {
   hover.OnHover(in(frame::kOk).first, in(frame::kOk).second, log, kLook);
   EXPECT_EQ(TakeImages(log), (Images{{u"/button-over.png", frame::kOk.left}}));
 
-  // Straight onto Cancel: it takes the look and OK is drawn normal again.
+  // Straight onto Cancel: OK is drawn normal again, then Cancel takes the look.
+  EXPECT_EQ(hover.OnMove(in(frame::kCancel).first, in(frame::kCancel).second), MoveAnswer::RestoreAndTrack);
   hover.OnHover(in(frame::kCancel).first, in(frame::kCancel).second, log, kLook);
   EXPECT_EQ(TakeImages(log),
-            (Images{{u"/button-over.png", frame::kCancel.left}, {u"/button-normal.png", frame::kOk.left}}));
+            (Images{{u"/button-normal.png", frame::kOk.left}, {u"/button-over.png", frame::kCancel.left}}));
   EXPECT_TRUE(hover.Hovered(FrameButton::Cancel));
   EXPECT_FALSE(hover.Hovered(FrameButton::Ok));
 
   hover.OnHover(in(frame::kClose).first, in(frame::kClose).second, log, kLook);
-  EXPECT_EQ(TakeImages(log), (Images{{u"/button-close-over.png", frame::kClose.left}}));
+  EXPECT_EQ(TakeImages(log), (Images{{u"/button-normal.png", frame::kCancel.left},
+                                     {u"/button-close-over.png", frame::kClose.left}}));
 
-  // Off every button: both looks go back in one redraw, and then there is nothing to do.
+  // Off every button (or out of the window): the look goes back, and then there is nothing to do.
   ASSERT_EQ(hover.OnMove(10, 100), MoveAnswer::RestoreLooks);
   hover.RestoreNormal(log, kLook);
-  EXPECT_EQ(TakeImages(log), (Images{{u"/button-close-normal.png", frame::kClose.left},
-                                     {u"/button-normal.png", frame::kCancel.left}}));
+  EXPECT_EQ(TakeImages(log), (Images{{u"/button-close-normal.png", frame::kClose.left}}));
   EXPECT_EQ(hover.OnMove(10, 100), MoveAnswer::Nothing);
 
   // A hover away from the buttons (the pointer left before it fired) draws nothing.

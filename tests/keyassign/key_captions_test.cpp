@@ -15,12 +15,12 @@ using test::PageFixture;
 
 // Answers every dialog with its third entry.
 struct ThirdEntryDialogs : KeyDialogs {
-  std::optional<Choice> RunWindows() override { return Choice{2, u"Calculator"}; }
-  std::optional<Choice> RunMedia() override { return Choice{2, u"Stop"}; }
-  std::optional<Choice> RunHotKey() override { return Choice{2, u"Paste"}; }
-  std::optional<FireChoice> RunFire() override { return FireChoice{2, 3, 10, 10}; }
-  std::optional<SingleKey> RunSingle() override { return SingleKey{u"Return", 0x28}; }
-  std::optional<Choice> RunSnipe() override { return Choice{2, SnipeValues(0)[2]}; }
+  std::optional<Choice> RunWindows(int) override { return Choice{2, u"Calculator"}; }
+  std::optional<Choice> RunMedia(int) override { return Choice{2, u"Stop"}; }
+  std::optional<Choice> RunHotKey(int) override { return Choice{2, u"Paste"}; }
+  std::optional<FireChoice> RunFire(const FireChoice&) override { return FireChoice{2, 3, 10, 10}; }
+  std::optional<SingleKey> RunSingle(const SingleKey&) override { return SingleKey{u"Return", 0x28}; }
+  std::optional<Choice> RunSnipe(int) override { return Choice{2, SnipeValues(0)[2]}; }
 };
 
 // The names a pick gives and the captions derived from the record must agree, or a settled
@@ -46,14 +46,18 @@ TEST(SettleKeyNames, NamesWhatEachKeyHoldsInTheLanguageShown) {
   f.record.Key(uirec::kFunctionType, KeyMode::A, 2) = static_cast<uint8_t>(KeyFunctionType::Multimedia);
   f.record.Key(uirec::kMediaIndex, KeyMode::A, 2) = 5;
   f.record.Key(uirec::kFunctionType, KeyMode::B, 3) = static_cast<uint8_t>(KeyFunctionType::SingleKey);
+  f.record.Key(uirec::kFunctionType, KeyMode::B, 4) = static_cast<uint8_t>(KeyFunctionType::SingleKey);
+  f.record.Key(uirec::kSingleKeyUsage, KeyMode::B, 4) = 0x29;
   f.names[0][1] = u"Multimedia-Vol+";  // written while the window spoke English
   f.names[1][2] = u"单键-Return";       // the system's name of the captured key
+  f.names[1][3] = u"Single Key-Esc";   // captured while the window spoke English
   f.names[0][4] = u"A5";                // keys 5..8 are not offered: left alone
 
   EXPECT_FALSE(SettleKeyNames(f.page));
   EXPECT_EQ(f.names[0][0], u"左键");
   EXPECT_EQ(f.names[0][1], u"多媒体-音量+");
   EXPECT_EQ(f.names[1][2], u"单键-Return");
+  EXPECT_EQ(f.names[1][3], u"单键-Esc");
   EXPECT_EQ(f.names[0][4], u"A5");
 }
 

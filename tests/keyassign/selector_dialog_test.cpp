@@ -38,7 +38,7 @@ TEST(SelectorDialog, OkWithoutAPickAnswersTheFirstItemInTheLanguage) {
     DialogLog log;
     SelectorDialog dialog(*c.dialog, c.language);
     dialog.InitControls(log);
-    EXPECT_EQ(log.texts.at(c.dialog->displayId), c.first);
+    EXPECT_EQ(log.texts.at(c.dialog->displayId), ListEntry(*c.dialog, 0, c.first)) << "as the list shows it";
     EXPECT_EQ(log.rects.at(c.dialog->displayId), c.dialog->display);
     EXPECT_EQ(dialog.Result(Click(dialog, In(layout::dialog::kOk), log)), (Choice{0, c.first})) << ToUtf8(c.first);
   }
@@ -70,7 +70,7 @@ TEST(SelectorDialog, APickIsAnsweredOnOkOnly) {
 
       dialog.OnListPick(log);
 
-      EXPECT_EQ(log.texts.at(c.dialog->displayId), c.text);
+      EXPECT_EQ(log.texts.at(c.dialog->displayId), ListEntry(*c.dialog, static_cast<size_t>(c.pick), c.text));
       EXPECT_FALSE(log.Exists(c.dialog->listId));
       EXPECT_FALSE(dialog.ListOpen());
       const Point button = In(end == DialogEnd::Ok ? layout::dialog::kOk : layout::dialog::kCancel);
@@ -105,7 +105,7 @@ TEST(SelectorDialog, EntriesNameTheirKeysAndUnitWhileTheChoiceKeepsTheItem) {
     EXPECT_EQ(log.marked.at(c.dialog->listId), 0) << "the choice the dialog starts from";
     log.selections[c.dialog->listId] = c.pick;
     dialog.OnListPick(log);
-    EXPECT_EQ(log.texts.at(c.dialog->displayId), c.chosen);
+    EXPECT_EQ(log.texts.at(c.dialog->displayId), c.entry) << "the display says what the list said";
     EXPECT_EQ(dialog.Result(Click(dialog, In(layout::dialog::kOk), log)), (Choice{c.pick, c.chosen}));
     Click(dialog, In(c.dialog->selector), log);
     EXPECT_EQ(log.marked.at(c.dialog->listId), c.pick) << "reopened on the new choice";

@@ -28,9 +28,10 @@ const std::map<std::string, std::set<std::string>> kMayInclude = {
     {"config", {"keyassign", "ui", "model", "common"}},
     {"device", {"config", "model", "common"}},
     {"skins", {"keyassign", "ui", "model", "common"}},  // the skins dialog is built on the sub-dialog frame
-    {"app", {"skins", "device", "config", "keyassign", "ui", "model", "common"}},
+    {"profiles", {"config", "keyassign", "ui", "model", "common"}},
+    {"app", {"profiles", "skins", "device", "config", "keyassign", "ui", "model", "common"}},
     // The command line is a front end beside app, with no windows and no skins.
-    {"cli", {"device", "config", "keyassign", "ui", "model", "common"}},
+    {"cli", {"profiles", "device", "config", "keyassign", "ui", "model", "common"}},
 };
 
 // System headers that only the Win32 layer may use.

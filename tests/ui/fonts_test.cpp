@@ -5,29 +5,31 @@
 namespace qv {
 namespace {
 
-TEST(SkinFonts, FollowLanguageRoleAndWindowsVersion) {
+TEST(SkinFonts, ChineseTakesTheInterfaceFaceOfItsScriptFirst) {
   struct Case {
     Language language;
     FontRole role;
-    unsigned major, minor;
     int height, weight;
-    std::u16string_view face;
+    std::u16string_view first;
   };
   const Case cases[] = {
-      {Language::SimplifiedChinese, FontRole::Text, 6, 2, 13, 400, u"黑体"},
-      {Language::SimplifiedChinese, FontRole::Title, 6, 2, 18, 700, u"黑体"},
-      {Language::SimplifiedChinese, FontRole::Text, 6, 1, 13, 400, u"宋体"},
-      {Language::SimplifiedChinese, FontRole::Title, 10, 0, 18, 700, u"宋体"},
-      {Language::TraditionalChinese, FontRole::Text, 6, 1, 14, 400, u"黑体"},
-      {Language::TraditionalChinese, FontRole::Title, 6, 2, 18, 700, u"黑体"},
-      {Language::English, FontRole::Text, 6, 2, 14, 400, u"Arial"},
-      {Language::English, FontRole::Title, 6, 2, 18, 700, u"Tahoma"},
+      {Language::SimplifiedChinese, FontRole::Text, 13, 400, u"Microsoft YaHei UI"},
+      {Language::SimplifiedChinese, FontRole::Title, 18, 700, u"Microsoft YaHei UI"},
+      {Language::TraditionalChinese, FontRole::Text, 14, 400, u"Microsoft JhengHei UI"},
+      {Language::TraditionalChinese, FontRole::Title, 18, 700, u"Microsoft JhengHei UI"},
+      {Language::English, FontRole::Text, 14, 400, u"Arial"},
+      {Language::English, FontRole::Title, 18, 700, u"Tahoma"},
   };
   for (const Case& c : cases) {
-    const FontSpec spec = SkinFont(c.language, c.role, c.major, c.minor);
+    const FontSpec spec = SkinFont(c.language, c.role);
     EXPECT_EQ(spec.height, c.height);
     EXPECT_EQ(spec.weight, c.weight);
-    EXPECT_EQ(spec.face, c.face) << static_cast<int>(c.language) << " " << c.major << "." << c.minor;
+    ASSERT_FALSE(spec.faces.empty());
+    EXPECT_EQ(spec.faces.front(), c.first) << static_cast<int>(c.language);
+    // A Chinese text never falls to a face without its script: the list ends on a CJK face.
+    if (c.language != Language::English) {
+      EXPECT_GT(spec.faces.back().front(), u'\x7f');
+    }
   }
 }
 

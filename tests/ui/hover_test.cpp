@@ -21,8 +21,9 @@ TEST(PageMouseMove, TracksElementsAndRestoresOffThem) {
   };
   const Case cases[] = {
       {"OK", 600, 630, PageState::MustPaint, false, MoveAnswer::Track},
-      {"back, page not shown", 60, 70, PageState::MustPaint, true, MoveAnswer::Track},
-      {"Default", 350, 555, PageState::Shown, true, MoveAnswer::Track},
+      {"Apply, lit already", 770, 630, PageState::Shown, true, MoveAnswer::Track},
+      {"back, page not shown", 60, 70, PageState::MustPaint, true, MoveAnswer::RestoreAndTrack},
+      {"Default, from Apply", 350, 555, PageState::Shown, true, MoveAnswer::RestoreAndTrack},
       {"key box 4", 300, 280, PageState::Shown, false, MoveAnswer::Track},
       {"Default, page not shown", 350, 555, PageState::MustPaint, true, MoveAnswer::RestoreLooks},
       {"key box 5", 300, 300, PageState::Shown, true, MoveAnswer::RestoreLooks},
@@ -60,31 +61,30 @@ TEST(PageHover, FirstHitWinsAndOnlyTheShownPageOffersItsBoxes) {
   }
 }
 
-TEST(PageHover, HighlightRestoresItsNeighboursFirst) {
+// A look stays only while the pointer is over its element: whatever was lit goes back first.
+TEST(PageHover, HighlightRestoresEveryOtherLookFirst) {
   PageFixture f;
   f.session.hover[kHoverOk] = true;
   f.session.hover[kHoverBack] = true;
   Highlight(f.page, kHoverApply, f.log);
-  ASSERT_EQ(f.log.Of(CallKind::Image).size(), 2u);
+  ASSERT_EQ(f.log.Of(CallKind::Image).size(), 3u);
   EXPECT_TRUE(f.log.DrewImageAt(u"/button-normal.png", layout::kOkButton));
+  EXPECT_TRUE(f.log.DrewImageAt(u"/button-PrePage-normal.png", layout::kBackButton));
   EXPECT_EQ(f.log.Of(CallKind::Image).back().what, u"/button-over.png");
   EXPECT_NE(f.log.FindText(u"Apply"), nullptr);
-  EXPECT_TRUE(f.session.hover[kHoverApply]);
-  EXPECT_FALSE(f.session.hover[kHoverOk]);
-  EXPECT_TRUE(f.session.hover[kHoverBack]) << "not a neighbour";
+  EXPECT_EQ(f.session.hover.count(), 1u);
 
   f.log.calls.clear();
   f.record[uirec::kShownMode] = 1;
   f.session.hover[KeyBoxHover(1)] = true;
-  f.session.hover[KeyBoxHover(6)] = true;
   Highlight(f.page, KeyBoxHover(2), f.log);
   const std::vector<Call> images = f.log.Of(CallKind::Image);
   ASSERT_EQ(images.size(), 3u);
-  EXPECT_TRUE(f.log.DrewImageAt(u"/DropdownBox-normal.png", layout::kKeyBoxes[5]));
+  EXPECT_TRUE(f.log.DrewImageAt(u"/DropdownBox-normal.png", layout::kKeyBoxes[0]));
   EXPECT_EQ(images.back().what, u"/DropdownBox-over.png");
   EXPECT_EQ(images.back().rect.top, layout::kKeyBoxes[1].top);
   EXPECT_NE(f.log.FindText(u"B2"), nullptr);
-  EXPECT_EQ(f.session.hover.count(), 3u) << "Apply, Back and key box 2";
+  EXPECT_EQ(f.session.hover.count(), 1u);
 }
 
 // Apply and Cancel touch, so the pointer crosses from one to the other without a move off
@@ -104,7 +104,7 @@ TEST(PageHover, MovingStraightBetweenApplyAndCancelLeavesOnlyTheNewOneLit) {
     f.session.state = PageState::Shown;
     f.session.hover[c.from] = true;
     const int x = (c.toRect.left + c.toRect.right) / 2, y = (c.toRect.top + c.toRect.bottom) / 2;
-    ASSERT_EQ(OnPageMouseMove(f.session, x, y), MoveAnswer::Track);
+    ASSERT_EQ(OnPageMouseMove(f.session, x, y), MoveAnswer::RestoreAndTrack);
     ASSERT_EQ(HoverItemAt(f.session, x, y), c.to);
     Highlight(f.page, c.to, f.log);
     EXPECT_TRUE(f.log.DrewImageAt(u"/button-normal.png", c.fromRect));
@@ -117,21 +117,31 @@ TEST(PageHover, MovingStraightBetweenApplyAndCancelLeavesOnlyTheNewOneLit) {
   }
 }
 
-TEST(PageHover, RestoringDrawsEveryButtonButOneKeyBox) {
+// Each element goes back onto the page under it first: the key box's image leaves its digit
+// and the hover bar beside it clear, and a digit drawn again on itself would thicken.
+TEST(PageHover, RestoringDrawsEveryLitElementNormalOnThePageUnderIt) {
   PageFixture f;
+  f.session.state = PageState::Shown;
   for (HoverItem item : {kHoverCancel, kHoverSkins, KeyBoxHover(2), KeyBoxHover(3)}) f.session.hover[item] = true;
   RestoreNormalLooks(f.page, f.log);
   const std::vector<Call> images = f.log.Of(CallKind::Image);
-  ASSERT_EQ(images.size(), 3u);
+  ASSERT_EQ(images.size(), 4u);
   EXPECT_TRUE(f.log.DrewImageAt(u"/button-normal.png", layout::kCancelButton));
   EXPECT_TRUE(f.log.DrewImageAt(u"/button-Skins-normal.png", layout::kSkinsButton));
   EXPECT_TRUE(f.log.DrewImageAt(u"/DropdownBox-normal.png", layout::kKeyBoxes[1]));
+  EXPECT_TRUE(f.log.DrewImageAt(u"/DropdownBox-normal.png", layout::kKeyBoxes[2]));
+  std::vector<layout::Rect> under;
+  for (const Call& call : f.log.Of(CallKind::ImagePart)) {
+    EXPECT_EQ(call.what, u"/BasicSet2.png");
+    under.push_back(call.rect);
+  }
+  EXPECT_EQ(under, (std::vector<layout::Rect>{layout::kCancelButton, layout::kSkinsButton, layout::kKeyBoxes[1],
+                                              layout::kKeyBoxes[2]}));
   const Call* cancel = f.log.FindText(u"Cancel");
   ASSERT_NE(cancel, nullptr);
   EXPECT_EQ(cancel->colour, test::kSkinColour);
   EXPECT_NE(f.log.FindText(u"A2"), nullptr);
-  EXPECT_EQ(f.session.hover.count(), 1u);
-  EXPECT_TRUE(f.session.hover[KeyBoxHover(3)]);
+  EXPECT_TRUE(f.session.hover.none());
 }
 
 }  // namespace

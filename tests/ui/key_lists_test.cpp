@@ -77,7 +77,7 @@ TEST(OpenKeyList, TheWarningIsInTheLanguageInUse) {
   PageFixture f;
   f.page.language = Language::TraditionalChinese;
   SetTypes(f.record, KeyMode::A, LeftClickOn({1}));
-  EXPECT_EQ(OpenKeyList(f.page, 1, f.log), (MessageBoxText{u"左鍵功能必須選擇！", u"Warning"}));
+  EXPECT_EQ(OpenKeyList(f.page, 1, f.log), (MessageBoxText{u"左鍵功能必須選擇！", u"警告"}));
 }
 
 TEST(OpenKeyList, PressesToggleAndLeaveOneListOpen) {
@@ -138,7 +138,7 @@ TEST(OpenKeyList, MarksTheKeysCurrentFunctionAndSubFunction) {
     f.record.Key(uirec::kFunctionType, KeyMode::B, 2) = c.functionB;
     f.record.Key(uirec::kDpiSubFunction, KeyMode::B, 2) = c.subFunctionB;
     OpenKeyList(f.page, 2, f.log);
-    TrackKeyListPointer({KeyListId(2), kDpiSwitchEntry, {0, 75, 190, 90}}, f.record, f.log);
+    TrackKeyListPointer({KeyListId(2), kDpiSwitchEntry, {0, 75, 190, 90}}, f.record, Language::English, f.log);
     EXPECT_EQ(f.log.marked.at(KeyListId(2)), c.list) << int(c.shownMode);
     EXPECT_EQ(f.log.marked.at(kDpiSubListId), c.subList) << int(c.shownMode);
   }
@@ -161,7 +161,7 @@ TEST(TrackKeyListPointer, OpensTheSubListBesideDpiSwitchAndClosesItElsewhere) {
   PageFixture f;
   f.log.existing = {KeyListId(2)};
   for (const Step& step : steps) {
-    TrackKeyListPointer(step.pointer, f.record, f.log);
+    TrackKeyListPointer(step.pointer, f.record, Language::English, f.log);
     EXPECT_EQ(f.log.Exists(kDpiSubListId), step.subListAfter) << step.pointer.listId << " item " << step.pointer.item;
   }
   ASSERT_EQ(f.log.Of(CallKind::CreateList).size(), 1u);

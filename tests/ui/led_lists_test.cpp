@@ -110,11 +110,11 @@ TEST(ToggleLedList, OpensTheListOfTheModeAndClosesOnTheNextPress) {
     std::optional<int> marked = std::nullopt;  // the entry of the value in force
   };
   const Case cases[] = {
-      {"mode", kLightOff, 0, layout::Rect{766, 347, 851, 407}, 3, u"Neon", 0},
-      {"brightness", kLightStandard, 1, layout::Rect{767, 377, 851, 547}, 10, u"100%", 9},
-      {"speed", kLightNeon, 1, layout::Rect{767, 377, 851, 577}, 30, u"15S", 3},
+      {"mode", kLightOff, 0, layout::kLedModeList, 3, u"Neon", 0},
+      {"brightness", kLightStandard, 1, layout::kLedParameterListStandard, 10, u"100%", 9},
+      {"speed", kLightNeon, 1, layout::kLedParameterListNeon, 30, u"15S", 3},
       {"parameter while off", kLightOff, 1, std::nullopt, 0, u""},
-      {"effect", kLightNeon, 2, layout::Rect{766, 407, 851, 447}, 2, u"RGB Flash", 1},
+      {"effect", kLightNeon, 2, layout::kLedEffectList, 2, u"RGB Flash", 1},
       {"effect of Standard", kLightStandard, 2, std::nullopt, 0, u""},
       {"effect while off", kLightOff, 2, std::nullopt, 0, u""},
   };

@@ -30,6 +30,8 @@ TEST(ListScroll, TheThumbShowsThePartShownAndPressesAndDragsMoveIt) {
     if (thumb) {
       EXPECT_EQ(thumb->start, c.thumb->start) << c.scroll.count << " from " << c.scroll.top;
       EXPECT_EQ(thumb->length, c.thumb->length) << c.scroll.count << " from " << c.scroll.top;
+      EXPECT_EQ(TopAfterTrackPress(c.scroll, 100, 10, thumb->start + thumb->length), c.afterPressBelow)
+          << "the first pixel below the thumb, from " << c.scroll.top;
     }
     EXPECT_EQ(TopAfterTrackPress(c.scroll, 100, 10, 0), c.afterPressAbove) << c.scroll.top;
     EXPECT_EQ(TopAfterTrackPress(c.scroll, 100, 10, 99), c.afterPressBelow) << c.scroll.top;
@@ -69,6 +71,16 @@ TEST(RowLook, TheHighlightKeepsTheTextReadableAndTheChoiceHasItsBar) {
       EXPECT_NE(ScrollLookOf(colours).track, background);
     }
   }
+}
+
+TEST(RowLook, ADarkAccentIsLightenedUntilItShowsOnTheList) {
+  const Rgb white{255, 255, 255}, black{0, 0, 0};
+  const Rgb frostBlue{37, 99, 235}, carbonCyan{34, 211, 238};
+  EXPECT_EQ(ListAccent(black, white, carbonCyan), carbonCyan) << "an accent that shows stays as it is";
+  const Rgb shown = ListAccent(black, white, frostBlue);
+  EXPECT_NE(shown, frostBlue);
+  EXPECT_GE(Contrast(shown, black), 6.0);
+  EXPECT_GT(shown.blue, shown.red) << "still the skin's blue, not the text's white";
 }
 
 }  // namespace

@@ -83,6 +83,8 @@ TEST(OnPageKey, TabWalksShowsFocusPressesAndArrowsStepWithinBounds) {
 
   focus.index = 14;  // stage 1's column at level 2
   EXPECT_EQ(OnPageKey(f.page, controls, focus, kKeyUp, false).step, (PressAction{PressKind::SetDpiLevel, 1, 3}));
+  f.record.DpiIndex(1) = 6;  // level 7: Up reaches the top
+  EXPECT_EQ(OnPageKey(f.page, controls, focus, kKeyUp, false).step, (PressAction{PressKind::SetDpiLevel, 1, 8}));
   f.record.DpiIndex(1) = 7;  // level 8, the top of table 2
   EXPECT_FALSE(OnPageKey(f.page, controls, focus, kKeyUp, false).step) << "no level beyond the table";
 }
@@ -102,6 +104,53 @@ TEST(OnListKey, ArrowsSelectWithinTheListEnterPicksEscCloses) {
       EXPECT_EQ(a.selection, c.selection) << c.key;
     }
   }
+}
+
+TEST(OnPageKey, HomeEndAndPageKeysTakeADpiColumnToItsLowestAndHighestLevel) {
+  struct Case { uint64_t key; int selector; int level; };
+  const Case cases[] = {
+      {kKeyHome, 3, 1}, {kKeyPageDown, 3, 1}, {kKeyEnd, 3, 8}, {kKeyPageUp, 3, 8},
+      {kKeyEnd, 1, 12},  // the large table
+      {kKeyEnd, 4, 8},   // twelve shown, eight taken
+  };
+  for (const Case& c : cases) {
+    ShownPage f;
+    f.page.dpiSelector = static_cast<uint8_t>(c.selector);
+    PageFocus focus{17, true};  // stage 2's column
+    const PageKeyAnswer answer = OnPageKey(f.page, f.Controls(), focus, c.key, false);
+    EXPECT_EQ(answer.step, (PressAction{PressKind::SetDpiLevel, 2, c.level})) << c.key << " with table " << c.selector;
+  }
+}
+
+TEST(OnPageKey, EscClosesAListOpenedWithThePointerBeforeItHidesTheWindow) {
+  ShownPage f;
+  PageFocus focus;
+  f.session.openLists.ledLists[1] = true;  // opened with the pointer: the page keeps the keys
+  const PageKeyAnswer first = OnPageKey(f.page, f.Controls(), focus, kKeyEscape, false);
+  EXPECT_TRUE(first.closeLists);
+  EXPECT_FALSE(first.hideWindow);
+  f.session.openLists.ledLists[1] = false;
+  EXPECT_TRUE(OnPageKey(f.page, f.Controls(), focus, kKeyEscape, false).hideWindow);
+}
+
+TEST(ChangesBetween, TellsEachControlWhoseNameValueOrStateChangedAndNoneForANewSet) {
+  ShownPage f;
+  const std::vector<AccessibleControl> before = f.Controls();
+  f.record.DpiIndex(1) = 4;         // stage 1's level
+  f.record.StageEnabled(2) = 1;     // stage 2 switched on
+  f.names[0][2] = u"Fire Key-B";    // key 3 given a function
+  const std::vector<AccessibleChange> changes = ChangesBetween(before, f.Controls());
+  auto find = [&](int index) {
+    for (const AccessibleChange& c : changes) if (c.index == index) return c;
+    return AccessibleChange{-1};
+  };
+  ASSERT_EQ(changes.size(), 4u);
+  const AccessibleChange level = find(14), column2 = find(17), switch2 = find(19), key3 = find(5);
+  EXPECT_TRUE(level.name && level.value && !level.state);
+  EXPECT_TRUE(column2.name && !column2.value && column2.state) << "on shows in its name and state";
+  EXPECT_TRUE(!switch2.name && switch2.state);
+  EXPECT_TRUE(key3.name && key3.value && !key3.state);
+  EXPECT_TRUE(ChangesBetween(before, {}).empty());
 }
 
 }  // namespace

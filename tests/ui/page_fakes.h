@@ -14,7 +14,7 @@
 
 namespace qv::test {
 
-enum class CallKind { Image, Text, Create, SetText, Invalidate, Destroy, CreateList };
+enum class CallKind { Image, ImagePart, Text, Create, SetText, Invalidate, Destroy, CreateList };
 
 struct Call {
   Call(CallKind k, std::u16string_view w, const layout::Rect& r, int i) : kind(k), what(w), rect(r), id(i) {}
@@ -38,6 +38,10 @@ class PageLog : public Canvas, public PageControls {
 
   bool DrawImage(std::u16string_view name, int x, int y) override {
     calls.emplace_back(CallKind::Image, name, layout::Rect{x, y, x, y}, 0);
+    return true;
+  }
+  bool DrawImagePart(std::u16string_view name, int, int, const layout::Rect& part) override {
+    calls.emplace_back(CallKind::ImagePart, name, part, 0);
     return true;
   }
   void DrawText(std::u16string_view text, const layout::Rect& rect, TextFormat format, FontRole font,

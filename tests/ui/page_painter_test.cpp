@@ -150,9 +150,8 @@ TEST(PaintMainPage, LedModeGivesTheValueStatics) {
     Static parameterStatic, effectStatic;
   };
   constexpr StaticStyle V = StaticStyle::Value;
-  constexpr StaticStyle S = StaticStyle::Sunken;
   const Case cases[] = {
-      {0, 4, 4, 2, u"Off", {S, u""}, {S, u""}},
+      {0, 4, 4, 2, u"Off", {V, u""}, {V, u""}},  // flat: a frame would stay once a mode is chosen
       {1, 4, 4, 2, u"Standard", {V, u"45%"}, {V, u"RGB Effect"}},
       {1, 10, 4, 2, u"Standard", {V, u""}, {V, u"RGB Effect"}},
       {2, 4, 4, 2, u"Neon", {V, u"2.5S"}, {V, u"RGB Flash"}},

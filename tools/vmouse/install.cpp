@@ -4,6 +4,7 @@
 
 #include <newdev.h>
 #include <setupapi.h>
+#include <tlhelp32.h>
 
 #include <string>
 
@@ -37,6 +38,23 @@ std::wstring OwnFolder() {
 }
 
 bool BusAnswers() { return !PresentInterfaces(kControlInterface).empty(); }
+
+// `wineboot -i` run where Wine has already booted the prefix (the first program of a new
+// prefix boots it) starts a second services.exe beside the first. Both take the calls of the
+// service control pipe, each a share of the connections, so a service one of them creates is
+// unknown to the other, and neither can install or start a driver. The snapshot holds this
+// Wine session's processes only.
+unsigned ServiceManagersRunning() {
+  const qv::win::UniqueFileHandle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
+  if (!snapshot) return 0;
+  PROCESSENTRY32W entry{};
+  entry.dwSize = sizeof entry;
+  unsigned count = 0;
+  for (BOOL more = Process32FirstW(snapshot.get(), &entry); more; more = Process32NextW(snapshot.get(), &entry)) {
+    if (_wcsicmp(entry.szExeFile, L"services.exe") == 0) ++count;
+  }
+  return count;
+}
 
 // The root device, registered with the bus's hardware id; false when it exists already.
 bool RegisterRootDevice() {
@@ -105,13 +123,14 @@ bool WaitForBus() {
 
 InstallState EnsureInstalled() {
   if (BusAnswers()) return RefreshDriverFiles() ? InstallState::RunningOlderBuild : InstallState::Running;
+  if (ServiceManagersRunning() > 1) return InstallState::TwoServiceManagers;
   if (RegisterRootDevice()) {
-    if (!InstallDriver()) return InstallState::Failed;
+    if (!InstallDriver()) return InstallState::NotInstalled;
   } else {
     RefreshDriverFiles();
-    if (!StartBusService()) return InstallState::Failed;
+    if (!StartBusService()) return InstallState::NotStarted;
   }
-  return WaitForBus() ? InstallState::Running : InstallState::Failed;
+  return WaitForBus() ? InstallState::Running : InstallState::NotStarted;
 }
 
 }  // namespace vmouse

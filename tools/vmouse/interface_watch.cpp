@@ -72,26 +72,39 @@ std::vector<std::wstring> InterfaceWatch::PresentPaths() const {
   return mine;
 }
 
-template <typename Done>
-bool InterfaceWatch::PumpUntil(Done done, DWORD timeoutMs) {
+template <typename Announced, typename Listed>
+bool InterfaceWatch::PumpUntil(Announced announced, Listed listed, DWORD timeoutMs) {
   const ULONGLONG deadline = GetTickCount64() + timeoutMs;
-  while (!done()) {
+  ULONGLONG listedSince = 0;
+  for (;;) {
     const ULONGLONG now = GetTickCount64();
+    if (!listed()) {
+      listedSince = 0;
+    } else if (announced()) {
+      return true;
+    } else if (listedSince == 0) {
+      listedSince = now;
+    } else if (now - listedSince >= kLateListenerMs) {
+      // Wine's sechost starts listening on a thread after RegisterDeviceNotification has
+      // returned, so a change made at once can be announced before this window hears it.
+      // The system lists the change before it announces it: a list that stays settled means
+      // the announcement went out to everyone else.
+      return true;
+    }
     if (now >= deadline) return false;
     MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(std::min<ULONGLONG>(deadline - now, 100)),
                               QS_ALLINPUT);
     MSG message;
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
   }
-  return true;
 }
 
 bool InterfaceWatch::WaitUntilPresent(unsigned count, DWORD timeoutMs) {
-  return PumpUntil([&] { return arrivals_ >= count && PresentCount() == count; }, timeoutMs);
+  return PumpUntil([&] { return arrivals_ >= count; }, [&] { return PresentCount() == count; }, timeoutMs);
 }
 
 bool InterfaceWatch::WaitUntilGone(unsigned count, DWORD timeoutMs) {
-  return PumpUntil([&] { return removals_ >= count && PresentCount() == 0; }, timeoutMs);
+  return PumpUntil([&] { return removals_ >= count; }, [&] { return PresentCount() == 0; }, timeoutMs);
 }
 
 }  // namespace vmouse

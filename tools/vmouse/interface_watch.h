@@ -18,7 +18,8 @@ class InterfaceWatch {
   InterfaceWatch& operator=(const InterfaceWatch&) = delete;
 
   // True once `count` of the unit's interfaces arrived (or went) and as many are (no longer)
-  // present; false when that did not happen within the time.
+  // present (or the list has shown that for kLateListenerMs without a notification reaching
+  // this window); false when that did not happen within the time.
   bool WaitUntilPresent(unsigned count, DWORD timeoutMs);
   bool WaitUntilGone(unsigned count, DWORD timeoutMs);
 
@@ -28,8 +29,10 @@ class InterfaceWatch {
  private:
   static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   bool Names(const wchar_t* path) const;
-  template <typename Done>
-  bool PumpUntil(Done done, DWORD timeoutMs);
+  template <typename Announced, typename Listed>
+  bool PumpUntil(Announced announced, Listed listed, DWORD timeoutMs);
+
+  static constexpr ULONGLONG kLateListenerMs = 2000;
 
   std::wstring marker_;  // "#8&564d0001&0&": the unit's instance ids in the paths
   unsigned arrivals_ = 0;

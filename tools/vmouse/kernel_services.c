@@ -63,7 +63,43 @@ static int write_file(const wchar_t* path, ACCESS_MASK access, ULONG disposition
   return NT_SUCCESS(status) && io.Information == length;
 }
 
+/* Moves `from` over `to` in one step (FileRenameInformation, whose structure ntifs.h declares
+   with much that clashes with wdm.h). */
+typedef struct {
+  BOOLEAN ReplaceIfExists;
+  HANDLE RootDirectory;
+  ULONG FileNameLength;
+  WCHAR FileName[8 + VMOUSE_PATH_CHARS];
+} rename_information;
+
+static int move_over(const wchar_t* from, const wchar_t* to) {
+  HANDLE file;
+  IO_STATUS_BLOCK io;
+  NTSTATUS status;
+  rename_information* rename = vm_alloc(sizeof *rename);
+  int chars;
+  if (!rename) return 0;
+  RtlZeroMemory(rename, sizeof *rename);
+  rename->ReplaceIfExists = TRUE;
+  chars = _snwprintf(rename->FileName, sizeof rename->FileName / sizeof rename->FileName[0], L"\\??\\%s", to);
+  if (chars < 0 || !NT_SUCCESS(open_file(from, DELETE, FILE_OPEN, &file))) {
+    vm_free(rename);
+    return 0;
+  }
+  rename->FileNameLength = (ULONG)chars * sizeof(WCHAR);
+  status = ZwSetInformationFile(file, &io, rename, sizeof *rename, FileRenameInformation);
+  ZwClose(file);
+  vm_free(rename);
+  return NT_SUCCESS(status);
+}
+
+/* Written beside and moved over the old file, so that a reader (a test, the command line)
+   never sees it half written. Wine refuses to move over a file that another program holds
+   open: then it is written in place. */
 int vm_file_replace(const wchar_t* path, const void* data, unsigned long length) {
+  wchar_t fresh[8 + VMOUSE_PATH_CHARS];
+  if (_snwprintf(fresh, sizeof fresh / sizeof fresh[0], L"%s.new", path) < 0) return 0;
+  if (write_file(fresh, GENERIC_WRITE, FILE_OVERWRITE_IF, data, length) && move_over(fresh, path)) return 1;
   return write_file(path, GENERIC_WRITE, FILE_OVERWRITE_IF, data, length);
 }
 

@@ -10,7 +10,9 @@
 //   vmousectl install
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <iterator>
 #include <cwchar>
 #include <optional>
 #include <string>
@@ -52,6 +54,9 @@ std::optional<Options> Parse(int argc, wchar_t** argv) {
   Options o;
   if (argc < 2) return std::nullopt;
   o.command = argv[1];
+  // An unknown command is told at once, before the bus is installed or waited for.
+  static const wchar_t* const kCommands[] = {L"plug", L"unplug", L"foreign", L"list", L"install"};
+  if (std::find(std::begin(kCommands), std::end(kCommands), o.command) == std::end(kCommands)) return std::nullopt;
   for (int i = 2; i < argc; ++i) {
     const std::wstring arg = argv[i];
     const bool hasValue = i + 1 < argc;
@@ -124,9 +129,28 @@ int List(vmouse::ControlChannel& control) {
   return 0;
 }
 
+// Why the bus is not there, and what mends it; none while it runs.
+const wchar_t* InstallFailure(vmouse::InstallState state) {
+  switch (state) {
+    case vmouse::InstallState::TwoServiceManagers:
+      return L"this Wine session runs two service managers (services.exe), as after `wineboot -i` in a prefix "
+             L"Wine had already started, and neither installs nor starts the virtual HID bus: end the session "
+             L"with `wineserver -k` and run this command again (a new prefix needs no `wineboot -i`: the first "
+             L"Wine program creates it)";
+    case vmouse::InstallState::NotInstalled:
+      return L"the virtual HID bus could not be installed from vmouse.inf beside vmousectl.exe";
+    case vmouse::InstallState::NotStarted:
+      return L"the virtual HID bus is installed but did not start within 20 s";
+    case vmouse::InstallState::Running:
+    case vmouse::InstallState::RunningOlderBuild:
+      break;
+  }
+  return nullptr;
+}
+
 int Run(const Options& o) {
   const vmouse::InstallState installed = vmouse::EnsureInstalled();
-  if (installed == vmouse::InstallState::Failed) return Fail(L"the virtual HID bus could not be installed or started");
+  if (const wchar_t* failure = InstallFailure(installed)) return Fail(failure);
   if (installed == vmouse::InstallState::RunningOlderBuild) {
     Warn(L"the drivers were rebuilt; the new ones run from the Wine server's next start (wineserver -k)");
   }
@@ -140,14 +164,44 @@ int Run(const Options& o) {
   return Fail(L"unknown command");
 }
 
+constexpr wchar_t kUsage[] =
+    L"usage: vmousectl plug MEMORY_FILE --log LOG_FILE [--unit N] | unplug [--unit N] | "
+    L"foreign [--unit N] [--refuse-open] | list | install | --help";
+
+constexpr char kHelp[] =
+    "vmousectl: plugs virtual HID devices into this Wine prefix's HID stack (the virtual bus\n"
+    "vmousebus.sys, installed by the first command).\n"
+    "\n"
+    "  vmousectl plug MEMORY_FILE --log LOG_FILE [--unit N]\n"
+    "      the QV318 mouse (04D9:A09E) as unit N (1..8, default 1): its memory from\n"
+    "      MEMORY_FILE (322 bytes, otherwise the default memory; written back after every\n"
+    "      change), every transfer logged in LOG_FILE\n"
+    "  vmousectl unplug [--unit N]\n"
+    "  vmousectl foreign [--unit N] [--refuse-open]\n"
+    "      a HID mouse of another vendor (with --refuse-open, one whose every open fails)\n"
+    "  vmousectl list        the units plugged in and their HID interfaces\n"
+    "  vmousectl install     installs and starts the bus only\n"
+    "  vmousectl --help      this text\n"
+    "\n"
+    "Each command returns once the system has announced the change, or fails after 30 s.\n"
+    "The first command in a prefix installs the bus and starts it (a new prefix needs no\n"
+    "`wineboot -i`: the first Wine program creates it, and a `wineboot -i` after that leaves\n"
+    "the session with two service managers, in which no driver installs; `wineserver -k`\n"
+    "ends such a session).\n"
+    "Plugged units live in the bus, which runs while the prefix's Wine server runs: a server\n"
+    "left to exit (3 s after the last Wine program) takes them with it. Hold it for a\n"
+    "session with `wineserver -p` (and end it with `wineserver -k`).\n"
+    "Exit code: 0 done, 1 failed (the reason on stderr).\n";
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
-  const std::optional<Options> options = Parse(argc, argv);
-  if (!options) {
-    return Fail(
-        L"usage: vmousectl plug MEMORY_FILE --log LOG_FILE [--unit N] | unplug [--unit N] | "
-        L"foreign [--unit N] [--refuse-open] | list | install");
+  if (argc == 2 && (std::wstring(argv[1]) == L"--help" || std::wstring(argv[1]) == L"-h" ||
+                    std::wstring(argv[1]) == L"help")) {
+    std::fputs(kHelp, stdout);
+    return 0;
   }
+  const std::optional<Options> options = Parse(argc, argv);
+  if (!options) return Fail(kUsage);
   return Run(*options);
 }

@@ -1,4 +1,4 @@
-"""The window backgrounds: the connect screen, the settings page and the seven dialogs.
+"""The window backgrounds: the connect screen, the settings page and the nine dialogs.
 
 The program draws every text and every element image on top of these; what is drawn
 here are the panels around those places, frames around the program's own controls
@@ -371,8 +371,36 @@ def _dialog_glyph(s, p, kind):
             for j in range(2):
                 s.rect(x0 + 5 + i * (tw + 4), y0 + 12 + j * (th + 3), tw, th, rx=2, fill=p.accent,
                        fill_opacity=0.85 if (i + j) % 2 == 0 else 0.45)
+    elif kind == "profile-name":
+        # Two setups on cards, the front one being named.
+        for dx, dy, opacity in ((6, -6, 0.45), (0, 0, 1.0)):
+            x0, y0 = cx - g * 0.8 + dx, cy - g * 0.6 + dy
+            s.rect(x0, y0, g * 1.6, g * 1.2, rx=3, fill=p.control_low, stroke=p.accent, stroke_width=1.6,
+                   stroke_opacity=opacity)
+        for i in range(3):
+            s.rect(cx - g * 0.55, cy - g * 0.3 + i * 6, g * (1.1 - 0.3 * i), 2.5, rx=1.2, fill=p.accent,
+                   fill_opacity=0.9 - 0.25 * i)
     elif kind == "skins":
         glyphs.palette_glyph(s, cx, cy, g * 0.95, p.accent, [p.rgb_1, p.rgb_2, p.rgb_3, p.accent_light], None, width=2.2)
+
+
+def _plate(s, p, r):
+    """A button the program names with a centred text over it."""
+    s.rect(r.left + 0.5, r.top + 0.5, r.width - 1, r.height - 1, rx=p.radius_control,
+           fill=s.linear([(0, p.control), (1, p.control_low)]), stroke=p.control_border)
+
+
+def _profiles(s, p, L):
+    """The manage dialog: no badge, the whole width is the dialog's."""
+    well = p.dialog_well
+    for name in ("kList", "kPrograms", "kHotKeyField", "kFullPathBox"):
+        _well(s, p, L.rect("profiles_dialog." + name), well)
+    for r in L.rect("profiles_dialog.kActions") + [L.rect("profiles_dialog.kUnbind"), L.rect("profiles_dialog.kBrowse")]:
+        _plate(s, p, r)
+    _selector(s, p, L.rect("profiles_dialog.kRunningSelector"), L.rect("profiles_dialog.kRunningDisplay"), well)
+    # A rule between the profile's actions and what chooses it.
+    x = (L.rect("profiles_dialog.kActions")[0].right + L.rect("profiles_dialog.kPrograms").left) / 2
+    s.line(x + 0.5, 40, x + 0.5, 236, stroke=p.panel_border)
 
 
 def dialog(p, layout, kind):
@@ -380,10 +408,15 @@ def dialog(p, layout, kind):
     w, h = DIALOG_SIZE
     s = Svg(w, h)
     _dialog_base(s, p, L)
+    if kind == "profiles":
+        _profiles(s, p, L)
+        return s
     _badge(s, p, *BADGE)
     _dialog_glyph(s, p, kind)
     well = p.dialog_well
-    if kind == "fire":
+    if kind == "profile-name":
+        _well(s, p, L.rect("profile_name_dialog.kField").inflate(1), well)
+    elif kind == "fire":
         _selector(s, p, L.rect("fire_dialog.kSelector"), L.rect("fire_dialog.kDisplay"), well)
         for field in ("kTimesField", "kMakeTimeField", "kBreakTimeField"):
             f = L.rect("fire_dialog." + field)
@@ -420,6 +453,8 @@ DIALOGS = {
     "snipe-key.png": "snipe",
     "windows-key.png": "windows",
     "skins.png": "skins",
+    "profile-name.png": "profile-name",
+    "profiles.png": "profiles",
 }
 
 

@@ -6,7 +6,7 @@ padding, and lined up with each other so that the page reads as one grid.
 from .layoutfile import Rect, union_all
 
 PAGE_SIZE = (888, 668)      # the Cancel button ends at x 875, the web address at y 647
-DIALOG_SIZE = (384, 312)    # Cancel ends at x 375, the Windows key list at y 306
+DIALOG_SIZE = (384, 312)    # Cancel ends at x 375
 TITLE_BAR_HEIGHT = 30       # room for the title bar buttons (y 5..23)
 DIALOG_TITLE_HEIGHT = 31    # the dialogs' close button is at y 6..24
 DIALOG_FOOTER_TOP = 243     # the dialogs' OK and Cancel buttons start at y 253

@@ -52,10 +52,12 @@ INT_PTR DialogWindow::DoModal(HWND owner) {
       quit = got == 0;
       break;
     }
-    if (Filter(msg)) continue;
-    if (IsDialogMessageW(window, &msg)) continue;
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
+    const bool ours = hwnd_ && (msg.hwnd == hwnd_ || IsChild(hwnd_, msg.hwnd));
+    if (!Filter(msg) && !IsDialogMessageW(window, &msg)) {
+      TranslateMessage(&msg);
+      DispatchMessageW(&msg);
+    }
+    if (ours && hwnd_) AfterQueuedMessage(msg);
   }
   // Re-enable the owner before the window goes, or activation jumps to another program.
   if (disableOwner) EnableWindow(owner, TRUE);

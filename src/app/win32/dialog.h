@@ -29,6 +29,9 @@ class DialogWindow {
   // Runs on every queued message for this window or its children before dispatch; true
   // means the message has been handled and is not dispatched.
   virtual bool PreTranslateMessage(MSG& /*msg*/) { return false; }
+  // Runs after every queued message for this window or its children has been handled,
+  // filtered or dispatched: what it changed can be told.
+  virtual void AfterQueuedMessage(const MSG& /*msg*/) {}
   virtual MessageResult Dispatch(UINT message, WPARAM wParam, LPARAM lParam) = 0;
   // Enter and Esc arrive as IDOK and IDCANCEL; by default they end the dialog.
   virtual void OnOK() { EndDialog(IDOK); }

@@ -7,8 +7,8 @@ namespace qv::win {
 
 class CFireKeyDialog final : public CSkinnedDialog {
  public:
-  explicit CFireKeyDialog(const SubDialogContext& context)
-      : CSkinnedDialog(FireKeyDialog::Frame(), context), core_(context.language) {}
+  CFireKeyDialog(const SubDialogContext& context, const FireChoice& current)
+      : CSkinnedDialog(FireKeyDialog::Frame(), context), core_(context.language, current) {}
 
   std::optional<FireChoice> RunForChoice(HWND owner) { return core_.Result(Run(owner)); }
 
@@ -23,6 +23,7 @@ class CFireKeyDialog final : public CSkinnedDialog {
   std::optional<int> WheelList() const override { return FireKeyDialog::kListId; }
   bool DarkFields() const override { return true; }
   MessageResult OnOwnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  bool SettlesBeforeOk(DialogControls& controls) override { return core_.SettleFields(controls); }
 
  private:
   FireKeyDialog core_;

@@ -6,13 +6,21 @@
 
 namespace qv::win {
 
-std::optional<Choice> Win32KeyDialogs::RunWindows() { return CWindowsDialog(context_).RunForChoice(owner_); }
-std::optional<Choice> Win32KeyDialogs::RunMedia() { return CMediaDialog(context_).RunForChoice(owner_); }
-std::optional<Choice> Win32KeyDialogs::RunHotKey() { return CHotKeyDialog(context_).RunForChoice(owner_); }
-std::optional<FireChoice> Win32KeyDialogs::RunFire() { return CFireKeyDialog(context_).RunForChoice(owner_); }
-std::optional<SingleKey> Win32KeyDialogs::RunSingle() { return CSingleDialog(context_).RunForKey(owner_); }
-std::optional<Choice> Win32KeyDialogs::RunSnipe() {
-  return CSnipeDialog(context_, dpiSelector_).RunForChoice(owner_);
+std::optional<Choice> Win32KeyDialogs::RunWindows(int current) {
+  return CWindowsDialog(context_, current).RunForChoice(owner_);
+}
+std::optional<Choice> Win32KeyDialogs::RunMedia(int current) { return CMediaDialog(context_, current).RunForChoice(owner_); }
+std::optional<Choice> Win32KeyDialogs::RunHotKey(int current) {
+  return CHotKeyDialog(context_, current).RunForChoice(owner_);
+}
+std::optional<FireChoice> Win32KeyDialogs::RunFire(const FireChoice& current) {
+  return CFireKeyDialog(context_, current).RunForChoice(owner_);
+}
+std::optional<SingleKey> Win32KeyDialogs::RunSingle(const SingleKey& current) {
+  return CSingleDialog(context_, current).RunForKey(owner_);
+}
+std::optional<Choice> Win32KeyDialogs::RunSnipe(int current) {
+  return CSnipeDialog(context_, dpiSelector_, current).RunForChoice(owner_);
 }
 
 }  // namespace qv::win

@@ -14,12 +14,12 @@ class Win32KeyDialogs final : public KeyDialogs {
   Win32KeyDialogs(HWND owner, SubDialogContext context, int dpiSelector)
       : owner_(owner), context_(std::move(context)), dpiSelector_(dpiSelector) {}
 
-  std::optional<Choice> RunWindows() override;
-  std::optional<Choice> RunMedia() override;
-  std::optional<Choice> RunHotKey() override;
-  std::optional<FireChoice> RunFire() override;
-  std::optional<SingleKey> RunSingle() override;
-  std::optional<Choice> RunSnipe() override;
+  std::optional<Choice> RunWindows(int current) override;
+  std::optional<Choice> RunMedia(int current) override;
+  std::optional<Choice> RunHotKey(int current) override;
+  std::optional<FireChoice> RunFire(const FireChoice& current) override;
+  std::optional<SingleKey> RunSingle(const SingleKey& current) override;
+  std::optional<Choice> RunSnipe(int current) override;
 
  private:
   HWND owner_;

@@ -4,6 +4,7 @@
 
 #include "common/win32/wide.h"
 #include "ui/win32/skinned_list.h"
+#include "ui/win32/window_scale.h"
 
 namespace qv::win {
 namespace {
@@ -38,6 +39,7 @@ HWND Win32PageControls::CreateChild(const wchar_t* className, int id, const layo
                                screen.Height(), owner_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                                GetModuleHandleW(nullptr), nullptr);
   if (child) placed_[id] = rect;
+  LeaveDpiChangesToTheControl(child);  // Rescale places it and gives it its font
   return child;
 }
 

@@ -29,6 +29,8 @@ void AddTool(HWND tooltip, HWND owner, UINT id, const PageTip& tip, DisplayScale
 }  // namespace
 
 void PageTooltips::Show(HWND owner, std::span<const PageTip> tips, HFONT font, DisplayScale scale) {
+  INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES};
+  InitCommonControlsEx(&controls);  // loads them at the first tips, not at start
   window_.reset(CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
                                 CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner, nullptr,
                                 GetModuleHandleW(nullptr), nullptr));

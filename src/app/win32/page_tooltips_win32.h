@@ -16,6 +16,7 @@ class PageTooltips {
   // Replaces every tip: the first call, and each change of language or font.
   // The tips' rectangles are skin pixels, placed at the window's scale.
   void Show(HWND owner, std::span<const PageTip> tips, HFONT font, DisplayScale scale);
+  bool Shown() const { return static_cast<bool>(window_); }
 
   // The owner's pointer messages, before they are dispatched. A press quiets the tips until
   // the pointer moves from where it pressed: the list or dialog it opens must not be covered

@@ -9,10 +9,11 @@ namespace qv::win {
 
 class CSelectorDialog : public CSkinnedDialog {
  public:
-  CSelectorDialog(const SelectorDialogKind& kind, const SubDialogContext& context)
-      : CSkinnedDialog(kind.frame, context), core_(kind, context.language) {}
-  CSelectorDialog(const SelectorDialogKind& kind, const SubDialogContext& context, std::vector<std::u16string> items)
-      : CSkinnedDialog(kind.frame, context), core_(kind, context.language, std::move(items)) {}
+  CSelectorDialog(const SelectorDialogKind& kind, const SubDialogContext& context, int current)
+      : CSkinnedDialog(kind.frame, context), core_(kind, context.language, current) {}
+  CSelectorDialog(const SelectorDialogKind& kind, const SubDialogContext& context, std::vector<std::u16string> items,
+                  int current)
+      : CSkinnedDialog(kind.frame, context), core_(kind, context.language, std::move(items), current) {}
 
   // The choice after OK, none after Cancel, close, Esc or a background that failed.
   std::optional<Choice> RunForChoice(HWND owner) { return core_.Result(Run(owner)); }
@@ -24,6 +25,7 @@ class CSelectorDialog : public CSkinnedDialog {
   void TrackList(int listId, int item, DialogControls& controls) override {
     core_.TrackListUnderCursor(listId, item, controls);
   }
+  std::span<const DialogLabel> Labels() const override { return core_.Labels(); }
 
  private:
   SelectorDialog core_;
@@ -31,25 +33,25 @@ class CSelectorDialog : public CSkinnedDialog {
 
 class CHotKeyDialog final : public CSelectorDialog {
  public:
-  explicit CHotKeyDialog(const SubDialogContext& context) : CSelectorDialog(HotKeyDialog(), context) {}
+  CHotKeyDialog(const SubDialogContext& context, int current) : CSelectorDialog(HotKeyDialog(), context, current) {}
 };
 
 class CMediaDialog final : public CSelectorDialog {
  public:
-  explicit CMediaDialog(const SubDialogContext& context) : CSelectorDialog(MediaDialog(), context) {}
+  CMediaDialog(const SubDialogContext& context, int current) : CSelectorDialog(MediaDialog(), context, current) {}
 };
 
 class CWindowsDialog final : public CSelectorDialog {
  public:
-  explicit CWindowsDialog(const SubDialogContext& context) : CSelectorDialog(WindowsDialog(), context) {}
+  CWindowsDialog(const SubDialogContext& context, int current) : CSelectorDialog(WindowsDialog(), context, current) {}
 };
 
 // The snipe key dialog's list holds the stage values of the mouse's DPI table; the wheel
 // scrolls it, as it has no scroll bar.
 class CSnipeDialog final : public CSelectorDialog {
  public:
-  CSnipeDialog(const SubDialogContext& context, int dpiSelector)
-      : CSelectorDialog(SnipeDialog(), context, SnipeValues(dpiSelector)) {}
+  CSnipeDialog(const SubDialogContext& context, int dpiSelector, int current)
+      : CSelectorDialog(SnipeDialog(), context, SnipeValues(dpiSelector), current) {}
 
  protected:
   std::optional<int> WheelList() const override { return SnipeDialog().listId; }

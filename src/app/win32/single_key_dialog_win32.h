@@ -9,8 +9,8 @@ namespace qv::win {
 
 class CSingleDialog final : public CSkinnedDialog {
  public:
-  explicit CSingleDialog(const SubDialogContext& context)
-      : CSkinnedDialog(SingleKeyDialog::Frame(), context), core_(context.language) {}
+  CSingleDialog(const SubDialogContext& context, const SingleKey& current)
+      : CSkinnedDialog(SingleKeyDialog::Frame(), context), core_(context.language, current) {}
 
   std::optional<SingleKey> RunForKey(HWND owner) { return core_.Result(Run(owner)); }
 
@@ -19,12 +19,13 @@ class CSingleDialog final : public CSkinnedDialog {
   DialogEnd OnPress(int x, int y, DialogControls&) override { return core_.OnSkinnedClick(x, y); }
   std::span<const DialogLabel> Labels() const override { return core_.Labels(); }
   MessageResult OnOwnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
-  bool SwallowsQueued(const MSG& msg) const override { return SingleKeyDialogSwallows(msg.message, msg.wParam); }
+  bool SwallowsQueued(const MSG& msg) override;
   void OnWindowGone() override { hook_.Remove(); }
 
  private:
   SingleKeyDialog core_;
   KeystrokeHook hook_;
+  bool takenKeyQueued_ = false;  // the key just taken is still to be retrieved: the dialog ignores it
 };
 
 }  // namespace qv::win

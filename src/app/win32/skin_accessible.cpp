@@ -19,6 +19,8 @@ LONG RoleOf(ControlRole role) {
     case ControlRole::CheckBox: return ROLE_SYSTEM_CHECKBUTTON;
     case ControlRole::Link: return ROLE_SYSTEM_LINK;
     case ControlRole::Text: return ROLE_SYSTEM_TEXT;
+    case ControlRole::KeyField: return ROLE_SYSTEM_HOTKEYFIELD;
+    case ControlRole::List: return ROLE_SYSTEM_LIST;
   }
   return ROLE_SYSTEM_PUSHBUTTON;
 }
@@ -112,7 +114,8 @@ class SkinAccessible final : public IAccessible {
     if (const HRESULT hr = Find(child, controls, c); FAILED(hr)) return hr;
     LONG bits = 0;
     if (c) {
-      bits = STATE_SYSTEM_FOCUSABLE;
+      // Under a modal dialog the window is disabled: its controls can be read, not used.
+      bits = IsWindowEnabled(window_) ? STATE_SYSTEM_FOCUSABLE : STATE_SYSTEM_UNAVAILABLE;
       if (c->selected) bits |= STATE_SYSTEM_SELECTED;
       if (c->checked && c->role != ControlRole::Slider) bits |= STATE_SYSTEM_CHECKED;
       const std::optional<int> focused = source_->FocusedControl();
@@ -147,6 +150,7 @@ class SkinAccessible final : public IAccessible {
     const AccessibleControl* c = nullptr;
     if (const HRESULT hr = Find(child, controls, c); FAILED(hr)) return hr;
     if (!c || !(flags & SELFLAG_TAKEFOCUS)) return S_FALSE;
+    if (!IsWindowEnabled(window_)) return E_ACCESSDENIED;
     source_->FocusControl(child.lVal - 1);
     return S_OK;
   }
@@ -212,6 +216,7 @@ class SkinAccessible final : public IAccessible {
     const AccessibleControl* c = nullptr;
     if (const HRESULT hr = Find(child, controls, c); FAILED(hr)) return hr;
     if (!c) return DISP_E_MEMBERNOTFOUND;
+    if (!IsWindowEnabled(window_)) return E_ACCESSDENIED;  // a modal dialog is open over it
     // Posted: the press may run a modal dialog, which must not run inside the reader's call.
     PostMessageW(window_, kAccessiblePressMessage, static_cast<WPARAM>(child.lVal - 1), 0);
     return S_OK;
@@ -265,5 +270,40 @@ std::optional<LRESULT> WindowAccessible::OnGetObject(HWND window, AccessibleSour
 }
 
 void NotifyFocus(HWND window, int index) { NotifyWinEvent(EVENT_OBJECT_FOCUS, window, OBJID_CLIENT, index + 1); }
+
+void ChangeAnnouncer::AfterMessage(HWND window, AccessibleSource& source, UINT message) {
+  switch (message) {
+    case WM_KEYDOWN:
+    case WM_KEYUP:
+    case WM_SYSKEYDOWN:
+    case WM_CHAR:
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP:
+    case WM_LBUTTONDBLCLK:
+    case WM_MOUSEWHEEL:
+    case WM_COMMAND:
+    case kAccessiblePressMessage:
+      Announce(window, source);
+      break;
+    default:
+      break;
+  }
+}
+
+void ChangeAnnouncer::Announce(HWND window, AccessibleSource& source) {
+  if (!IsWindow(window)) return;
+  std::vector<AccessibleControl> now = source.AccessibleControls();
+  if (started_ && now.size() != told_.size()) NotifyWinEvent(EVENT_OBJECT_REORDER, window, OBJID_CLIENT, CHILDID_SELF);
+  if (started_) {
+    for (const AccessibleChange& change : ChangesBetween(told_, now)) {
+      const LONG child = change.index + 1;
+      if (change.name) NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, window, OBJID_CLIENT, child);
+      if (change.value) NotifyWinEvent(EVENT_OBJECT_VALUECHANGE, window, OBJID_CLIENT, child);
+      if (change.state) NotifyWinEvent(EVENT_OBJECT_STATECHANGE, window, OBJID_CLIENT, child);
+    }
+  }
+  told_ = std::move(now);
+  started_ = true;
+}
 
 }  // namespace qv::win

@@ -50,4 +50,19 @@ class WindowAccessible {
 // EVENT_OBJECT_FOCUS for control `index`, so a reader follows the keyboard.
 void NotifyFocus(HWND window, int index);
 
+// Tells a reader what a person's input changed: after each such message the window's
+// controls are compared with those last told, and each control whose name, value or state
+// differs raises EVENT_OBJECT_NAMECHANGE, VALUECHANGE or STATECHANGE. A new set of
+// controls (a page built, a dialog opened) raises EVENT_OBJECT_REORDER.
+class ChangeAnnouncer {
+ public:
+  // A queued message the window has just handled; only input and commands are compared.
+  void AfterMessage(HWND window, AccessibleSource& source, UINT message);
+  void Announce(HWND window, AccessibleSource& source);
+
+ private:
+  std::vector<AccessibleControl> told_;
+  bool started_ = false;
+};
+
 }  // namespace qv::win

@@ -11,6 +11,7 @@
 #include "ui/win32/skin_accent.h"
 #include "ui/win32/skinned_list.h"
 #include "ui/win32/track_hover.h"
+#include "ui/win32/window_place.h"
 
 namespace qv::win {
 namespace {
@@ -20,15 +21,22 @@ constexpr int kWheelLines = 3;
 }  // namespace
 
 CSkinnedDialog::CSkinnedDialog(const DialogFrame& frame, const SubDialogContext& context)
-    : Dialog(static_cast<UINT>(frame.templateId)), frame_(frame), context_(context), stops_(DialogStops(frame.templateId)) {}
+    : CSkinnedDialog(frame, context, DialogStops(frame.templateId)) {}
+
+CSkinnedDialog::CSkinnedDialog(const DialogFrame& frame, const SubDialogContext& context, std::vector<DialogStop> stops)
+    : Dialog(static_cast<UINT>(frame.templateId)), frame_(frame), context_(context), stops_(std::move(stops)) {}
 
 std::span<const MessageEntry<CSkinnedDialog>> CSkinnedDialog::MessageTable() {
   using D = CSkinnedDialog;
   static constexpr MessageEntry<D> kTable[] = {
       On<D>(WM_ERASEBKGND, &D::OnEraseBackground),
       On<D>(WM_LBUTTONDOWN, &D::OnLButtonDown),
+      // The dialog class counts a second press soon after the first as a double click; on
+      // skinned buttons and arrows it is a second press, never a lost one.
+      On<D>(WM_LBUTTONDBLCLK, &D::OnLButtonDown),
       On<D>(WM_MOUSEMOVE, &D::OnMouseMove),
       On<D>(WM_MOUSEHOVER, &D::OnMouseHover),
+      On<D>(WM_MOUSELEAVE, &D::OnMouseLeave),
       On<D>(WM_MOUSEWHEEL, &D::OnMouseWheel),
       On<D>(WM_CTLCOLORSTATIC, &D::OnCtlColorStatic),
       On<D>(WM_CTLCOLORLISTBOX, &D::OnCtlColorListBox),
@@ -46,6 +54,7 @@ std::span<const MessageEntry<CSkinnedDialog>> CSkinnedDialog::MessageTable() {
 
 BOOL CSkinnedDialog::OnInitDialog() {
   messageBoxes_.SetOwner(hwnd());
+  LeaveDpiChangesToTheDialog(hwnd());
   scale_ = ScaleOfWindow(hwnd());
   if (!LoadSkinBackground(hwnd(), context_.skinFolder, frame_.background, canvas_, scale_)) {
     const MessageBoxText failure = BackgroundFailure(frame_);
@@ -53,21 +62,23 @@ BOOL CSkinnedDialog::OnInitDialog() {
     EndDialog(IDCANCEL);
     return TRUE;
   }
+  CentreOverOwner(hwnd());  // the empty template would leave it at the owner's corner
   fonts_ = CreateSkinFonts(context_.language, scale_);
   Win32ProfileStore skinIni;
-  accent_ = SkinAccent(skinIni, context_.skinFolder).value_or(context_.textColour);
+  accent_ = SkinAccent(context_.skinFolder, SkinAccent(skinIni, context_.skinFolder), context_.textColour);
   brush_.reset(CreateSolidBrush(ToColorRef(kSubDialogDark)));
   controls_.SetOwner(hwnd());
   controls_.SetScale(scale_);
   controls_.SetListFont(fonts_.text.get());
-  controls_.SetListAccent(SkinAccent(context_.skinFolder, context_.textColour));
+  controls_.SetListAccent(accent_);
   InitOwnControls(controls_);
+  announcer_.Announce(hwnd(), *this);  // what a reader finds at the start: later changes are told
   return TRUE;
 }
 
 FrameLook CSkinnedDialog::Look() const {
   return FrameLook{OkText(context_.language), CancelText(context_.language), context_.textColour,
-                   frame_.title[context_.language]};
+                   frame_.title[context_.language], frame_.background};
 }
 
 SkinPaintSources CSkinnedDialog::PaintSources() {
@@ -102,18 +113,16 @@ void CSkinnedDialog::EndFromPress(DialogEnd end) {
 
 MessageResult CSkinnedDialog::OnMouseMove(WPARAM, LPARAM lParam) {
   const SkinPoint at = PointerInSkin(lParam, scale_);
-  switch (hover_.OnMove(at.x, at.y)) {
-    case MoveAnswer::Track:
-      TrackHover(hwnd());
-      break;
-    case MoveAnswer::RestoreLooks: {
-      SkinCanvas canvas(hwnd(), PaintSources());
-      hover_.RestoreNormal(canvas, Look());
-      break;
-    }
-    case MoveAnswer::Nothing:
-      break;
-  }
+  const MoveAnswer answer = hover_.OnMove(at.x, at.y);
+  if (answer == MoveAnswer::RestoreLooks || answer == MoveAnswer::RestoreAndTrack) OnMouseLeave(0, 0);
+  if (answer == MoveAnswer::Track || answer == MoveAnswer::RestoreAndTrack) TrackHover(hwnd(), TME_LEAVE);
+  return std::nullopt;
+}
+
+MessageResult CSkinnedDialog::OnMouseLeave(WPARAM, LPARAM) {
+  if (!hover_.Any()) return std::nullopt;
+  SkinCanvas canvas(hwnd(), PaintSources());
+  hover_.RestoreNormal(canvas, Look());
   return std::nullopt;
 }
 

@@ -38,6 +38,8 @@ struct SubDialogContext {
 class CSkinnedDialog : public Dialog<CSkinnedDialog>, private AccessibleSource {
  public:
   CSkinnedDialog(const DialogFrame& frame, const SubDialogContext& context);
+  // A dialog whose stops its own core lays out (the profiles' dialogs), not the key table.
+  CSkinnedDialog(const DialogFrame& frame, const SubDialogContext& context, std::vector<DialogStop> stops);
   static std::span<const MessageEntry<CSkinnedDialog>> MessageTable();
 
   // Runs the dialog modally over `owner` and answers how it ended.
@@ -62,18 +64,29 @@ class CSkinnedDialog : public Dialog<CSkinnedDialog>, private AccessibleSource {
   // Messages of the dialog's own that the frame does not handle.
   virtual MessageResult OnOwnMessage(UINT /*message*/, WPARAM, LPARAM) { return std::nullopt; }
   // A queued message for the dialog or a child that must not be dispatched at all.
-  virtual bool SwallowsQueued(const MSG& /*msg*/) const { return false; }
+  virtual bool SwallowsQueued(const MSG& /*msg*/) { return false; }
+  // OK from the keyboard: true when the dialog had to show a value anew and stays open.
+  virtual bool SettlesBeforeOk(DialogControls& /*controls*/) { return false; }
   // WM_DESTROY: the window ends, whichever way the run ended.
   virtual void OnWindowGone() {}
+  // What a reader is told of a check box stop: whether it is ticked.
+  virtual bool StopChecked(size_t /*stop*/) const { return false; }
 
   Win32DialogControls& Controls() { return controls_; }
+  // The focus on OK, shown: where the single key dialog sends it once a key is taken.
+  void FocusOk();
+  // The stop the keyboard is on, and the focus put on a stop as Tab would.
+  std::optional<int> FocusedStop() const { return StopOf(GetFocus()); }
+  void FocusStop(int index);
   const SubDialogContext& Context() const { return context_; }
+  Rgb Accent() const { return accent_; }  // the skin's, as the focus frame shows it
   HFONT Font() const { return fonts_.text.get(); }
   MessageBoxes& Boxes() { return messageBoxes_; }
 
  private:
   BOOL OnInitDialog() override;
   bool PreTranslateMessage(MSG& msg) override;
+  void AfterQueuedMessage(const MSG& msg) override { announcer_.AfterMessage(hwnd(), *this, msg.message); }
   MessageResult OnUnlistedMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
     return OnOwnMessage(message, wParam, lParam);
   }
@@ -82,6 +95,7 @@ class CSkinnedDialog : public Dialog<CSkinnedDialog>, private AccessibleSource {
   MessageResult OnLButtonDown(WPARAM, LPARAM);
   MessageResult OnMouseMove(WPARAM, LPARAM);
   MessageResult OnMouseHover(WPARAM, LPARAM);
+  MessageResult OnMouseLeave(WPARAM, LPARAM);
   MessageResult OnMouseWheel(WPARAM, LPARAM);
   MessageResult OnListNotify(WPARAM, LPARAM);
   MessageResult OnDrawItem(WPARAM, LPARAM);
@@ -99,17 +113,20 @@ class CSkinnedDialog : public Dialog<CSkinnedDialog>, private AccessibleSource {
   // The keyboard (skinned_dialog_keys.cpp).
   bool OnKey(const MSG& msg);
   bool OnListKey(HWND list, WPARAM key);
+  bool OnStandingListKey(WPARAM key);
   void MoveFocus(bool back);
   void PressStop(int stop);
+  void CloseOpenList();
   void EndFromPress(DialogEnd end);
   void ShowFocus();
+  HWND OpenList() const;
   std::optional<int> FieldStopOf(HWND window) const;  // the stop of a field child
   std::optional<int> StopOf(HWND window) const;   // its field's stop, else the drawn one focused
   const FocusFrame* ShownFocus();
   // The screen reader.
   MessageResult OnGetObject(WPARAM, LPARAM);
   MessageResult OnAccessiblePress(WPARAM, LPARAM);
-  std::u16string AccessibleName() override { return {}; }
+  std::u16string AccessibleName() override;
   std::vector<AccessibleControl> AccessibleControls() override;
   std::optional<int> FocusedControl() override { return StopOf(GetFocus()); }
   void PressControl(int index) override;
@@ -132,6 +149,7 @@ class CSkinnedDialog : public Dialog<CSkinnedDialog>, private AccessibleSource {
   FocusFrame focusFrame_;
   Rgb accent_;  // the skin's, for the focus frame
   WindowAccessible accessible_;
+  ChangeAnnouncer announcer_;
 };
 
 }  // namespace qv::win

@@ -3,24 +3,37 @@
 // takes the arrows, Enter is OK and Esc Cancel.
 #include "app/win32/skinned_dialog.h"
 
+#include <algorithm>
+
 #include "app/win32/list_keys_win32.h"
 #include "common/win32/wide.h"
 
 namespace qv::win {
 namespace {
 
-HWND OpenList(HWND dialog) {
-  for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-    if (IsListBox(child)) return child;
+// What a child shows: a list its selected entry, any other window its text.
+std::u16string ShownText(HWND child) {
+  wchar_t text[256] = {};
+  int length = 0;
+  if (IsListBox(child)) {
+    const LRESULT item = SendMessageW(child, LB_GETCURSEL, 0, 0);
+    const LRESULT size = item == LB_ERR ? LB_ERR : SendMessageW(child, LB_GETTEXTLEN, static_cast<WPARAM>(item), 0);
+    if (size != LB_ERR && size < 256) {
+      length = static_cast<int>(SendMessageW(child, LB_GETTEXT, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(text)));
+    }
+  } else {
+    length = GetWindowTextW(child, text, 256);
   }
-  return nullptr;
+  return U16(std::wstring(text, static_cast<size_t>(std::max(length, 0))));
 }
 
 }  // namespace
 
 bool CSkinnedDialog::OnKey(const MSG& msg) {
   if (stops_.empty() || msg.message != WM_KEYDOWN) return false;
-  if (msg.hwnd != hwnd() && IsListBox(msg.hwnd)) return OnListKey(msg.hwnd, msg.wParam);
+  if (msg.hwnd != hwnd() && IsListBox(msg.hwnd)) {
+    return FieldStopOf(msg.hwnd) ? OnStandingListKey(msg.wParam) : OnListKey(msg.hwnd, msg.wParam);
+  }
   // The focus may sit on the dialog or on a child the system gave it; only a field takes keys.
   const bool inField = FieldStopOf(msg.hwnd).has_value();
   const std::optional<int> focused = StopOf(msg.hwnd);
@@ -28,11 +41,21 @@ bool CSkinnedDialog::OnKey(const MSG& msg) {
     case VK_TAB:
       MoveFocus(GetKeyState(VK_SHIFT) < 0);
       return true;
-    case VK_RETURN:  // a focused Cancel is pressed; anywhere else Enter is OK
-      EndDialog(focused && stops_[static_cast<size_t>(*focused)].rect == layout::dialog::kCancel ? IDCANCEL : IDOK);
+    case VK_RETURN:  // a focused Cancel or key field is pressed; anywhere else Enter is OK
+      if (focused && stops_[static_cast<size_t>(*focused)].capturesKey) {
+        PressStop(*focused);
+      } else if (focused && stops_[static_cast<size_t>(*focused)].rect == layout::dialog::kCancel) {
+        EndDialog(IDCANCEL);
+      } else if (!SettlesBeforeOk(controls_)) {
+        EndDialog(IDOK);
+      }
       return true;
-    case VK_ESCAPE:
-      EndDialog(IDCANCEL);
+    case VK_ESCAPE:  // an open list goes first, however it was opened
+      if (OpenList()) {
+        CloseOpenList();
+      } else {
+        EndDialog(IDCANCEL);
+      }
       return true;
     case VK_SPACE:
     case VK_DOWN:
@@ -57,16 +80,55 @@ bool CSkinnedDialog::OnListKey(HWND list, WPARAM key) {
       OnListPick(controls_);
       break;
     case ListKeyAnswer::Kind::Close:
-      SetFocus(hwnd());
-      for (size_t i = 0; i < stops_.size(); ++i) {
-        if (stops_[i].opensList) PressStop(static_cast<int>(i));  // a second press closes the list
-      }
+      CloseOpenList();
       break;
     case ListKeyAnswer::Kind::PassOn:
       break;  // typed letters would choose as they select: the list takes none
   }
   ShowFocus();
   return true;
+}
+
+// A list that is one of the stops (the profiles' lists) keeps its arrows and letters; Tab,
+// Enter and Esc stay the dialog's.
+bool CSkinnedDialog::OnStandingListKey(WPARAM key) {
+  switch (key) {
+    case VK_TAB:
+      MoveFocus(GetKeyState(VK_SHIFT) < 0);
+      return true;
+    case VK_RETURN:
+      if (!SettlesBeforeOk(controls_)) EndDialog(IDOK);
+      return true;
+    case VK_ESCAPE:
+      EndDialog(IDCANCEL);
+      return true;
+    default:
+      return false;
+  }
+}
+
+void CSkinnedDialog::CloseOpenList() {
+  SetFocus(hwnd());
+  for (size_t i = 0; i < stops_.size(); ++i) {
+    if (stops_[i].opensList) PressStop(static_cast<int>(i));  // a second press closes the list
+  }
+  ShowFocus();
+}
+
+void CSkinnedDialog::FocusOk() {
+  for (size_t i = 0; i < stops_.size(); ++i) {
+    if (stops_[i].rect != layout::dialog::kOk) continue;
+    focusStop_ = static_cast<int>(i);
+    SetFocus(hwnd());
+    NotifyFocus(hwnd(), *focusStop_);
+    ShowFocus();
+  }
+}
+
+void CSkinnedDialog::FocusStop(int index) {
+  SetFocus(hwnd());  // from the stop before it, wherever the focus was
+  focusStop_ = index == 0 ? std::nullopt : std::optional<int>(index - 1);
+  MoveFocus(false);
 }
 
 void CSkinnedDialog::MoveFocus(bool back) {
@@ -79,7 +141,7 @@ void CSkinnedDialog::MoveFocus(bool back) {
   const DialogStop& stop = stops_[static_cast<size_t>(*focusStop_)];
   if (HWND field = stop.childId ? GetDlgItem(hwnd(), *stop.childId) : nullptr) {
     SetFocus(field);
-    SendMessageW(field, EM_SETSEL, 0, -1);  // typing replaces the number, as a tabbed-to field does
+    if (!IsListBox(field)) SendMessageW(field, EM_SETSEL, 0, -1);  // typing replaces the number, as a tabbed-to field does
   } else {
     SetFocus(hwnd());
   }
@@ -91,10 +153,18 @@ void CSkinnedDialog::PressStop(int index) {
   focusStop_ = index;
   EndFromPress(OnPress((stop.rect.left + stop.rect.right) / 2, (stop.rect.top + stop.rect.bottom) / 2, controls_));
   if (!stop.opensList) return;
-  if (HWND list = OpenList(hwnd())) {
+  if (HWND list = OpenList()) {
     if (SendMessageW(list, LB_GETCURSEL, 0, 0) == LB_ERR) SendMessageW(list, LB_SETCURSEL, 0, 0);
     SetFocus(list);
   }
+}
+
+// The drop-down list, while open: a list that is a stop of its own stands, it does not drop.
+HWND CSkinnedDialog::OpenList() const {
+  for (HWND child = GetWindow(hwnd(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    if (IsListBox(child) && !FieldStopOf(child)) return child;
+  }
+  return nullptr;
 }
 
 std::optional<int> CSkinnedDialog::FieldStopOf(HWND window) const {
@@ -128,21 +198,25 @@ MessageResult CSkinnedDialog::OnGetObject(WPARAM wParam, LPARAM lParam) {
 }
 
 MessageResult CSkinnedDialog::OnAccessiblePress(WPARAM wParam, LPARAM) {
-  PressControl(static_cast<int>(wParam));
+  if (IsWindowEnabled(hwnd())) PressControl(static_cast<int>(wParam));
   return 0;
 }
 
+std::u16string CSkinnedDialog::AccessibleName() { return std::u16string(frame_.title[context_.language]); }
+
 std::vector<AccessibleControl> CSkinnedDialog::AccessibleControls() {
-  // The selector is read by the choice its display shows.
-  std::u16string choice;
+  // What a stop shows is the text of the child window at it (the selector's display, a
+  // field, the key taken); the stop is in the skin's pixels, the children on the screen.
+  std::vector<std::u16string> values;
   for (const DialogStop& stop : stops_) {
-    if (!stop.opensList) continue;
-    POINT inside{stop.rect.left + 2, stop.rect.top + 2};
-    HWND display = ChildWindowFromPointEx(hwnd(), inside, CWP_SKIPINVISIBLE);
-    wchar_t text[128] = {};
-    if (display && display != hwnd()) choice = U16(std::wstring(text, static_cast<size_t>(GetWindowTextW(display, text, 128))));
+    const POINT at{ToScreen(stop.rect.left + 2, scale_), ToScreen(stop.rect.top + 2, scale_)};
+    HWND child = ChildWindowFromPointEx(hwnd(), at, CWP_SKIPINVISIBLE);
+    values.push_back(child && child != hwnd() ? ShownText(child) : std::u16string());
   }
-  return DialogReadingOrder(stops_, Labels(), context_.language, choice);
+  std::vector<AccessibleControl> controls =
+      DialogReadingOrder(stops_, Labels(), context_.language, frame_.title[context_.language], values);
+  for (size_t i = 0; i < stops_.size() && i < controls.size(); ++i) controls[i].checked = StopChecked(i);
+  return controls;
 }
 
 void CSkinnedDialog::PressControl(int index) {

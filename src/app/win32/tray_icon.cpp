@@ -22,9 +22,9 @@ void CopyText(wchar_t (&target)[N], std::u16string_view text) {
 
 }  // namespace
 
+// The icon file holds an image for each small-icon size of the usual scales, so the system's
+// pick is the one LoadIconMetric would make, without loading the common controls at start.
 UniqueIcon LoadTrayIconImage(HINSTANCE instance, int id) {
-  HICON icon = nullptr;
-  if (SUCCEEDED(LoadIconMetric(instance, MAKEINTRESOURCEW(id), LIM_SMALL, &icon)) && icon) return UniqueIcon(icon);
   return UniqueIcon(static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(id), IMAGE_ICON,
                                                   GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0)));
 }
@@ -58,6 +58,14 @@ void TrayIcon::Show(const Notice& notice) {
   data_.dwInfoFlags = NIIF_INFO;
   data_.uTimeout = notice.timeoutMs;
   Shell_NotifyIconW(NIM_MODIFY, &data_);
+}
+
+void TrayIcon::SetTip(std::u16string_view tip) {
+  CopyText(data_.szTip, tip);
+  if (!added_) return;
+  NOTIFYICONDATAW record = data_;
+  record.uFlags = NIF_TIP;
+  Shell_NotifyIconW(NIM_MODIFY, &record);
 }
 
 void TrayIcon::Delete() {

@@ -33,6 +33,8 @@ class TrayIcon {
   // The shell restarted (TaskbarCreated): put the icon back if it was there.
   void Restore();
   void Show(const Notice& notice);
+  // The tip shown over the icon; no balloon comes again with it.
+  void SetTip(std::u16string_view tip);
   void Delete();
 
  private:

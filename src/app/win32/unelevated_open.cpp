@@ -1,7 +1,6 @@
 #include "app/win32/unelevated_open.h"
 
 #include <exdisp.h>
-#include <shellapi.h>
 #include <shldisp.h>
 #include <shlguid.h>
 #include <shlobj.h>
@@ -97,9 +96,6 @@ bool OpenThroughDesktop(const std::u16string& file) {
 
 }  // namespace
 
-void OpenUnelevated(HWND owner, const std::u16string& file) {
-  if (OpenThroughDesktop(file)) return;
-  ShellExecuteW(owner, L"open", W(file), nullptr, nullptr, SW_SHOWNORMAL);
-}
+bool OpenUnelevated(const std::u16string& file) { return OpenThroughDesktop(file); }
 
 }  // namespace qv::win

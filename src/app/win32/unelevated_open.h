@@ -9,8 +9,9 @@
 
 namespace qv::win {
 
-// Through the desktop's shell (IShellDispatch2::ShellExecute of its view) when there is
-// one to ask; otherwise, or when it refuses, ShellExecuteW "open" from this process.
-void OpenUnelevated(HWND owner, const std::u16string& file);
+// Through the desktop's shell (IShellDispatch2::ShellExecute of its view). False when there
+// is none to ask or it refuses: the caller says where the file is instead, since opening it
+// from this process would hand the administrator's token on.
+bool OpenUnelevated(const std::u16string& file);
 
 }  // namespace qv::win

@@ -1,7 +1,5 @@
 #include "app/win32/velmo_app.h"
 
-#include <commctrl.h>
-
 #include "app/win32/velmo_dlg.h"
 
 namespace qv::win {
@@ -17,14 +15,7 @@ bool CVelmoApp::RegisterMainWindowClass() {
 }
 
 bool CVelmoApp::InitInstance() {
-  INITCOMMONCONTROLSEX controls{};
-  controls.dwSize = sizeof(controls);
-  controls.dwICC = 0xFF;
-  InitCommonControlsEx(&controls);
-
   if (!RegisterMainWindowClass()) return false;
-
-  gdiplus_.emplace();
 
   {
     CVelmoDlg dialog(state_);
@@ -33,9 +24,6 @@ bool CVelmoApp::InitInstance() {
   return false;
 }
 
-int CVelmoApp::ExitInstance() {
-  gdiplus_.reset();
-  return 0;
-}
+int CVelmoApp::ExitInstance() { return 0; }
 
 }  // namespace qv::win

@@ -1,12 +1,11 @@
 #pragma once
-// The application object: common controls, the main window class, GDI+ and the main
-// dialog's modal run.
+// The application object: the main window class and the main dialog's modal run. The
+// dialog loads the common controls (its tips) and GDI+ when it first shows.
 #include <windows.h>
 
 #include <optional>
 
 #include "model/app_state.h"
-#include "ui/win32/gdiplus_session.h"
 
 namespace qv::win {
 
@@ -22,7 +21,6 @@ class CVelmoApp {
   static bool RegisterMainWindowClass();
 
   AppState state_;
-  std::optional<GdiplusSession> gdiplus_;
 };
 
 }  // namespace qv::win

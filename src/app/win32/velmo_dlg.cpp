@@ -2,11 +2,11 @@
 
 #include <dbt.h>
 
-#include <algorithm>
 #include <array>
 #include <utility>
 
 #include "app/notices.h"
+#include "app/win32/close_question_win32.h"
 #include "app/tray_logic.h"
 #include "ui/pre_dispatch.h"
 #include "common/win32/wide.h"
@@ -17,6 +17,7 @@
 #include "device/win32/setupapi_hid_bus.h"
 #include "resource.h"
 #include "ui/win32/mem_dc.h"
+#include "ui/win32/window_place.h"
 
 namespace qv::win {
 
@@ -31,7 +32,7 @@ CVelmoDlg::CVelmoDlg(AppState& state)
   state_.display.textColour = TextColour{};
 }
 
-DeviceContext CVelmoDlg::Devices() { return DeviceContext{*link_, *mouse_, state_, *this}; }
+DeviceContext CVelmoDlg::Devices() { return DeviceContext{*link_, *mouse_, state_, *this, transferLock_}; }
 
 CVelmoDlg::~CVelmoDlg() = default;
 
@@ -51,12 +52,17 @@ std::span<const MessageEntry<CVelmoDlg>> CVelmoDlg::MessageTable() {
       OnCommand<D>(kFirstLanguageCommand + 2, kAnyCode, &D::OnLanguageCommand),
       On<D>(WM_DESTROY, &D::OnDestroy),
       On<D>(WM_DEVICECHANGE, &D::OnDeviceChange),
+      On<D>(WM_TIMER, &D::OnTimer),
       On<D>(WM_DPICHANGED, &D::OnDpiChanged),
       On<D>(WM_GETOBJECT, &D::OnGetObject),
       On<D>(kAccessiblePressMessage, &D::OnAccessiblePress),
       On<D>(WM_LBUTTONDOWN, &D::OnLButtonDown),
+      // The dialog class counts a second press soon after the first as a double click; on
+      // skinned buttons and arrows it is a second press, never a lost one.
+      On<D>(WM_LBUTTONDBLCLK, &D::OnLButtonDown),
       On<D>(WM_MOUSEMOVE, &D::OnMouseMove),
       On<D>(WM_MOUSEHOVER, &D::OnMouseHover),
+      On<D>(WM_MOUSELEAVE, &D::OnMouseLeave),
       On<D>(WM_CTLCOLOREDIT, &D::OnCtlColorEdit),
       On<D>(WM_CTLCOLORLISTBOX, &D::OnCtlColorListBox),
       On<D>(WM_DRAWITEM, &D::OnDrawItem),
@@ -94,6 +100,7 @@ BOOL CVelmoDlg::OnInitDialog() {
   if (!TakeSingleInstance()) ExitProcess(0);
   messageBoxes_.SetOwner(hwnd());
   controls_.SetOwner(hwnd());
+  LeaveDpiChangesToTheDialog(hwnd());
   scale_ = ScaleOfWindow(hwnd());
   controls_.SetScale(scale_);
   SetWindowIcons();
@@ -108,22 +115,36 @@ BOOL CVelmoDlg::OnInitDialog() {
   const std::u16string modulePath = ModulePath();
   state_.display.languageCode = StartLanguage(DeriveLocalPaths(modulePath).settingsFile);
   TakeLanguage();
-  const DeviceContext devices = Devices();
-  deviceChanges_.Run(devices, [&] { ConnectAtStartup(devices); });
-
+  // Registered before the read, so that a plug or an unplug during it is not missed.
   if (!RegisterForDeviceNotifications()) {
     messageBoxes_.Show(u"RegisterDeviceNotification failed!!!", u"");
     return FALSE;
   }
+  const DeviceContext devices = Devices();
+  SettleResult connected = SettleResult::Absent;
+  bool settleDue = deviceWatch_.Run([&] { connected = ConnectAtStartup(devices); });
 
-  LoadLocalState(modulePath, StartupFiles{files_, profile_, messageBoxes_, GetUserDefaultUILanguage()}, state_, local_);
+  const MouseTaken taken = LoadLocalState(
+      modulePath, StartupFiles{files_, profile_, messageBoxes_, GetUserDefaultUILanguage()}, state_, local_);
   TakeLanguage();
   LoadCanvas();
   CreateFonts();
-  ShowTips();
   if (state_.connected) PaintMainPage();
+  if (const auto notice = StartupNotice(taken)) SendNotice(*notice, 0);
+  startupDone_ = true;
+  settleDue = settleDue || connected == SettleResult::Busy;
+  StartProfileSwitching();
+  AfterTransfers(settleDue);
   return TRUE;
 }
+
+void CVelmoDlg::AfterTransfers(bool settleDue) {
+  if (settleDue) StartSettleTimer();
+  TakeProfileOnMouse();
+  if (std::exchange(trayShowWaiting_, false)) ShowFromTrayClick(kTrayLeftUp);
+}
+
+void CVelmoDlg::StartSettleTimer() { SetTimer(hwnd(), kDeviceSettleTimer, kDeviceSettleMs, nullptr); }
 
 void CVelmoDlg::TakeLanguage() {
   language_ = LanguageFromCode(state_.display.languageCode);
@@ -138,20 +159,62 @@ void CVelmoDlg::AllowMessagesFromOtherPrograms() {
 }
 
 void CVelmoDlg::LoadCanvas() {
-  if (LoadSkinBackground(hwnd(), state_.display.skinDir, u"/main.png", canvas_, scale_)) CentreOnWorkArea();
+  // Sized from the background's header: the program may sit in the tray all day without
+  // ever showing the page, so its images are decoded when it first shows.
+  // The template was centred at its own size; centre the skin's size instead.
+  if (LoadMainBackground()) CentreOnWorkArea(hwnd());
   TakeSkinAccents();
 }
 
-void CVelmoDlg::CentreOnWorkArea() {
-  // The template was centred at its own size; centre the skin's size instead.
-  RECT work{};
-  SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
-  RECT window{};
-  GetWindowRect(hwnd(), &window);
-  const int x = work.left + ((work.right - work.left) - (window.right - window.left)) / 2;
-  const int y = work.top + ((work.bottom - work.top) - (window.bottom - window.top)) / 2;
-  SetWindowPos(hwnd(), nullptr, std::max<int>(x, work.left), std::max<int>(y, work.top), 0, 0,
-               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+// A skin whose background cannot be loaded (a folder that is not there, a damaged main.png)
+// would leave a blank grey window without a control: the shipped skin takes its place. Only
+// the header is read here; a main.png damaged past its header is caught when the canvas is
+// decoded (RestoreCanvas), with the same fallback.
+bool CVelmoDlg::LoadMainBackground() {
+  const bool decode = static_cast<bool>(canvas_) || gdiplus_.has_value();
+  const auto load = [&] {
+    return decode ? LoadSkinBackground(hwnd(), state_.display.skinDir, u"/main.png", canvas_, scale_)
+                  : SizeToSkinBackground(hwnd(), state_.display.skinDir, u"/main.png", scale_);
+  };
+  if (load()) return true;
+  const std::u16string failed = state_.display.skinName;
+  if (failed == kDefaultSkinName) return false;
+  state_.display.skinName = kDefaultSkinName;
+  state_.display.skinDir = SkinDirectory(local_.paths, kDefaultSkinName);
+  local_.settings.skinName = state_.display.skinName;
+  images_.Clear();
+  if (!load()) return false;
+  if (!std::exchange(skinFallbackSaid_, true)) messageBoxes_.Show(SkinFallbackText(language_, failed), u"");
+  return true;
+}
+
+// Hidden for a while, the window gives back what it took to be shown: its pixels, the
+// images, GDI+ with the DLLs it loaded, and the window's own image on the screen. The next
+// show decodes and draws the page anew. Not at once: a window shown again soon after
+// (Cancel, then the tray) shows in one frame.
+constexpr UINT kReleaseAfterMs = 3000;
+
+void CVelmoDlg::ReleaseCanvas() {
+  canvas_ = CanvasBitmap{};
+  images_.Clear();
+  gdiplus_.reset();
+  if (!sizeBeforeShrink_) sizeBeforeShrink_ = ShrinkHiddenWindow(hwnd());
+}
+
+bool CVelmoDlg::RestoreCanvas() {
+  if (canvas_) return false;
+  StartImages();
+  const bool decoded = LoadMainBackground();
+  if (const std::optional<SIZE> size = std::exchange(sizeBeforeShrink_, std::nullopt); size && !decoded) {
+    SetWindowPos(hwnd(), nullptr, 0, 0, size->cx, size->cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  return decoded;
+}
+
+void CVelmoDlg::StartImages() {
+  if (gdiplus_) return;
+  gdiplus_.emplace();
+  TakeSkinAccents();  // the lists' accent is read from a skin image, which needs GDI+
 }
 
 bool CVelmoDlg::TakeSingleInstance() {
@@ -195,12 +258,16 @@ void CVelmoDlg::HideMainWindow() {
   CloseAllLists(page, controls_);
   ForgetFocus();
   ShowWindow(hwnd(), SW_HIDE);
+  ScheduleRelease();
 }
 
-void CVelmoDlg::ShowMouseSettings() {
-  TakeMouseSettings(state_, local_.settings.keyNames);
+void CVelmoDlg::ScheduleRelease() { SetTimer(hwnd(), kReleaseTimer, kReleaseAfterMs, nullptr); }
+
+uint32_t CVelmoDlg::ShowMouseSettings() {
+  const MouseTaken taken = TakeMouseSettings(state_, local_.settings.keyNames);
   // The read may also have brought another DPI table: the columns are drawn anew.
   RebuildPage(KeyNamesFrom::Memory);
+  return NoticeOfTaken(taken);
 }
 
 bool CVelmoDlg::PreTranslateMessage(MSG& msg) {
@@ -219,9 +286,17 @@ bool CVelmoDlg::PreTranslateMessage(MSG& msg) {
   return false;
 }
 
-MessageResult CVelmoDlg::OnUnlistedMessage(UINT message, WPARAM, LPARAM) {
+MessageResult CVelmoDlg::OnUnlistedMessage(UINT message, WPARAM wParam, LPARAM) {
   if (message != 0 && message == taskbarCreatedMessage_) {
     tray_.Restore();
+    return 0;
+  }
+  const UINT command = LOWORD(wParam);
+  if (message == WM_COMMAND && command >= kProfileSaveAsCommand && command < kFirstProfileCommand + kProfileCommandCount) {
+    return OnProfileCommand(command);
+  }
+  if (message == WM_HOTKEY && wParam == kProfileHotKeyId) {
+    StepProfile();
     return 0;
   }
   return std::nullopt;
@@ -267,8 +342,14 @@ MessageResult CVelmoDlg::OnEraseBackground(WPARAM wParam, LPARAM) {
 }
 
 MessageResult CVelmoDlg::OnTrayCallback(WPARAM, LPARAM lParam) {
+  ShowFromTrayClick(static_cast<uint32_t>(lParam));
+  return 0;
+}
+
+void CVelmoDlg::ShowFromTrayClick(uint32_t mouseMessage) {
+  const bool ready = startupDone_ && !deviceWatch_.Busy();
   const TrayDecision decision =
-      DecideTrayCallback(static_cast<uint32_t>(lParam), state_.connected, state_.cancelPending, page_.state);
+      DecideTrayCallback(mouseMessage, state_.connected, state_.cancelPending, page_.state, ready);
   switch (decision.reaction) {
     case TrayReaction::NoticeMouseMissing:
       SendNotice(kNoticeMouseMissing, 0);
@@ -279,15 +360,22 @@ MessageResult CVelmoDlg::OnTrayCallback(WPARAM, LPARAM lParam) {
     case TrayReaction::OpenMenu:
       OpenTrayMenu();
       break;
+    case TrayReaction::Defer:
+      trayShowWaiting_ = true;
+      break;
     case TrayReaction::Ignore:
       break;
   }
-  return 0;
 }
 
 void CVelmoDlg::ShowFromTray(bool rebuildPage, bool paintPage) {
+  KillTimer(hwnd(), kReleaseTimer);
+  const bool redrawn = RestoreCanvas();
+  if (!tips_.Shown()) ShowTips();
   if (rebuildPage) {
     RebuildPage(KeyNamesFrom::Settings);
+  } else if (redrawn && page_.state == PageState::Shown) {
+    RebuildPage(KeyNamesFrom::Memory);  // on the new canvas, from what the page holds
   } else if (paintPage) {
     PaintMainPage();
   }
@@ -307,6 +395,7 @@ void CVelmoDlg::OpenTrayMenu() {
   GetCursorPos(&cursor);
   UniqueMenu menu(CreatePopupMenu());
   AppendLanguageItems(menu.get());
+  AppendProfileItems(menu.get());
   const std::wstring exitText = Wide(Text(language_, kSlotExit));
   AppendMenuW(menu.get(), MF_STRING, kExitCommand, exitText.c_str());
   // Set the foreground window first, or the menu will not close on a click elsewhere.
@@ -329,6 +418,20 @@ void CVelmoDlg::ReleaseShellResources() {
   tray_.Delete();
 }
 
+bool CVelmoDlg::AskBeforeClosing() {
+  if (!HasUnappliedEdits(state_)) return true;
+  switch (AskCloseQuestion(hwnd(), CloseQuestion(language_))) {
+    case CloseAnswer::Apply:
+      RunApply(false);
+      return true;
+    case CloseAnswer::Discard:
+      return true;
+    case CloseAnswer::Cancel:
+      break;
+  }
+  return false;
+}
+
 void CVelmoDlg::EndProcess() {
   ReleaseShellResources();
   ExitProcess(0);
@@ -341,24 +444,70 @@ MessageResult CVelmoDlg::OnDestroy(WPARAM, LPARAM) {
 }
 
 MessageResult CVelmoDlg::OnDeviceChange(WPARAM wParam, LPARAM lParam) {
-  deviceChanges_.Handle(Devices(), ReadDeviceChange(wParam, lParam));
+  if (deviceWatch_.Note(ReadDeviceChange(wParam, lParam))) StartSettleTimer();
   return TRUE;
+}
+
+MessageResult CVelmoDlg::OnTimer(WPARAM wParam, LPARAM) {
+  if (wParam == kProfileSwitchTimer) {
+    OnProfileSwitchTick();
+    return 0;
+  }
+  if (wParam == kReleaseTimer) {
+    KillTimer(hwnd(), kReleaseTimer);
+    // A dialog opened from the tray over the hidden window draws with GDI+: not under it.
+    if (!IsWindowEnabled(hwnd())) {
+      ScheduleRelease();
+    } else if (!IsWindowVisible(hwnd())) {
+      ReleaseCanvas();
+    }
+    return 0;
+  }
+  if (wParam != kDeviceSettleTimer) return std::nullopt;
+  KillTimer(hwnd(), kDeviceSettleTimer);
+  // A dialog, a message box or the colour chooser owns the window: the page may not be
+  // rebuilt under it.
+  if (!startupDone_ || !IsWindowEnabled(hwnd())) {
+    StartSettleTimer();
+    return 0;
+  }
+  const bool wasConnected = state_.connected != 0;
+  if (deviceWatch_.Settle(Devices()) == SettleResult::Busy) StartSettleTimer();
+  if (state_.connected && !wasConnected) autoSwitch_.MouseBack();  // a failed switch is tried again
+  TakeProfileOnMouse();
+  return 0;
 }
 
 MessageResult CVelmoDlg::OnDpiChanged(WPARAM wParam, LPARAM lParam) {
   // Dragged onto a monitor of another scale: take the place Windows suggests, then build
-  // the canvas, the fonts and the page's controls anew for the new scale.
-  scale_ = TakeDpiChange(hwnd(), wParam, lParam);
+  // the canvas, the fonts and the page's controls anew for the new scale. Under a modal
+  // dialog the page's list whose handler runs the dialog is still on the stack: the page is
+  // built anew once the dialog has ended (AfterQueuedMessage).
+  const DisplayScale scale = TakeDpiChange(hwnd(), wParam, lParam);
+  if (!IsWindowEnabled(hwnd())) {
+    pendingScale_ = scale;
+    return 0;
+  }
+  TakeScale(scale);
+  return 0;
+}
+
+void CVelmoDlg::AfterQueuedMessage(const MSG& msg) {
+  if (pendingScale_ && IsWindowEnabled(hwnd())) TakeScale(*std::exchange(pendingScale_, std::nullopt));
+  announcer_.AfterMessage(hwnd(), *this, msg.message);
+}
+
+void CVelmoDlg::TakeScale(DisplayScale scale) {
+  scale_ = scale;
   images_.Clear();
   // The old fonts stay until the controls that use them are gone.
   const SkinFonts old = std::exchange(fonts_, CreateSkinFonts(language_, scale_));
   controls_.SetListFont(fonts_.Of(FontRole::Text));
   controls_.SetScale(scale_);
-  LoadSkinBackground(hwnd(), state_.display.skinDir, u"/main.png", canvas_, scale_);
+  LoadMainBackground();
   ShowTips();
   if (page_.state == PageState::Shown) RebuildPage(KeyNamesFrom::Memory);
   InvalidateRect(hwnd(), nullptr, TRUE);
-  return 0;
 }
 
 }  // namespace qv::win

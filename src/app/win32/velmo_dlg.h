@@ -3,9 +3,11 @@
 #include <windows.h>
 
 #include <memory>
+#include <optional>
 #include <span>
 
 #include "app/win32/dialog.h"
+#include "app/win32/foreground_watch.h"
 #include "app/win32/page_controls_win32.h"
 #include "app/win32/skin_accessible.h"
 #include "app/win32/page_tooltips_win32.h"
@@ -14,6 +16,7 @@
 #include "common/platform.h"
 #include "common/win32/handles.h"
 #include "common/win32/message_boxes_win32.h"
+#include "common/win32/transfer_lock_win32.h"
 #include "common/win32/win32_services.h"
 #include "config/startup.h"
 #include "config/win32/file_system_win32.h"
@@ -24,11 +27,14 @@
 #include "device/protocol.h"
 #include "model/app_state.h"
 #include "model/page_state.h"
+#include "profiles/auto_switch.h"
+#include "profiles/profile_library.h"
 #include "ui/language.h"
 #include "ui/page_keys.h"
 #include "ui/page_session.h"
 #include "ui/press.h"
 #include "ui/win32/canvas_bitmap.h"
+#include "ui/win32/gdiplus_session.h"
 #include "ui/win32/skin_canvas.h"
 #include "ui/win32/skin_image_cache.h"
 #include "ui/win32/skin_fonts.h"
@@ -39,6 +45,20 @@ namespace qv::win {
 inline constexpr UINT kExitCommand = 1028;
 // The tray menu's languages, in the order of Language.
 inline constexpr UINT kFirstLanguageCommand = 1029;
+// Runs out when a burst of device notifications is over (DeviceWatch).
+inline constexpr UINT_PTR kDeviceSettleTimer = 1;
+// The tray menu's profile items: its commands, then one per profile.
+inline constexpr UINT kProfileSaveAsCommand = 1040;
+inline constexpr UINT kProfileManageCommand = 1041;
+inline constexpr UINT kProfileSwitchCommand = 1042;
+inline constexpr UINT kFirstProfileCommand = 1100;
+inline constexpr UINT kProfileCommandCount = 400;
+// Ticks while profiles switch automatically, to see whether a switch is due.
+inline constexpr UINT_PTR kProfileSwitchTimer = 2;
+// Runs out a while after the window hides: then it gives back its pixels.
+inline constexpr UINT_PTR kReleaseTimer = 3;
+inline constexpr UINT kProfileSwitchTickMs = 100;
+inline constexpr int kProfileHotKeyId = 1;
 
 class CVelmoDlg : public Dialog<CVelmoDlg>, public ShellActions, private AccessibleSource {
  public:
@@ -50,11 +70,12 @@ class CVelmoDlg : public Dialog<CVelmoDlg>, public ShellActions, private Accessi
   // ShellActions: what the core asks of the window.
   void SendNotice(uint32_t kind, int64_t value) override;
   void HideMainWindow() override;
-  void ShowMouseSettings() override;
+  uint32_t ShowMouseSettings() override;
 
  protected:
   BOOL OnInitDialog() override;
   bool PreTranslateMessage(MSG& msg) override;
+  void AfterQueuedMessage(const MSG& msg) override;
   void OnOK() override {}
   void OnCancel() override {}
   bool ShowWhenCreated() const override { return false; }
@@ -67,16 +88,24 @@ class CVelmoDlg : public Dialog<CVelmoDlg>, public ShellActions, private Accessi
   MessageResult OnNcPaint(WPARAM, LPARAM);
   MessageResult OnEraseBackground(WPARAM, LPARAM);
   MessageResult OnTrayCallback(WPARAM, LPARAM);
+  void ShowFromTrayClick(uint32_t mouseMessage);
   MessageResult OnNotice(WPARAM, LPARAM);
   MessageResult OnExitCommand(WPARAM, LPARAM);
   MessageResult OnLanguageCommand(WPARAM, LPARAM);
   MessageResult OnDestroy(WPARAM, LPARAM);
   MessageResult OnDeviceChange(WPARAM, LPARAM);
+  MessageResult OnTimer(WPARAM, LPARAM);
+  void StartSettleTimer();
+  // After start-up or a transfer: carry out what waited for it.
+  void AfterTransfers(bool settleDue);
   MessageResult OnDpiChanged(WPARAM, LPARAM);
+  void TakeScale(DisplayScale scale);
   // The page (velmo_dlg_page.cpp).
   MessageResult OnLButtonDown(WPARAM, LPARAM);
   MessageResult OnMouseMove(WPARAM, LPARAM);
   MessageResult OnMouseHover(WPARAM, LPARAM);
+  MessageResult OnMouseLeave(WPARAM, LPARAM);
+  void RestoreHoverLooks();
   MessageResult OnCtlColorEdit(WPARAM, LPARAM);
   MessageResult OnCtlColorListBox(WPARAM, LPARAM);
   MessageResult OnCtlColorButton(WPARAM, LPARAM);
@@ -124,7 +153,12 @@ class CVelmoDlg : public Dialog<CVelmoDlg>, public ShellActions, private Accessi
   void ConfirmApply(bool applied);
   void AllowMessagesFromOtherPrograms();
   void LoadCanvas();
-  void CentreOnWorkArea();
+  bool LoadMainBackground();
+  bool RestoreCanvas();  // true when there was no canvas and one is decoded now
+  // GDI+ for the skin's images, started at the first show or the first dialog from the tray.
+  void StartImages();
+  void ReleaseCanvas();
+  void ScheduleRelease();  // gives back what a show took once hidden a while
   void SetWindowIcons();
   void MakeToolWindow();
   bool RegisterForDeviceNotifications();
@@ -143,10 +177,28 @@ class CVelmoDlg : public Dialog<CVelmoDlg>, public ShellActions, private Accessi
   void RunApply(bool ok);
   void OpenGuide();
   void ChooseStageColour(int stage);
+  // Profiles (velmo_dlg_profiles.cpp).
+  ProfileLibrary Profiles() const;
+  void AppendProfileItems(HMENU menu);
+  MessageResult OnProfileCommand(UINT id);
+  // Sends a profile through the Apply pipeline; false when the mouse did not take it.
+  bool ChooseProfile(const std::u16string& name, bool automatic);
+  void SaveProfileAs();
+  void ManageProfiles();
+  void ToggleSwitchAutomatically();
+  // After every read or write: which profile the mouse holds, in the tray's tip.
+  void TakeProfileOnMouse();
+  // The settings of Profiles/profiles.ini put to work: the foreground watch and the hot key.
+  void StartProfileSwitching();
+  void OnProfileSwitchTick();
+  void StepProfile();
+  bool ProfileSwitchBlocked();
   // The skins dialog (velmo_dlg_skins.cpp).
   void RunSkinsDialog();
   void TakeNewSkin();
   [[noreturn]] void EndProcess();
+  // The close button: false when the user keeps the program (edits not applied, Cancel).
+  bool AskBeforeClosing();
   void ReleaseShellResources();
 
   AppState& state_;
@@ -162,23 +214,39 @@ class CVelmoDlg : public Dialog<CVelmoDlg>, public ShellActions, private Accessi
   std::unique_ptr<HidBus> bus_;
   std::unique_ptr<DeviceLink> link_;
   std::unique_ptr<MouseProtocol> mouse_;
-  DeviceChangeGate deviceChanges_;
+  Win32TransferLock transferLock_;
+  DeviceWatch deviceWatch_;
+  bool startupDone_ = false;
+  bool trayShowWaiting_ = false;  // a tray click came while the window was not ready for it
   Win32FileSystem files_;
   Win32ProfileStore profile_;
   LocalState local_;
   Language language_ = Language::English;
   SkinFonts fonts_;
+  // Started at the first show: a program that stays in the tray never loads GDI+. Declared
+  // before the images, which it outlives.
+  std::optional<GdiplusSession> gdiplus_;
   CanvasBitmap canvas_;
+  std::optional<SIZE> sizeBeforeShrink_;  // the window's size while it is shrunk to its frame
   SkinImageCache images_;
   PageSession page_;
   Win32PageControls controls_;
   DisplayScale scale_;  // of the monitor the window is on; the core never sees it
+  std::optional<DisplayScale> pendingScale_;  // a change that came while a modal dialog was open
   PageTooltips tips_;
   UniqueBrush controlBrush_;  // the last WM_CTLCOLOR answer, deleted at the next one
   PageFocus focus_;
   FocusFrame focusFrame_;
   Rgb focusAccent_;
   WindowAccessible accessible_;
+  ChangeAnnouncer announcer_;
+  bool skinFallbackSaid_ = false;  // the user hears once that the chosen skin could not be loaded
+  std::vector<std::u16string> profileMenu_;  // the names of the profile items last shown
+  std::u16string profileOnMouse_;            // empty when the mouse holds none of them
+  ProfileSettings profileSettings_;
+  AutoSwitch autoSwitch_;
+  ForegroundWatch foreground_;
+  bool hotKeyRegistered_ = false;
   int hidingNcPaints_ = 2;  // the first two frame paints hide the window: it starts in the tray
 };
 

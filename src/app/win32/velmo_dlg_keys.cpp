@@ -33,6 +33,13 @@ bool CVelmoDlg::OnKeyMessage(const MSG& msg) {
     HideMainWindow();
     return true;
   }
+  if (answer.closeLists) {
+    Page page = MakePage();
+    CloseAllLists(page, controls_);
+    SetFocus(hwnd());
+    ShowFocus();
+    return true;
+  }
   if (answer.step) {
     MessageResult result = 0;
     CarryOut(*answer.step, SkinPoint{}, 0, result);
@@ -124,7 +131,8 @@ MessageResult CVelmoDlg::OnGetObject(WPARAM wParam, LPARAM lParam) {
 }
 
 MessageResult CVelmoDlg::OnAccessiblePress(WPARAM wParam, LPARAM) {
-  PressControl(static_cast<int>(wParam));
+  // Posted before a modal dialog disabled the page: it is not carried out under the dialog.
+  if (IsWindowEnabled(hwnd())) PressControl(static_cast<int>(wParam));
   return 0;
 }
 

@@ -26,8 +26,8 @@ MessageResult CVelmoDlg::OnDrawItem(WPARAM, LPARAM lParam) {
 
 void CVelmoDlg::TakeSkinAccents() {
   const Rgb text = SubDialogs().textColour;
-  controls_.SetListAccent(SkinAccent(state_.display.skinDir, text));
-  focusAccent_ = SkinAccent(profile_, state_.display.skinDir).value_or(text);
+  focusAccent_ = SkinAccent(state_.display.skinDir, SkinAccent(profile_, state_.display.skinDir), text);
+  controls_.SetListAccent(focusAccent_);
 }
 
 void CVelmoDlg::ToggleKeyList(int key) {
@@ -44,13 +44,23 @@ MessageResult CVelmoDlg::OnKeyListSelect(WPARAM, LPARAM) {
   Page page = MakePage();
   Win32KeyDialogs dialogs(hwnd(), SubDialogs(), state_.dpiSelector);
   std::vector<int> closed;
+  std::optional<AssignNotice> notice;
   // A mouse plugged or unplugged while a sub-dialog is open is taken in after it closes.
-  deviceChanges_.Run(Devices(), [&] {
-    closed = qv::OnKeyListSelect(page, controls_, [&](int key) { AssignKeyFunction(page, key, controls_, dialogs); });
+  const bool settleDue = deviceWatch_.Run([&] {
+    closed = qv::OnKeyListSelect(page, controls_, [&](int key) {
+      if (auto said = AssignKeyFunction(page, key, controls_, dialogs)) notice = std::move(said);
+    });
   });
-  // After any sub-dialog has gone: its window no longer covers the boxes.
-  SkinCanvas canvas(hwnd(), PaintSources());
-  RepaintKeyBoxes(page, closed, canvas);
+  {
+    // After any sub-dialog has gone: its window no longer covers the boxes. A pick may
+    // have renamed keys of the mode shown besides its own (one snipe DPI for all).
+    SkinCanvas canvas(hwnd(), PaintSources());
+    std::vector<int> shown;
+    for (int key = 1; key <= layout::kShownKeyCount; ++key) shown.push_back(key);
+    RepaintKeyBoxes(page, closed.empty() ? closed : shown, canvas);
+  }
+  if (notice) messageBoxes_.Show(notice->text, notice->caption);
+  AfterTransfers(settleDue);
   return 0;
 }
 
@@ -99,7 +109,7 @@ void CVelmoDlg::TrackKeyListItem(HWND list, int itemIndex) {
   RECT item{};
   SendMessageW(list, LB_GETITEMRECT, static_cast<WPARAM>(pointer.item), reinterpret_cast<LPARAM>(&item));
   pointer.itemRect = ToSkin(FromRect(item), scale_);
-  TrackKeyListPointer(pointer, MakePage().record, controls_);
+  TrackKeyListPointer(pointer, MakePage().record, language_, controls_);
 }
 
 }  // namespace qv::win

@@ -2,6 +2,7 @@
 // handler asks the page core what to do and carries the answer out.
 #include "app/win32/velmo_dlg.h"
 
+#include "app/notices.h"
 #include "app/win32/unelevated_open.h"
 #include "common/win32/wide.h"
 #include "config/apply.h"
@@ -97,6 +98,7 @@ bool CVelmoDlg::CarryOut(const PressAction& action, SkinPoint at, LPARAM screenA
       HideMainWindow();
       return false;
     case PressKind::Close:
+      if (!AskBeforeClosing()) return false;
       EndProcess();
     case PressKind::Back:
       PaintMainPage();
@@ -161,19 +163,21 @@ void CVelmoDlg::DrawPressedElement(const PressAction& action) {
 
 void CVelmoDlg::RunApply(bool ok) {
   const uint8_t selectorBefore = state_.dpiSelector;
-  const ApplyServices services{*mouse_, files_, profile_, messageBoxes_, Text(language_, kSlotMouseMissing)};
+  const ApplyServices services{*mouse_,        files_, profile_, messageBoxes_, Text(language_, kSlotMouseMissing),
+                               transferLock_, MouseBusyText(language_), language_};
   ButtonResult result;
-  const DeviceContext devices = Devices();
-  deviceChanges_.Run(devices, [&] { result = ok ? PressOk(state_, local_, services) : PressApply(state_, local_, services); });
+  const bool settleDue = deviceWatch_.Run(
+      [&] { result = ok ? PressOk(state_, local_, services) : PressApply(state_, local_, services); });
   // A fresh read may have brought another DPI table: the columns must show the one sent.
   if (state_.dpiSelector != selectorBefore) RebuildPage(KeyNamesFrom::Memory);
   if (result.hideWindow) HideMainWindow();
   ConfirmApply(result.applied);
+  AfterTransfers(settleDue);
 }
 
 void CVelmoDlg::OpenGuide() {
   const std::u16string guide = GuidePath(local_.paths.skinBase, state_.display.languageCode);
-  OpenUnelevated(hwnd(), guide);
+  if (!OpenUnelevated(guide)) messageBoxes_.Show(GuideLocationText(language_, guide), u"");
 }
 
 void CVelmoDlg::ChooseStageColour(int stage) {
@@ -183,20 +187,23 @@ void CVelmoDlg::ChooseStageColour(int stage) {
 
 MessageResult CVelmoDlg::OnMouseMove(WPARAM, LPARAM lParam) {
   const SkinPoint at = PointerInSkin(lParam, scale_);
-  switch (OnPageMouseMove(page_, at.x, at.y)) {
-    case MoveAnswer::Track:
-      TrackHover(hwnd(), TME_LEAVE);
-      break;
-    case MoveAnswer::RestoreLooks: {
-      SkinCanvas canvas(hwnd(), PaintSources());
-      Page page = MakePage();
-      RestoreNormalLooks(page, canvas);
-      break;
-    }
-    case MoveAnswer::Nothing:
-      break;
-  }
+  const MoveAnswer answer = OnPageMouseMove(page_, at.x, at.y);
+  if (answer == MoveAnswer::RestoreLooks || answer == MoveAnswer::RestoreAndTrack) RestoreHoverLooks();
+  if (answer == MoveAnswer::Track || answer == MoveAnswer::RestoreAndTrack) TrackHover(hwnd(), TME_LEAVE);
   return std::nullopt;
+}
+
+// The pointer left the window, or went onto a child of it (a list, a swatch).
+MessageResult CVelmoDlg::OnMouseLeave(WPARAM, LPARAM) {
+  RestoreHoverLooks();
+  return std::nullopt;
+}
+
+void CVelmoDlg::RestoreHoverLooks() {
+  if (page_.hover.none()) return;
+  SkinCanvas canvas(hwnd(), PaintSources());
+  Page page = MakePage();
+  RestoreNormalLooks(page, canvas);
 }
 
 MessageResult CVelmoDlg::OnMouseHover(WPARAM, LPARAM lParam) {

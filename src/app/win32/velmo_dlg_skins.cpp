@@ -15,7 +15,7 @@ void CVelmoDlg::RunSkinsDialog() {
                       skins::SkinSelection{display.skinDir, display.skinName, Rgb{colour.red, colour.green, colour.blue}});
   std::optional<skins::SkinSelection> chosen;
   // A mouse plugged or unplugged while the dialog is open is taken in after it closes.
-  deviceChanges_.Run(Devices(), [&] { chosen = dialog.RunForChoice(hwnd()); });
+  AfterTransfers(deviceWatch_.Run([&] { chosen = dialog.RunForChoice(hwnd()); }));
   if (!chosen) return;  // Cancel changes nothing
   const TextColour text{chosen->colour.red, chosen->colour.green, chosen->colour.blue};
   ApplySkinChoice(profile_, local_.paths.settingsFile, SkinChoice{chosen->folder, chosen->name, text},
@@ -26,7 +26,10 @@ void CVelmoDlg::RunSkinsDialog() {
 void CVelmoDlg::TakeNewSkin() {
   // Images of the old skin must not be drawn again, even where a file name is the same.
   images_.Clear();
-  LoadSkinBackground(hwnd(), state_.display.skinDir, u"/main.png", canvas_, scale_);
+  const bool decoded = static_cast<bool>(canvas_);
+  canvas_ = CanvasBitmap{};
+  // A hidden window that had given back its pixels needs only the new size until it shows.
+  if (decoded) RestoreCanvas(); else LoadMainBackground();
   TakeSkinAccents();
   // The key names may hold picks not applied yet: they stay as they are.
   if (page_.state == PageState::Shown) RebuildPage(KeyNamesFrom::Memory);

@@ -1,9 +1,12 @@
 // qv318ctl for Linux: the command line over hidraw.
+#include <cstdlib>
+#include <filesystem>
 #include <iostream>
 #include <string>
 #include <vector>
 
 #include "cli/commands.h"
+#include "cli/linux/flock_lock.h"
 #include "device/linux/hidraw_hid_bus.h"
 
 namespace {
@@ -14,6 +17,17 @@ class LinuxPlatform final : public qv::cli::Platform {
     auto bus = std::make_unique<qv::linux_hid::HidrawHidBus>(qv::linux_hid::CreatePosixHidrawSystem());
     bus_ = bus.get();
     return bus;
+  }
+  std::unique_ptr<qv::TransferLock> CreateTransferLock() override {
+    return std::make_unique<qv::cli::FlockTransferLock>(qv::cli::kTransferLockPath);
+  }
+  // The per-user configuration folder: the program itself lives in a folder not its own.
+  std::filesystem::path ProfilesFolder() override {
+    const char* config = std::getenv("XDG_CONFIG_HOME");
+    const char* home = std::getenv("HOME");
+    const std::filesystem::path base = config != nullptr && *config != '\0' ? std::filesystem::path(config)
+                                       : std::filesystem::path(home != nullptr ? home : ".") / ".config";
+    return base / "qv318" / "Profiles";
   }
   std::string NoMouseReason() override {
     if (bus_ == nullptr || !bus_->DeniedNode()) return {};

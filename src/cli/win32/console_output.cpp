@@ -8,11 +8,13 @@
 
 namespace qv::cli {
 
-// Collects the UTF-8 text and writes it to the console a line at a time, since a line end
-// never falls inside a character; what is left goes at a flush and at the end.
+// Collects the UTF-8 text and writes it a line at a time, since a line end never falls inside
+// a character; what is left goes at a flush and at the end. To a console as UTF-16; to a pipe
+// or a file the bytes themselves, past the C runtime, whose text mode would end each line
+// with "\r\n".
 class ConsoleOutput::Buffer final : public std::streambuf {
  public:
-  explicit Buffer(HANDLE console) : console_(console) {}
+  Buffer(HANDLE handle, bool console) : handle_(handle), console_(console) {}
   ~Buffer() override { WriteUpTo(pending_.size()); }
 
  protected:
@@ -32,22 +34,25 @@ class ConsoleOutput::Buffer final : public std::streambuf {
 
  private:
   bool WriteUpTo(size_t end) {
-    const std::u16string text = FromUtf8(std::string_view(pending_).substr(0, end));
+    const std::string bytes = pending_.substr(0, end);
     pending_.erase(0, end);
     DWORD written = 0;
-    return text.empty() ||
-           WriteConsoleW(console_, text.data(), static_cast<DWORD>(text.size()), &written, nullptr) != FALSE;
+    if (bytes.empty()) return true;
+    if (!console_) return WriteFile(handle_, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) != FALSE;
+    const std::u16string text = FromUtf8(bytes);
+    return WriteConsoleW(handle_, text.data(), static_cast<DWORD>(text.size()), &written, nullptr) != FALSE;
   }
 
-  HANDLE console_;  // the process's standard handle: not ours to close
+  HANDLE handle_;  // the process's standard handle: not ours to close
+  bool console_;
   std::string pending_;
 };
 
 ConsoleOutput::ConsoleOutput(DWORD standardHandle, std::ostream& redirected) : redirected_(redirected) {
   const HANDLE handle = GetStdHandle(standardHandle);
   DWORD mode = 0;
-  if (handle == nullptr || handle == INVALID_HANDLE_VALUE || !GetConsoleMode(handle, &mode)) return;
-  buffer_ = std::make_unique<Buffer>(handle);
+  if (handle == nullptr || handle == INVALID_HANDLE_VALUE) return;
+  buffer_ = std::make_unique<Buffer>(handle, GetConsoleMode(handle, &mode) != FALSE);
   console_ = std::make_unique<std::ostream>(buffer_.get());
 }
 

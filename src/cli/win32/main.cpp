@@ -1,6 +1,7 @@
 // qv318ctl.exe: the command line over SetupAPI and HID.DLL.
 #include <windows.h>
 
+#include <filesystem>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -9,6 +10,7 @@
 #include "cli/win32/console_output.h"
 #include "common/text.h"
 #include "common/win32/dll_search.h"
+#include "common/win32/transfer_lock_win32.h"
 #include "device/win32/setupapi_hid_bus.h"
 
 namespace {
@@ -16,6 +18,15 @@ namespace {
 class WindowsPlatform final : public qv::cli::Platform {
  public:
   std::unique_ptr<qv::HidBus> CreateBus() override { return std::make_unique<qv::win::SetupApiHidBus>(); }
+  std::unique_ptr<qv::TransferLock> CreateTransferLock() override {
+    return std::make_unique<qv::win::Win32TransferLock>();
+  }
+  // Beside the program, where the tray program keeps them too.
+  std::filesystem::path ProfilesFolder() override {
+    wchar_t module[1024];
+    const DWORD length = GetModuleFileNameW(nullptr, module, 1024);
+    return std::filesystem::path(std::wstring(module, length < 1024 ? length : 0)).parent_path() / L"Profiles";
+  }
 };
 
 }  // namespace

@@ -17,5 +17,7 @@ inline std::u16string U16(std::wstring_view text) {
   return std::u16string(reinterpret_cast<const char16_t*>(text.data()), text.size());
 }
 std::u16string ModulePath();
+// The system's sentence for an error code ("Access is denied."), or "error N" without one.
+std::u16string SystemErrorText(DWORD code);
 
 }  // namespace qv::win

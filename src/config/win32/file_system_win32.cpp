@@ -42,6 +42,8 @@ bool Win32FileSystem::Fail() {
   return false;
 }
 
+std::u16string Win32FileSystem::LastErrorText() { return SystemErrorText(lastError_); }
+
 bool Win32FileSystem::Exists(std::u16string_view path) { return PathFileExistsW(Wide(path).c_str()) != FALSE; }
 
 std::optional<std::vector<uint8_t>> Win32FileSystem::Read(std::u16string_view path, size_t maxSize) {
@@ -73,6 +75,17 @@ bool Win32FileSystem::Replace(std::u16string_view path, std::span<const uint8_t>
     return WriteAll(file.get(), content);
   });
   return replaced || Fail();
+}
+
+bool Win32FileSystem::Create(std::u16string_view path, std::span<const uint8_t> content) {
+  const UniqueFileHandle file = Open(path, GENERIC_WRITE, CREATE_ALWAYS);
+  if (!file || !WriteAll(file.get(), content)) return Fail();
+  return FlushFileBuffers(file.get()) || Fail();
+}
+
+bool Win32FileSystem::Remove(std::u16string_view path) {
+  if (DeleteFileW(Wide(path).c_str()) || GetLastError() == ERROR_FILE_NOT_FOUND) return true;
+  return Fail();
 }
 
 }  // namespace qv::win

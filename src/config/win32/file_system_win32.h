@@ -9,7 +9,10 @@ class Win32FileSystem final : public FileSystem {
   bool Exists(std::u16string_view path) override;
   std::optional<std::vector<uint8_t>> Read(std::u16string_view path, size_t maxSize) override;
   bool Replace(std::u16string_view path, std::span<const uint8_t> content) override;
+  bool Create(std::u16string_view path, std::span<const uint8_t> content) override;
+  bool Remove(std::u16string_view path) override;
   uint32_t LastError() override { return lastError_; }
+  std::u16string LastErrorText() override;
 
  private:
   bool Fail();

@@ -29,6 +29,12 @@ bool WriteAll(HANDLE file, const void* data, size_t size) {
   return WriteFile(file, data, static_cast<DWORD>(size), &written, nullptr) && written == size;
 }
 
+bool WriteWhole(const std::u16string& path, std::span<const uint8_t> memory) {
+  const UniqueFileHandle file(CreateFileW(W(path), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr));
+  return file && WriteAll(file.get(), memory.data(), memory.size());
+}
+
 }  // namespace
 
 SimFileStore::SimFileStore(std::u16string directory)
@@ -50,10 +56,14 @@ std::optional<std::vector<uint8_t>> SimFileStore::LoadMemory() {
   return bytes;
 }
 
+// Written beside and moved over the old file, so that a reader (a test, the command line)
+// never sees it half written. Wine refuses to move over a file another program holds open:
+// then it is written in place.
 void SimFileStore::SaveMemory(std::span<const uint8_t> memory) {
-  const UniqueFileHandle file(CreateFileW(W(memoryPath_), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
-                                      FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (file) WriteAll(file.get(), memory.data(), memory.size());
+  const std::u16string fresh = memoryPath_ + u".new";
+  if (WriteWhole(fresh, memory) && MoveFileExW(W(fresh), W(memoryPath_), MOVEFILE_REPLACE_EXISTING)) return;
+  DeleteFileW(W(fresh));
+  WriteWhole(memoryPath_, memory);
 }
 
 void SimFileStore::AppendLog(std::string_view line) {

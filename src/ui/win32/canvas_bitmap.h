@@ -35,4 +35,15 @@ class CanvasBitmap {
 bool LoadSkinBackground(HWND window, std::u16string_view skinFolder, std::u16string_view imageName,
                         CanvasBitmap& canvas, DisplayScale scale = {});
 
+// Sizes the window as LoadSkinBackground would, from the image's header alone: nothing is
+// decoded. False, the window untouched, when the file is not a PNG.
+bool SizeToSkinBackground(HWND window, std::u16string_view skinFolder, std::u16string_view imageName,
+                          DisplayScale scale = {});
+
+// Gives back the pixels a hidden window keeps for its next show: under Wine an image of the
+// window's size in X shared memory, held also by the cached device contexts last used for
+// it. The window shrinks to its frame (no move) and those contexts are taken and given back.
+// Answers its size before, for a show that cannot size it to a skin.
+SIZE ShrinkHiddenWindow(HWND window);
+
 }  // namespace qv::win

@@ -5,6 +5,8 @@
 #include <mutex>
 #include <utility>
 
+#include "ui/win32/gdiplus_library.h"
+
 namespace qv::win {
 namespace {
 
@@ -25,8 +27,12 @@ GdiplusHold GdiplusHold::Start() {
   Holders& holders = TheHolders();
   std::lock_guard guard(holders.lock);
   if (holders.count == 0) {
+    if (!LoadGdiplusLibrary()) return GdiplusHold();
     Gdiplus::GdiplusStartupInput input;  // version 1, no callback, no suppressions
-    if (Gdiplus::GdiplusStartup(&holders.token, &input, nullptr) != Gdiplus::Ok) return GdiplusHold();
+    if (Gdiplus::GdiplusStartup(&holders.token, &input, nullptr) != Gdiplus::Ok) {
+      UnloadGdiplusLibrary();
+      return GdiplusHold();
+    }
   }
   ++holders.count;
   return GdiplusHold(true);
@@ -56,7 +62,9 @@ void GdiplusHold::Release() {
   if (!std::exchange(held_, false)) return;
   Holders& holders = TheHolders();
   std::lock_guard guard(holders.lock);
-  if (--holders.count == 0) Gdiplus::GdiplusShutdown(holders.token);
+  if (--holders.count > 0) return;
+  Gdiplus::GdiplusShutdown(holders.token);
+  UnloadGdiplusLibrary();
 }
 
 bool GdiplusRunning() {

@@ -7,7 +7,7 @@
 
 namespace qv::win {
 
-// One holder of GDI+. The last holder to go shuts GDI+ down. Move-only.
+// One holder of GDI+. The last holder to go shuts GDI+ down and unloads it. Move-only.
 class GdiplusHold {
  public:
   // Starts GDI+ when nobody holds it; empty when GdiplusStartup fails.

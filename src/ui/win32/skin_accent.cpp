@@ -8,7 +8,8 @@
 
 namespace qv::win {
 
-Rgb SkinAccent(std::u16string_view skinFolder, Rgb fallback) {
+Rgb SkinAccent(std::u16string_view skinFolder, std::optional<Rgb> named, Rgb fallback) {
+  if (named) return *named;
   const DecodedImage image = DecodeSkinImage(std::u16string(skinFolder) + std::u16string(image::kRateLight));
   DIBSECTION section{};
   if (!image.bitmap || GetObjectW(image.bitmap.get(), sizeof(section), &section) != sizeof(section) ||

@@ -73,6 +73,17 @@ bool SkinCanvas::DrawImage(std::u16string_view imageName, int x, int y) {
   return false;
 }
 
+bool SkinCanvas::DrawImagePart(std::u16string_view imageName, int x, int y, const layout::Rect& part) {
+  if (!Drawing()) return false;
+  HDC dc = memory_->get();
+  const layout::Rect screen = ToScreen(part, scale_);
+  const int saved = SaveDC(dc);
+  IntersectClipRect(dc, screen.left, screen.top, screen.right, screen.bottom);
+  const bool drawn = DrawImage(imageName, x, y);
+  RestoreDC(dc, saved);
+  return drawn;
+}
+
 void SkinCanvas::DrawText(std::u16string_view text, const layout::Rect& rect, TextFormat format, FontRole font,
                           Rgb colour) {
   if (!Drawing()) return;

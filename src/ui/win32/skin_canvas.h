@@ -45,6 +45,7 @@ class SkinCanvas final : public Canvas {
   SkinCanvas& operator=(const SkinCanvas&) = delete;
 
   bool DrawImage(std::u16string_view imageName, int x, int y) override;
+  bool DrawImagePart(std::u16string_view imageName, int x, int y, const layout::Rect& part) override;
   void DrawText(std::u16string_view text, const layout::Rect& rect, TextFormat format, FontRole font,
                 Rgb colour) override;
 

@@ -1,6 +1,6 @@
 #pragma once
-// The skinned windows' fonts: the face, height and weight of SkinFont for the language
-// and the system's version, made with CreateFontW.
+// The skinned windows' fonts: the first installed face, height and weight of SkinFont for
+// the language, made with CreateFontW.
 #include <windows.h>
 
 #include "common/win32/handles.h"
@@ -10,11 +10,11 @@
 
 namespace qv::win {
 
-// CreateFontW(height, 0, 0, 0, weight, no italic, underline or strike-out, character set
-// 0, default precisions and quality, pitch-and-family 0x20, face). The height is the
+// CreateFontW(height, 0, 0, 0, weight, no italic, underline or strike-out, DEFAULT_CHARSET,
+// default precisions and quality, pitch-and-family 0x20, face). The height is the
 // skin's, made for the scale: a font is drawn at its size, never stretched.
 UniqueFont CreateSkinFont(const FontSpec& spec, DisplayScale scale = {});
-// For the language on the running system (GetVersion's major and minor version).
+// For the language.
 UniqueFont CreateSkinFont(Language language, FontRole role, DisplayScale scale = {});
 
 // A window's fonts: the text font, and the title's for the page title and a sub-dialog's.

@@ -209,6 +209,8 @@ LRESULT AfterListBox(HWND list, ListState& state, UINT message, WPARAM wParam, L
   return result;
 }
 
+int FontHeight(HWND list);
+
 LRESULT CALLBACK SkinnedListProc(HWND list, UINT message, WPARAM wParam, LPARAM lParam) {
   ListState* state = StateOf(list);
   if (!state) return DefWindowProcW(list, message, wParam, lParam);
@@ -221,6 +223,12 @@ LRESULT CALLBACK SkinnedListProc(HWND list, UINT message, WPARAM wParam, LPARAM 
   }
   if (const std::optional<LRESULT> taken = BeforeListBox(list, *state, message, lParam)) return *taken;
   const LRESULT result = CallWindowProcW(original, list, message, wParam, lParam);
+  if (message == WM_SETFONT) {
+    // A fixed owner-drawn list measures its entries once, at creation: a font for another
+    // scale brings its height here, and the bar its width.
+    SendMessageW(list, LB_SETITEMHEIGHT, 0, FontHeight(list));
+    SettleSkinnedList(list);
+  }
   return AfterListBox(list, *state, message, wParam, lParam, result);
 }
 
@@ -229,7 +237,8 @@ ListColours ParentListColours(HWND list, Rgb accent) {
   UniqueMemoryDc scratch(CreateCompatibleDC(nullptr));
   SendMessageW(GetParent(list), WM_CTLCOLORLISTBOX, reinterpret_cast<WPARAM>(scratch.get()),
                reinterpret_cast<LPARAM>(list));
-  return ListColours{FromColorRef(GetBkColor(scratch.get())), FromColorRef(GetTextColor(scratch.get())), accent};
+  const Rgb background = FromColorRef(GetBkColor(scratch.get())), text = FromColorRef(GetTextColor(scratch.get()));
+  return ListColours{background, text, ListAccent(background, text, accent)};
 }
 
 int FontHeight(HWND list) {
@@ -254,10 +263,29 @@ void MakeSkinnedList(HWND list, Rgb accent, std::optional<int> current) {
   state.release();  // the list owns it now, until WM_NCDESTROY
 }
 
+namespace {
+
+// The list ends under its last whole row: a row cut by the border would read as the last one.
+void FitWholeRows(HWND list) {
+  RECT client{}, outer{};
+  GetClientRect(list, &client);
+  GetWindowRect(list, &outer);
+  const int item = ItemHeight(list);
+  const auto count = static_cast<int>(SendMessageW(list, LB_GETCOUNT, 0, 0));
+  const int rows = std::max(1, std::min(count, static_cast<int>(client.bottom / item)));
+  const int excess = client.bottom - rows * item;
+  if (excess <= 0) return;
+  SetWindowPos(list, nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top - excess,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+}  // namespace
+
 void SettleSkinnedList(HWND list) {
   ListState* state = StateOf(list);
   if (!state) return;
   SetWindowPos(list, nullptr, 0, 0, 0, 0, SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  FitWholeRows(list);
   const ListScroll scroll = ScrollOf(list);
   if (state->current && *state->current >= scroll.visible) {
     SendMessageW(list, LB_SETTOPINDEX, static_cast<WPARAM>(*state->current - scroll.visible / 2), 0);

@@ -20,8 +20,8 @@ inline constexpr DWORD kSkinnedListStyle = LBS_OWNERDRAWFIXED | LBS_HASSTRINGS |
 // gives lists (WM_CTLCOLORLISTBOX) with the skin's accent.
 void MakeSkinnedList(HWND list, Rgb accent, std::optional<int> current);
 
-// Once the entries are in: the scroll bar if they do not all fit, and the current choice
-// brought into view.
+// Once the entries are in: the height of whole rows, the scroll bar if they do not all fit,
+// and the current choice brought into view.
 void SettleSkinnedList(HWND list);
 
 // WM_DRAWITEM of the parent: draws the entry when it belongs to a skinned list (true).

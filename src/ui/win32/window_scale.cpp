@@ -17,6 +17,12 @@ GetDpiForWindowFn FindGetDpiForWindow() {
                 : nullptr;
 }
 
+template <typename Fn>
+Fn FindInUser32(const char* name) {
+  HMODULE user32 = GetModuleHandleW(L"user32.dll");
+  return user32 ? reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(user32, name))) : nullptr;
+}
+
 int SystemDpi() {
   UniqueWindowDc screen(nullptr);
   const int dpi = screen.get() ? GetDeviceCaps(screen.get(), LOGPIXELSY) : 0;
@@ -38,6 +44,20 @@ DisplayScale TakeDpiChange(HWND window, WPARAM wParam, LPARAM lParam) {
   SetWindowPos(window, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
   return DisplayScale{static_cast<int>(LOWORD(wParam))};
+}
+
+void LeaveDpiChangesToTheDialog(HWND dialog) {
+  using Fn = BOOL(WINAPI*)(HWND, int, int);
+  static const Fn set = FindInUser32<Fn>("SetDialogDpiChangeBehavior");
+  constexpr int kDisableAll = 0x0001;  // DDC_DISABLE_ALL: no resize, no relayout, no fonts
+  if (set && dialog) set(dialog, kDisableAll, kDisableAll);
+}
+
+void LeaveDpiChangesToTheControl(HWND control) {
+  using Fn = BOOL(WINAPI*)(HWND, int, int);
+  static const Fn set = FindInUser32<Fn>("SetDialogControlDpiChangeBehavior");
+  constexpr int kKeepFontAndPlace = 0x0001 | 0x0002;  // DCDC_DISABLE_FONT_UPDATE | DCDC_DISABLE_RELAYOUT
+  if (set && control) set(control, kKeepFontAndPlace, kKeepFontAndPlace);
 }
 
 SkinPoint PointerInSkin(LPARAM lParam, DisplayScale scale) {

@@ -14,6 +14,13 @@ DisplayScale ScaleOfWindow(HWND window);
 // new scale (wParam), for the window to build itself anew at.
 DisplayScale TakeDpiChange(HWND window, WPARAM wParam, LPARAM lParam);
 
+// Under PerMonitorV2 the dialog manager would scale a dialog's size, its controls' places and
+// their fonts itself at WM_DPICHANGED, on top of the window's own rebuild from the skin:
+// these tell it to leave the dialog, and the control, to the program. (Windows 10 1703 and
+// later; looked up at run time, nothing where the system has no such calls.)
+void LeaveDpiChangesToTheDialog(HWND dialog);
+void LeaveDpiChangesToTheControl(HWND control);
+
 struct SkinPoint {
   int x = 0;
   int y = 0;

@@ -1,9 +1,9 @@
 // The sub-dialogs on real windows with the shipped skin: Enter and Esc end the hot key,
 // media and Windows key dialogs as a person expects, every name display ends a name too
-// long for it in an ellipsis, the fire key dialog's texts fit it in every language, and a
-// thousand openings of every sub-dialog leave the process's GDI objects, windows and memory
-// where they were; the single key dialog captures real keystrokes, Enter and Esc among
-// them, and its hook goes when the dialog does.
+// long for it in an ellipsis (text_fit_test.cpp measures their texts), and a
+// thousand openings of the sub-dialogs leave the process's GDI objects, windows and memory
+// where they were; the single key dialog takes one real keystroke, Enter, Tab and Esc among
+// them, then confirms or cancels from the keyboard, and its hook goes when the dialog does.
 #include "app/win32/key_dialogs_win32.h"
 #include "app/win32/skins_dialog_win32.h"
 #include "skins/win32/folder_listing_win32.h"
@@ -12,7 +12,9 @@
 
 #include <algorithm>
 #include <functional>
+#include <type_traits>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -111,19 +113,20 @@ struct Fixture {
                                      GetModuleHandleW(nullptr), nullptr)};
   Language language = Language::English;
 
-  template <typename Answer>
-  Answer Run(Answer (KeyDialogs::*run)(), std::vector<Step> steps, std::u16string_view skin = u"Carbon") {
+  // Each dialog opens on a key that holds nothing of its kind yet.
+  template <typename Answer, typename Current>
+  Answer Run(Answer (KeyDialogs::*run)(Current), std::vector<Step> steps, std::u16string_view skin = u"Carbon") {
     StartSteps(std::move(steps));
     Win32KeyDialogs dialogs(owner.get(), SubDialogContext{SkinFolder(skin), language, Rgb{230, 230, 230}}, 0);
-    return (dialogs.*run)();
+    return (dialogs.*run)(std::remove_cvref_t<Current>{});
   }
-  template <typename Answer>
-  Answer Run(Answer (KeyDialogs::*run)(), std::vector<MSG> script) {
+  template <typename Answer, typename Current>
+  Answer Run(Answer (KeyDialogs::*run)(Current), std::vector<MSG> script) {
     return Run(run, std::vector<Step>{Post(std::move(script))});
   }
 };
 
-using RunDialog = std::optional<Choice> (KeyDialogs::*)();
+using RunDialog = std::optional<Choice> (KeyDialogs::*)(int);
 struct DialogCase {
   RunDialog run;
   const char16_t* first;
@@ -134,13 +137,22 @@ const DialogCase kDialogs[] = {
     {&KeyDialogs::RunWindows, u"Multimedia Player"},
 };
 
-TEST(KeyDialogs, EnterAnswersTheFirstEntryAndEscAnswersNothing) {
+TEST(KeyDialogs, EnterAnswersTheFirstEntryAndEscAnswersNothingOnceAnOpenListIsClosed) {
   Fixture fixture;
   ASSERT_TRUE(fixture.gdiplus.Started() && fixture.owner);
   for (const DialogCase& dialog : kDialogs) {
     EXPECT_EQ(fixture.Run(dialog.run, {Key(VK_RETURN)}), (Choice{0, dialog.first}));
     EXPECT_EQ(fixture.Run(dialog.run, {Key(VK_ESCAPE)}), std::nullopt);
   }
+  // A list the pointer opened goes first: the dialog stays for the second Esc.
+  bool listClosedAndDialogOpen = false;
+  const Step look = [&](HWND dialog) {
+    listClosedAndDialogOpen = !GetDlgItem(dialog, 553) && IsWindowVisible(dialog);
+    PostMessageW(dialog, WM_KEYDOWN, VK_ESCAPE, 1);
+  };
+  EXPECT_EQ(fixture.Run(&KeyDialogs::RunMedia, {Post({Press(layout::media_dialog::kSelector), Key(VK_ESCAPE)}), look}),
+            std::nullopt);
+  EXPECT_TRUE(listClosedAndDialogOpen);
 }
 
 TEST(KeyDialogs, EveryNameDisplayEndsANameTooLongForItInAnEllipsis) {
@@ -161,48 +173,10 @@ TEST(KeyDialogs, EveryNameDisplayEndsANameTooLongForItInAnEllipsis) {
   fixture.Run(&KeyDialogs::RunFire, readThenClose(572));
   EXPECT_EQ(ellipsisAndAlignment(), (std::pair<LONG, LONG>{SS_ENDELLIPSIS, SS_CENTER})) << "fire key";
   fixture.Run(&KeyDialogs::RunWindows, readThenClose(532));
-  EXPECT_EQ(ellipsisAndAlignment(), (std::pair<LONG, LONG>{SS_ENDELLIPSIS, SS_LEFT})) << "windows key";
+  EXPECT_EQ(ellipsisAndAlignment(), (std::pair<LONG, LONG>{SS_ENDELLIPSIS, SS_CENTER})) << "windows key";
 }
 
-TEST(FireKeyDialog, ItsLabelsAndNotesFitTheWindowAboveOkInEveryLanguage) {
-  Fixture fixture;
-  ASSERT_TRUE(fixture.gdiplus.Started() && fixture.owner);
-  for (Language language : {Language::English, Language::SimplifiedChinese, Language::TraditionalChinese}) {
-    fixture.language = language;
-    std::vector<std::string> tooBig;
-    int measured = 0;
-    const Step measure = [&](HWND dialog) {
-      RECT client{};
-      GetClientRect(dialog, &client);
-      client.bottom = layout::dialog::kOk.top;
-      const auto font = reinterpret_cast<HFONT>(
-          SendMessageW(GetDlgItem(dialog, FireKeyDialog::FieldId(FireField::Times)), WM_GETFONT, 0, 0));
-      HDC dc = GetDC(dialog);
-      HGDIOBJ old = SelectObject(dc, font);
-      for (const DialogLabel& label : FireKeyDialog(language).Labels()) {
-        const RECT area{label.rect.left, label.rect.top, label.rect.right, label.rect.bottom};
-        RECT visible{};
-        IntersectRect(&visible, &area, &client);
-        RECT text = area;
-        DrawTextW(dc, Wide(label.text).c_str(), static_cast<int>(label.text.size()), &text,
-                  DrawTextFlags(label.format) | DT_CALCRECT);
-        ++measured;
-        if (text.right - text.left > visible.right - visible.left || text.bottom - text.top > visible.bottom - visible.top) {
-          tooBig.push_back(ToUtf8(label.text));
-        }
-      }
-      SelectObject(dc, old);
-      ReleaseDC(dialog, dc);
-      PostMessageW(dialog, WM_LBUTTONDOWN, MK_LBUTTON,
-                   MAKELPARAM(layout::dialog::kClose.left + 2, layout::dialog::kClose.top + 2));
-    };
-    fixture.Run(&KeyDialogs::RunFire, std::vector<Step>{measure});
-    EXPECT_EQ(measured, 5) << static_cast<int>(language);
-    EXPECT_EQ(tooBig, std::vector<std::string>{}) << static_cast<int>(language);
-  }
-}
-
-TEST(KeyDialogs, AThousandOpeningsOfEachLeaveNoObjectsWindowsOrMemoryBehind) {
+TEST(KeyDialogs, AThousandOpeningsInAllLeaveNoObjectsWindowsOrMemoryBehind) {
   Fixture fixture;
   ASSERT_TRUE(fixture.gdiplus.Started() && fixture.owner);
   // Open the list, hover OK, close the list with a press beside it, open it again and
@@ -234,12 +208,93 @@ TEST(KeyDialogs, AThousandOpeningsOfEachLeaveNoObjectsWindowsOrMemoryBehind) {
   const int user = test::UserObjectCount();
   const int windows = test::ThreadWindowCount();
   const size_t privateBytes = test::PrivateBytes();
-  for (int i = 0; i < 1000; ++i) openAll();
+  // 150 rounds of seven dialogs: 1050 openings. The object and window counts are exact, so
+  // one left behind by any opening shows. The heap settles about 20 KiB above where it was
+  // after the first rounds and stays there; 512 KiB over 1050 openings fails a leak of 500
+  // bytes or more per opening.
+  constexpr int kRounds = 150;
+  constexpr size_t kHeapSlack = 512 * 1024;
+  for (int i = 0; i < kRounds; ++i) openAll();
   EXPECT_EQ(test::GdiGrowthBeyondCachedDcs(gdi), test::GdiObjectsByType{});
   EXPECT_EQ(test::UserObjectCount(), user);
   EXPECT_EQ(test::ThreadWindowCount(), windows);
-  // The heap keeps some of what it once held; a leak per opening would be far beyond this.
-  EXPECT_LT(test::PrivateBytes(), privateBytes + 2 * 1024 * 1024);
+  EXPECT_LT(test::PrivateBytes(), privateBytes + kHeapSlack);
+}
+
+// What a scale change must leave: the window at the background's size for the scale, the
+// list where its skin rectangle lands, in the dialog's font, its rows as tall as that font.
+struct ScaledLook {
+  SIZE client{};
+  RECT list{};
+  int rowHeight = 0;
+  int fontHeight = 0;
+  bool listHasDisplayFont = false;
+};
+
+ScaledLook LookOf(HWND dialog, int listId) {
+  ScaledLook look;
+  RECT client{};
+  GetClientRect(dialog, &client);
+  look.client = SIZE{client.right, client.bottom};
+  HWND list = GetDlgItem(dialog, listId);
+  if (!list) return look;
+  GetWindowRect(list, &look.list);
+  MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&look.list), 2);
+  look.rowHeight = static_cast<int>(SendMessageW(list, LB_GETITEMHEIGHT, 0, 0));
+  const auto font = reinterpret_cast<HFONT>(SendMessageW(list, WM_GETFONT, 0, 0));
+  HDC dc = GetDC(list);
+  HGDIOBJ old = SelectObject(dc, font);
+  TEXTMETRICW metrics{};
+  GetTextMetricsW(dc, &metrics);
+  SelectObject(dc, old);
+  ReleaseDC(list, dc);
+  look.fontHeight = static_cast<int>(metrics.tmHeight);
+  return look;
+}
+
+void SendDpiChange(HWND dialog, int dpi, SIZE client) {
+  RECT suggested{};
+  GetWindowRect(dialog, &suggested);
+  suggested.right = suggested.left + client.cx;
+  suggested.bottom = suggested.top + client.cy;
+  SendMessageW(dialog, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+}
+
+TEST(KeyDialogs, AScaleChangeWithTheListOpenRebuildsSizeFontAndRowsAndLeavesNothingBehind) {
+  Fixture fixture;
+  ASSERT_TRUE(fixture.gdiplus.Started() && fixture.owner);
+  constexpr int kListId = 553;  // the media dialog's
+  ScaledLook at100, at150, back;
+  test::GdiObjectsByType left;
+  const Step rescale = [&](HWND dialog) {
+    const test::GdiObjectsByType before = test::GdiObjectCountByType();
+    at100 = LookOf(dialog, kListId);
+    SendDpiChange(dialog, 144, SIZE{at100.client.cx * 3 / 2, at100.client.cy * 3 / 2});
+    at150 = LookOf(dialog, kListId);
+    SendDpiChange(dialog, 96, at100.client);
+    back = LookOf(dialog, kListId);
+    left = test::GdiGrowthBeyondCachedDcs(before);
+    PostMessageW(dialog, WM_LBUTTONDOWN, MK_LBUTTON,
+                 MAKELPARAM(layout::dialog::kClose.left + 2, layout::dialog::kClose.top + 2));
+  };
+  fixture.Run(&KeyDialogs::RunMedia, {Post({Press(layout::media_dialog::kSelector)}), rescale});
+  ASSERT_GT(at100.rowHeight, 0) << "the list did not open";
+  const DisplayScale s150{144};
+  EXPECT_EQ(at150.client.cx, ToScreen(at100.client.cx, s150));
+  EXPECT_EQ(at150.client.cy, ToScreen(at100.client.cy, s150));
+  // In the scaled place, ending under its last whole row of the new height.
+  const layout::Rect scaledList = ToScreen(layout::media_dialog::kList, s150);
+  const layout::Rect list150 = FromRect(at150.list);
+  EXPECT_EQ(std::tie(list150.left, list150.top, list150.right), std::tie(scaledList.left, scaledList.top, scaledList.right));
+  EXPECT_LE(list150.bottom, scaledList.bottom);
+  constexpr int kMediaEntries = 7;  // all fit in the list's room
+  EXPECT_GE(list150.bottom - list150.top, kMediaEntries * at150.rowHeight) << "the list lost rows it had room for";
+  EXPECT_GT(at150.fontHeight, at100.fontHeight);
+  EXPECT_EQ(at150.rowHeight, at150.fontHeight) << "the rows kept the height of the old font";
+  EXPECT_EQ(back.client.cx, at100.client.cx);
+  EXPECT_EQ(FromRect(back.list), FromRect(at100.list));
+  EXPECT_EQ(back.rowHeight, at100.rowHeight);
+  EXPECT_EQ(left, test::GdiObjectsByType{}) << "fonts or images of a scale left behind";
 }
 
 // Types a key at the owner, outside any dialog, and takes it from the queue: answers whether
@@ -260,7 +315,7 @@ bool TypeAfterTheDialog(HWND owner, WORD key) {
   return taken;
 }
 
-TEST(SingleKeyDialog, CapturesEnterAndEscAsKeysAndItsHookGoesWithTheWindow) {
+TEST(SingleKeyDialog, TakesOneKeyEnterTabAndEscIncludedThenTheKeyboardConfirmsAndItsHookGoesWithTheWindow) {
   Fixture fixture;
   ASSERT_TRUE(fixture.gdiplus.Started() && fixture.owner);
   const Step pressOk = Post({Press(layout::dialog::kOk)});
@@ -281,11 +336,20 @@ TEST(SingleKeyDialog, CapturesEnterAndEscAsKeysAndItsHookGoesWithTheWindow) {
   ASSERT_TRUE(TypeAfterTheDialog(fixture.owner.get(), 'Z'));
   EXPECT_EQ(KeystrokeHook::Last().lParam, lastSeen) << "a failed dialog left a hook";
 
-  // Neither Enter nor Esc ends the dialog: the last key is Esc, answered on OK.
+  // The first key is taken whichever it is and the focus goes to OK: Esc taken, Enter is OK.
   const std::optional<SingleKey> escape =
-      fixture.Run(&KeyDialogs::RunSingle, {type({{VK_RETURN, false}, {VK_ESCAPE, false}}), pressOk});
+      fixture.Run(&KeyDialogs::RunSingle, {type({{VK_ESCAPE, false}, {VK_RETURN, false}})});
   ASSERT_TRUE(escape);
   EXPECT_EQ(escape->usage, 0x29);
+  // Enter taken; Tab, Tab back to the key's field (past Cancel), Space takes the next key,
+  // Tab, which Enter then confirms.
+  const std::optional<SingleKey> tab = fixture.Run(
+      &KeyDialogs::RunSingle,
+      {type({{VK_RETURN, false}, {VK_TAB, false}, {VK_TAB, false}, {VK_SPACE, false}, {VK_TAB, false}, {VK_RETURN, false}})});
+  ASSERT_TRUE(tab);
+  EXPECT_EQ(tab->usage, 0x2B);
+  // Taken, Esc cancels.
+  EXPECT_EQ(fixture.Run(&KeyDialogs::RunSingle, {type({{'A', false}, {VK_ESCAPE, false}})}), std::nullopt);
 }
 
 }  // namespace

@@ -59,9 +59,9 @@ TEST_F(ConfigFileOnDisk, ReadOnlyFileIsReportedAndKeepsItsContent) {
   WriteBytes(paths.configFile, Pattern(200));
   ASSERT_TRUE(SetFileAttributesW(W(paths.configFile), FILE_ATTRIBUTE_READONLY));
   EXPECT_EQ(SaveConfigFile(files, messages, paths, state.record), ConfigSave::NotWritable);
-  ASSERT_EQ(messages.shown.size(), 1u);
-  EXPECT_EQ(messages.shown[0].caption, u"NULL ==fp ");
-  EXPECT_EQ(messages.shown[0].text, u"Error Code is: 5 \n");  // ERROR_ACCESS_DENIED
+  EXPECT_EQ(files.LastError(), static_cast<uint32_t>(ERROR_ACCESS_DENIED));
+  EXPECT_EQ(files.LastErrorText(), SystemErrorText(ERROR_ACCESS_DENIED));
+  EXPECT_EQ(files.LastErrorText().find(u"error "), std::u16string::npos) << "the system's words, not a number";
   EXPECT_EQ(FileBytes(paths.configFile), Pattern(200));
   EXPECT_NE(GetFileAttributesW(W(paths.configFile)) & FILE_ATTRIBUTE_READONLY, 0u);
   EXPECT_FALSE(FileExists(ReplacementPath(paths.configFile)));

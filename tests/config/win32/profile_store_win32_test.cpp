@@ -42,6 +42,7 @@ TEST_F(ProfileOnDisk, NoFileReadsEmptyAndCreatesNothing) {
 }
 
 TEST_F(ProfileOnDisk, MissingKeysReadEmptyBesideThePresentOnes) {
+  WriteBytes(ini, {0xFF, 0xFE});
   profile.Put(ini, u"Skins", u"Path", u"Carbon");
   EXPECT_EQ(profile.Get(ini, u"Skins", u"Path"), u"Carbon");
   EXPECT_EQ(profile.Get(ini, u"Skins", u"RColor"), u"");
@@ -68,6 +69,47 @@ TEST_F(ProfileOnDisk, ChineseKeyNamesSurviveInANewlyCreatedFile) {
   ReadSettings(profile, ini, again);
   EXPECT_EQ(again.keyNames, settings.keyNames);
   EXPECT_EQ(again.KeyName(KeyMode::B, 8), u"按键关闭");
+  // Deleting str.ini is how users reset it: the first save brings back the defaults.
+  EXPECT_EQ(profile.Get(ini, u"Skins", u"Path"), u"Carbon");
+  EXPECT_EQ(profile.Get(ini, u"Setting-CHT", u"Item1"), u"左鍵");
+}
+
+// Editors save UTF-8 without a byte-order mark; the profile functions would write it back in
+// the ANSI code page, turning every Chinese caption into "??". The file becomes UTF-16 with
+// the same contents.
+TEST_F(ProfileOnDisk, AUtf8FileBecomesUtf16KeepingEveryText) {
+  const std::string utf8 = "[Skins]\r\nLan=CHS\r\nPath=Frost\r\n[Setting-CHS]\r\nItem2=\xE5\x8F\xB3\xE9\x94\xAE\r\n";
+  WriteBytes(ini, std::vector<uint8_t>(utf8.begin(), utf8.end()));
+  Settings settings;
+  settings.section = u"Setting-CHS";
+  SetDefaultKeyNames(settings, Language::SimplifiedChinese);
+  settings.KeyName(KeyMode::A, 2) = u"多媒体-静音";
+  ASSERT_TRUE(WriteKeyNames(profile, ini, settings));
+  const std::vector<uint8_t> bytes = FileBytes(ini);
+  ASSERT_GE(bytes.size(), 2u);
+  EXPECT_EQ(bytes[0], 0xFF);
+  EXPECT_EQ(bytes[1], 0xFE);
+  Settings again;
+  again.section = u"Setting-CHS";
+  ReadSettings(profile, ini, again);
+  EXPECT_EQ(again.keyNames, settings.keyNames);
+  EXPECT_EQ(again.skinName, u"Frost");
+  EXPECT_EQ(profile.Get(ini, u"Skins", u"Lan"), u"CHS");
+}
+
+// A save that cannot be made fails as a whole: the file keeps every byte and no copy is left.
+TEST_F(ProfileOnDisk, AReadOnlyFileFailsTheSaveAndStaysAsItWas) {
+  const std::vector<uint8_t> before = {0xFF, 0xFE, '[', 0, 'S', 0, ']', 0, '\r', 0, '\n', 0};
+  WriteBytes(ini, before);
+  ASSERT_TRUE(SetFileAttributesW(W(ini), FILE_ATTRIBUTE_READONLY));
+  Settings settings;
+  settings.section = u"Setting-EN";
+  SetDefaultKeyNames(settings, Language::English);
+  EXPECT_FALSE(WriteKeyNames(profile, ini, settings));
+  EXPECT_EQ(profile.LastErrorText(), SystemErrorText(ERROR_ACCESS_DENIED));
+  EXPECT_EQ(FileBytes(ini), before);
+  EXPECT_FALSE(FileExists(ini + u".new"));
+  SetFileAttributesW(W(ini), FILE_ATTRIBUTE_NORMAL);
 }
 
 // The names go into a copy that then replaces the file: the rest of it is kept and no copy

@@ -22,7 +22,7 @@ struct Quiet : MessageBoxes, Pause, ShellActions {
   void Sleep(uint32_t) override {}
   void SendNotice(uint32_t, int64_t) override {}
   void HideMainWindow() override {}
-  void ShowMouseSettings() override {}
+  uint32_t ShowMouseSettings() override { return 0; }
 };
 
 std::string ReadAll(const std::u16string& path) {
@@ -62,7 +62,8 @@ TEST_F(SimFileStoreTest, SimulatedBuildKeepsMemoryAndLogInTheProgramDirectory) {
     const std::unique_ptr<HidBus> bus = CreateSimulatedHidBus(ProgramDirectory());
     DeviceLink link(*bus, state, quiet);
     MouseProtocol protocol(link, state, quiet, quiet);
-    ASSERT_TRUE(ConnectAtStartup({link, protocol, state, quiet}));
+    NoTransferLock lock;
+    ASSERT_EQ(ConnectAtStartup({link, protocol, state, quiet, lock}), SettleResult::Connected);
     EXPECT_TRUE(state.imageComplete);
     EXPECT_EQ(ReadAll(store.MemoryPath()), "");  // a read changes nothing
     written = state.image;
@@ -91,7 +92,8 @@ TEST_F(SimFileStoreTest, SimulatedBuildKeepsMemoryAndLogInTheProgramDirectory) {
   const std::unique_ptr<HidBus> bus = CreateSimulatedHidBus(ProgramDirectory());
   DeviceLink link(*bus, again, quiet);
   MouseProtocol protocol(link, again, quiet, quiet);
-  ASSERT_TRUE(ConnectAtStartup({link, protocol, again, quiet}));
+  NoTransferLock lock;
+  ASSERT_EQ(ConnectAtStartup({link, protocol, again, quiet, lock}), SettleResult::Connected);
   EXPECT_EQ(again.image.bytes, written.bytes);
   EXPECT_EQ(quiet.shown, 0);
 }

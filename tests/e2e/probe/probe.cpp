@@ -16,7 +16,11 @@
 #include <string>
 #include <vector>
 
-int PrintAccessible(HWND window);  // accessible.cpp: what a screen reader reads of the window
+// accessible.cpp: what a screen reader reads of the window, does in it, and is told.
+int PrintAccessible(HWND window);
+int PrintAccessibleName(HWND window);
+int DoDefaultAction(HWND window, long index);
+int RecordEvents(HWND window, const wchar_t* path, const std::string& until, int seconds);
 
 namespace {
 
@@ -181,8 +185,17 @@ std::vector<HWND> MessageBoxWindows() {
   return boxes;
 }
 
+// Owned by the main window, or by a sub-dialog of it (the name prompt over the profiles' manager).
+bool OwnedByMainWindow(HWND window) {
+  for (HWND owner = GetWindow(window, GW_OWNER); owner; owner = GetWindow(owner, GW_OWNER)) {
+    if (owner == MainWindow()) return true;
+  }
+  return false;
+}
+
+// The topmost one: the list runs from the top of the Z order.
 BOOL CALLBACK FindSubDialog(HWND window, LPARAM lParam) {
-  if (!IsVisibleDialog(window) || HasCaption(window) || GetWindow(window, GW_OWNER) != MainWindow()) return TRUE;
+  if (!IsVisibleDialog(window) || HasCaption(window) || !OwnedByMainWindow(window)) return TRUE;
   *reinterpret_cast<HWND*>(lParam) = window;
   return FALSE;
 }
@@ -314,6 +327,16 @@ int PrintObjects(HWND window) {
   return measured ? 0 : 1;
 }
 
+// The client area on the screen: left top width height.
+int PrintClient(HWND window) {
+  RECT client{};
+  GetClientRect(window, &client);
+  POINT origin{0, 0};
+  ClientToScreen(window, &origin);
+  std::printf("%ld %ld %ld %ld\n", origin.x, origin.y, client.right, client.bottom);
+  return 0;
+}
+
 int Main(int argc, wchar_t** argv) {
   // "--dialog" first: the window commands below act on the open sub-dialog instead.
   const bool onSubDialog = argc > 1 && std::wstring(argv[1]) == L"--dialog";
@@ -367,6 +390,10 @@ int Main(int argc, wchar_t** argv) {
     }
     return 1;
   }
+  if (command == L"client-of" && argc > 2) {  // a top-level window's client area by its title
+    HWND titled = FindWindowW(nullptr, argv[2]);
+    return titled ? PrintClient(titled) : 1;
+  }
   HWND window = onSubDialog ? SubDialog() : MainWindow();
   if (!window) {
     std::printf("none\n");
@@ -378,14 +405,7 @@ int Main(int argc, wchar_t** argv) {
     std::printf("%s %ldx%ld\n", IsWindowVisible(window) ? "visible" : "hidden", client.right, client.bottom);
     return 0;
   }
-  if (command == L"client") {  // the client area on the screen: left top width height
-    RECT client{};
-    GetClientRect(window, &client);
-    POINT origin{0, 0};
-    ClientToScreen(window, &origin);
-    std::printf("%ld %ld %ld %ld\n", origin.x, origin.y, client.right, client.bottom);
-    return 0;
-  }
+  if (command == L"client") return PrintClient(window);
   if (command == L"notice" && argc > 3) {
     return Send(window, WM_USER + 2, static_cast<WPARAM>(_wtoi64(argv[2])), static_cast<LPARAM>(_wtoi64(argv[3])), nullptr)
                ? 0
@@ -417,12 +437,25 @@ int Main(int argc, wchar_t** argv) {
     PostMessageW(window, WM_COMMAND, 1028, 0);
     return 0;
   }
+  if (command == L"suspend" || command == L"resume") {
+    // Holds the program's one thread where it is (in the middle of a transfer sequence), so
+    // that a test can pull the mouse at a point of its choosing, and lets it go on.
+    const DWORD thread = GetWindowThreadProcessId(window, nullptr);
+    const HANDLE handle = OpenThread(THREAD_SUSPEND_RESUME, FALSE, thread);
+    if (!handle) return 1;
+    const DWORD count = command == L"suspend" ? SuspendThread(handle) : ResumeThread(handle);
+    CloseHandle(handle);
+    return count == static_cast<DWORD>(-1) ? 1 : 0;
+  }
   if (command == L"close") {
     PostMessageW(window, WM_CLOSE, 0, 0);
     return 0;
   }
   if (command == L"objects") return PrintObjects(window);
   if (command == L"accessible") return PrintAccessible(window);
+  if (command == L"accessible-name") return PrintAccessibleName(window);
+  if (command == L"do-default" && argc > 2) return DoDefaultAction(window, _wtol(argv[2]));
+  if (command == L"events" && argc > 4) return RecordEvents(window, argv[2], Utf8(argv[3]), _wtoi(argv[4]));
   if (command == L"tray-soak" && argc > 2) {
     // A left click on the tray icon shows the window, a click on Cancel hides it again and
     // the next tray click rebuilds the page: the messages the shell and a click send. The
@@ -445,6 +478,18 @@ int Main(int argc, wchar_t** argv) {
       }
     }
     return 0;
+  }
+  if (command == L"tray-show-time") {
+    // The shell's left click on the tray icon, then the paint that shows the page: the
+    // milliseconds until the page is drawn (for the benchmark).
+    LARGE_INTEGER frequency{}, start{}, end{};
+    QueryPerformanceFrequency(&frequency);
+    QueryPerformanceCounter(&start);
+    if (!Send(window, WM_USER + 1, 0, WM_LBUTTONUP, nullptr)) return 3;
+    RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    QueryPerformanceCounter(&end);
+    std::printf("%.1f\n", static_cast<double>(end.QuadPart - start.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart));
+    return IsWindowVisible(window) ? 0 : 1;
   }
   if (command == L"text" && argc > 2) {  // a child window's text
     HWND child = GetDlgItem(window, _wtoi(argv[2]));
@@ -483,10 +528,56 @@ int Main(int argc, wchar_t** argv) {
     std::printf("%ld %ld\n", point.x, point.y);
     return 0;
   }
-  std::fprintf(stderr, "usage: qvprobe [--dialog] hold|record FILE ARG|window|client|count|balloon|msgbox|msgbox-ok|menu-shows TEXT|menu-rect|notice KIND VALUE|send MSG WPARAM LPARAM|devchange EVENT NAME|close|exit|lists|list-item ID INDEX|text ID|objects|tray-soak N\n");
+  std::fprintf(stderr, "usage: qvprobe serve | qvprobe [--dialog] hold|record FILE ARG|window|client|client-of TITLE|count|balloon|msgbox|msgbox-ok|menu-shows TEXT|accessible|accessible-name|do-default N|events FILE UNTIL SECONDS|menu-rect|notice KIND VALUE|send MSG WPARAM LPARAM|devchange EVENT NAME|close|exit|suspend|resume|lists|list-item ID INDEX|text ID|objects|tray-soak N|tray-show-time\n");
   return 2;
+}
+
+std::wstring Wide(const std::string& text) {
+  if (text.empty()) return {};
+  const int size = MultiByteToWideChar(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), nullptr, 0);
+  std::wstring out(static_cast<size_t>(size), L'\0');
+  MultiByteToWideChar(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), out.data(), size);
+  return out;
+}
+
+// Answers requests read from stdin, one a line (UTF-8, arguments apart by tabs), until stdin
+// closes: a Wine start costs more than most requests, and a test run makes thousands. Each
+// answer ends in a record separator, on stdout followed by the exit code, so that the harness
+// knows where one answer ends without waiting for the process to end.
+int Serve() {
+  std::string line;
+  for (int c = std::getchar(); c != EOF; c = std::getchar()) {
+    if (c != '\n') {
+      if (c != '\r') line.push_back(static_cast<char>(c));
+      continue;
+    }
+    std::vector<std::wstring> args{L"qvprobe"};
+    for (size_t start = 0;;) {
+      const size_t tab = line.find('\t', start);
+      args.push_back(Wide(line.substr(start, tab - start)));
+      if (tab == std::string::npos) break;
+      start = tab + 1;
+    }
+    line.clear();
+    std::vector<wchar_t*> argv;
+    for (std::wstring& arg : args) argv.push_back(arg.data());
+    argv.push_back(nullptr);
+    const int rc = Main(static_cast<int>(args.size()), argv.data());
+    std::printf("\x1e%d\n", rc);
+    std::fflush(stdout);
+    std::fputs("\x1e\n", stderr);
+    std::fflush(stderr);
+  }
+  return 0;
 }
 
 }  // namespace
 
-int wmain(int argc, wchar_t** argv) { return Main(argc, argv); }
+int wmain(int argc, wchar_t** argv) {
+  // Tells the harness this start reached the probe: Wine's loader has been seen to end a
+  // start with exit code 1 and no word at all, which would read as "nothing found".
+  std::fputs("qvprobe: started\n", stderr);
+  std::fflush(stderr);  // the C runtime buffers stderr too when it is a pipe
+  if (argc == 2 && std::wstring(argv[1]) == L"serve") return Serve();
+  return Main(argc, argv);
+}

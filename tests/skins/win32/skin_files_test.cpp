@@ -20,6 +20,7 @@ using std::min;
 #include "config/skin_palette.h"
 #include "config/win32/profile_store_win32.h"
 #include "skins/skin_image_set.h"
+#include "ui/win32/gdiplus_session.h"
 
 namespace qv::skins {
 namespace {
@@ -62,10 +63,10 @@ struct Image {
 class SkinFiles : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
-    Gdiplus::GdiplusStartupInput input;
-    ASSERT_EQ(Gdiplus::GdiplusStartup(&token_, &input, nullptr), Gdiplus::Ok);
+    gdiplus_ = qv::win::GdiplusHold::Start();
+    ASSERT_TRUE(gdiplus_);
   }
-  static void TearDownTestSuite() { Gdiplus::GdiplusShutdown(token_); }
+  static void TearDownTestSuite() { gdiplus_ = qv::win::GdiplusHold(); }
   // The tests loop over the shipped skins: finding none must fail them, not pass them empty.
   void SetUp() override { ASSERT_GE(SkinFolders().size(), 2u) << "no skins under " << Narrow(DistDir()); }
 
@@ -94,9 +95,9 @@ class SkinFiles : public ::testing::Test {
     return image;
   }
 
-  static ULONG_PTR token_;
+  static qv::win::GdiplusHold gdiplus_;
 };
-ULONG_PTR SkinFiles::token_ = 0;
+qv::win::GdiplusHold SkinFiles::gdiplus_;
 
 TEST_F(SkinFiles, TheInstallLayoutHoldsTheShippedSkins) {
   const auto skins = SkinFolders();

@@ -52,7 +52,7 @@ inline int GdiObjectCount() {
 // What grew since `before`, less what Wine's cache of window DCs may take: it grows to the
 // most DCs ever in use at once, which depends on how the display's events interleave with
 // the thread's messages, and each cached DC is a DC (type 0x01) with its region (0x04) and
-// its surface (0x05). A leak in a soak of a thousand rounds is far beyond the two allowed.
+// its surface (0x05). A leak in a soak of a hundred rounds or more is far beyond the two allowed.
 inline GdiObjectsByType GdiGrowthBeyondCachedDcs(const GdiObjectsByType& before) {
   GdiObjectsByType growth;
   const GdiObjectsByType after = GdiObjectCountByType();
