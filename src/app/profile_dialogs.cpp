@@ -271,13 +271,13 @@ void ManageProfilesDialog::Act(int stop, DialogControls& controls, ProfileManage
     case kImportStop:
       if (const std::u16string file = asker.ChooseToOpen(false); !file.empty()) {
         const std::u16string imported(StemOf(FileNameOf(file)));
-        if (Done(library_.Import(std::filesystem::path(file), imported), asker)) Fill(controls, imported);
+        if (Done(library_.Import(file, imported), asker)) Fill(controls, imported);
       }
       return;
     case kExportStop:
       if (name.empty()) return;
       if (const std::u16string file = asker.ChooseToSave(name + std::u16string(kProfileExtension)); !file.empty()) {
-        Done(library_.Export(name, std::filesystem::path(file)), asker);
+        Done(library_.Export(name, file), asker);
       }
       return;
     case kDefaultStop:

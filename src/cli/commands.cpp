@@ -283,7 +283,7 @@ int RunProgram(std::span<const std::string> args, std::ostream& out, std::ostrea
   SleepPause pause;
   StdFileSystem files;
   const std::unique_ptr<TransferLock> lock = platform.CreateTransferLock();
-  Environment env{*bus, pause, files, out, nullptr, lock.get(), platform.ProfilesFolder()};
+  Environment env{*bus, pause, files, out, nullptr, lock.get(), platform.ProfilesFolder().u16string()};
   if (!command.sim) env.noMouseReason = [&platform] { return platform.NoMouseReason(); };
   Outcome outcome = RunCommand(command, env);
   if (const auto failure = sim ? sim->SaveFailure() : std::nullopt) {

@@ -25,7 +25,7 @@ struct Environment {
   // Held for a whole command that talks to the mouse; none when null.
   TransferLock* lock = nullptr;
   // The profiles' folder unless --folder names another.
-  std::filesystem::path profilesFolder;
+  std::u16string profilesFolder;
 };
 
 struct Outcome {

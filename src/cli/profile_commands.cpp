@@ -4,6 +4,7 @@
 
 #include "cli/mouse_view.h"
 #include "cli/session.h"
+#include "common/paths.h"
 #include "common/text.h"
 #include "config/apply.h"
 #include "config/mouse_settings.h"
@@ -35,7 +36,7 @@ Profile ProfileOfMouse(const ConfigImage& image) {
 Outcome List(ProfileLibrary& library, Environment& env) {
   const ProfileSettings settings = library.Settings();
   const std::vector<std::u16string> names = library.Names();
-  if (names.empty()) env.out << "No profiles in " << ToUtf8(library.Folder().u16string()) << ".\n";
+  if (names.empty()) env.out << "No profiles in " << ToUtf8(library.Folder()) << ".\n";
   for (const std::u16string& name : names) {
     env.out << ToUtf8(name) << (name == settings.defaultProfile ? " (default)" : "");
     std::string programs;
@@ -115,7 +116,7 @@ Outcome Bind(ProfileLibrary& library, const Command& command, Environment& env, 
 bool ProfileActionTalks(ProfileAction action) { return action == ProfileAction::Save || action == ProfileAction::Apply; }
 
 Outcome RunProfileCommand(const Command& command, Environment& env) {
-  ProfileLibrary library(command.folder ? std::filesystem::path(FromUtf8(*command.folder)) : env.profilesFolder);
+  ProfileLibrary library(env.files, command.folder ? FromUtf8(*command.folder) : env.profilesFolder);
   const std::u16string name = FromUtf8(command.profileName);
   switch (command.profileAction) {
     case ProfileAction::List: return List(library, env);
@@ -124,11 +125,11 @@ Outcome RunProfileCommand(const Command& command, Environment& env) {
     case ProfileAction::Bind: return Bind(library, command, env, true);
     case ProfileAction::Unbind: return Bind(library, command, env, false);
     case ProfileAction::Export:
-      return Done(library.Export(name, std::filesystem::path(FromUtf8(command.file))), env,
+      return Done(library.Export(name, FromUtf8(command.file)), env,
                   "Exported the profile " + QuotedName(name) + " to " + command.file + ".");
     case ProfileAction::Import: {
-      const std::filesystem::path file(FromUtf8(command.file));
-      const std::u16string chosen = name.empty() ? file.stem().u16string() : name;
+      const std::u16string file = FromUtf8(command.file);
+      const std::u16string chosen = name.empty() ? std::u16string(StemOf(FileNameOf(file))) : name;
       return Done(library.Import(file, chosen), env, "Imported " + command.file + " as the profile " + QuotedName(chosen) + ".");
     }
     case ProfileAction::Delete: return Done(library.Delete(name), env, "Deleted the profile " + QuotedName(name) + ".");

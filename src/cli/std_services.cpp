@@ -100,6 +100,33 @@ bool StdFileSystem::Remove(std::u16string_view path) {
   return !error;
 }
 
+std::optional<std::vector<std::u16string>> StdFileSystem::FileNames(std::u16string_view folder) {
+  std::vector<std::u16string> names;
+  std::error_code error;
+  for (std::filesystem::directory_iterator it(PathOf(folder), error), end; !error && it != end; it.increment(error)) {
+    if (it->is_regular_file(error)) names.push_back(it->path().filename().u16string());
+  }
+  if (error) return Failed(error.default_error_condition().value());
+  return names;
+}
+
+bool StdFileSystem::Rename(std::u16string_view from, std::u16string_view to) {
+  std::error_code error;
+  std::filesystem::rename(PathOf(from), PathOf(to), error);
+  lastError_ = static_cast<uint32_t>(error ? error.default_error_condition().value() : 0);
+  return !error;
+}
+
+bool StdFileSystem::MakeFolder(std::u16string_view folder) {
+  std::error_code error;
+  std::filesystem::create_directories(PathOf(folder), error);
+  if (!error && std::filesystem::is_directory(PathOf(folder), error)) return true;
+  lastError_ = static_cast<uint32_t>(error ? error.default_error_condition().value() : ENOTDIR);
+  return false;
+}
+
+std::u16string StdFileSystem::LastErrorText() { return FromUtf8(ErrorText(lastError_)); }
+
 std::nullopt_t StdFileSystem::Failed(int error) {
   lastError_ = static_cast<uint32_t>(error);
   return std::nullopt;

@@ -25,7 +25,11 @@ class StdFileSystem final : public FileSystem {
   bool Replace(std::u16string_view path, std::span<const uint8_t> content) override;
   bool Create(std::u16string_view path, std::span<const uint8_t> content) override { return Replace(path, content); }
   bool Remove(std::u16string_view path) override;
+  std::optional<std::vector<std::u16string>> FileNames(std::u16string_view folder) override;
+  bool Rename(std::u16string_view from, std::u16string_view to) override;
+  bool MakeFolder(std::u16string_view folder) override;
   uint32_t LastError() override { return lastError_; }
+  std::u16string LastErrorText() override;
 
  private:
   std::nullopt_t Failed(int error);

@@ -40,14 +40,21 @@ class FileSystem {
   virtual bool Exists(std::u16string_view path) = 0;
   // The whole content when the file opens for reading and is at most maxSize bytes long.
   virtual std::optional<std::vector<uint8_t>> Read(std::u16string_view path, size_t maxSize) = 0;
-  // Writes content to a new file beside path and puts it in path's place in one step.
-  // False when path is not writable or a step failed (LastError tells why); path is then
-  // left as it was.
+  // Writes content to a new file beside path and puts it in path's place in one step (a
+  // missing path is made). False when path is not writable or a step failed (LastError
+  // tells why); path is then left as it was.
   virtual bool Replace(std::u16string_view path, std::span<const uint8_t> content) = 0;
   // Writes a small file straight, made or overwritten, for a mark whose presence is what
   // counts; Remove deletes it (true also when it was never there).
   virtual bool Create(std::u16string_view path, std::span<const uint8_t> content) = 0;
   virtual bool Remove(std::u16string_view path) = 0;
+  // The names of the files (not folders) in folder; nothing when it cannot be listed.
+  virtual std::optional<std::vector<std::u16string>> FileNames(std::u16string_view folder) = 0;
+  // Renames a file, replacing one at `to` (callers check first: a name that differs only in
+  // letter case is the same file on Windows).
+  virtual bool Rename(std::u16string_view from, std::u16string_view to) = 0;
+  // Makes the folder and any missing parents; true when it is there.
+  virtual bool MakeFolder(std::u16string_view folder) = 0;
   // The system error code of the last failed operation.
   virtual uint32_t LastError() = 0;
   // The same in the system's words, for the user.

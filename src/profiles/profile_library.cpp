@@ -1,9 +1,6 @@
 #include "profiles/profile_library.h"
 
 #include <algorithm>
-#include <fstream>
-#include <iterator>
-#include <system_error>
 
 #include "common/paths.h"
 #include "common/text.h"
@@ -11,43 +8,23 @@
 namespace qv {
 namespace {
 
-namespace fs = std::filesystem;
-
 char16_t Folded(char16_t c) { return c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c - u'A' + u'a') : c; }
 
 bool SameIgnoringCase(std::u16string_view a, std::u16string_view b) {
   return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char16_t x, char16_t y) { return Folded(x) == Folded(y); });
 }
 
-std::optional<std::string> ReadText(const fs::path& file, std::string& text) {
-  std::ifstream in(file, std::ios::binary);
-  if (!in) return "cannot be read";
-  text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  if (in.bad()) return "cannot be read";
-  return std::nullopt;
-}
+// Larger than any profile may be, so that the parser can say a file is too large; reading
+// stops short of a file that is plainly something else.
+constexpr size_t kReadMax = 16 * kProfileFileMax;
 
-// A new file beside the target, renamed over it, so a cut-short write never leaves half a file.
-std::optional<std::string> WriteText(const fs::path& file, const std::string& text) {
-  std::error_code error;
-  fs::create_directories(file.parent_path(), error);
-  fs::path temporary = file;
-  temporary += ".new";
-  {
-    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-    out << text;
-    out.close();
-    if (!out) {
-      fs::remove(temporary, error);
-      return "cannot write " + ToUtf8(file.u16string());
-    }
-  }
-  fs::rename(temporary, file, error);
-  if (error) {
-    fs::remove(temporary, error);
-    return "cannot write " + ToUtf8(file.u16string());
-  }
-  return std::nullopt;
+// In the folder, with the separator the folder's path already uses.
+std::u16string Joined(std::u16string_view folder, std::u16string_view name) {
+  if (folder.empty()) return std::u16string(name);
+  const char16_t separator = folder.find(u'\\') != std::u16string_view::npos ? u'\\' : u'/';
+  std::u16string path(folder);
+  if (path.back() != u'\\' && path.back() != u'/') path += separator;
+  return path + std::u16string(name);
 }
 
 std::string_view Trim(std::string_view text) {
@@ -124,18 +101,32 @@ std::string RefusedProfileName(std::u16string_view name) {
   return {};
 }
 
-fs::path ProfileLibrary::PathOf(std::u16string_view name) const {
-  return folder_ / fs::path(std::u16string(name) + std::u16string(kProfileExtension));
+std::u16string ProfileLibrary::PathOf(std::u16string_view name) const {
+  return Joined(folder_, std::u16string(name) + std::u16string(kProfileExtension));
+}
+
+std::optional<std::string> ProfileLibrary::ReadText(std::u16string_view file, std::string& text) const {
+  const std::optional<std::vector<uint8_t>> content = files_.Read(file, kReadMax);
+  if (!content) return "cannot be read";
+  text.assign(content->begin(), content->end());
+  return std::nullopt;
+}
+
+// Through a new file beside the target, so a cut-short write never leaves half a file.
+std::optional<std::string> ProfileLibrary::WriteText(std::u16string_view file, const std::string& text) const {
+  const std::u16string_view folder = DirectoryOf(file);
+  const auto* bytes = reinterpret_cast<const uint8_t*>(text.data());
+  if ((folder.empty() || files_.MakeFolder(folder)) && files_.Replace(file, std::span(bytes, text.size()))) {
+    return std::nullopt;
+  }
+  return "cannot write " + ToUtf8(file) + ": " + ToUtf8(files_.LastErrorText());
 }
 
 std::vector<std::u16string> ProfileLibrary::Names() const {
   std::vector<std::u16string> names;
-  std::error_code error;
-  for (fs::directory_iterator it(folder_, error), end; !error && it != end; it.increment(error)) {
-    const fs::path& file = it->path();
-    if (file.extension().u16string() == kProfileExtension && it->is_regular_file(error)) {
-      names.push_back(file.stem().u16string());
-    }
+  for (const std::u16string& file : files_.FileNames(folder_).value_or(std::vector<std::u16string>{})) {
+    const std::u16string_view stem = StemOf(file);
+    if (std::u16string_view(file).substr(stem.size()) == kProfileExtension && !stem.empty()) names.emplace_back(stem);
   }
   std::sort(names.begin(), names.end(), [](const std::u16string& a, const std::u16string& b) {
     return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
@@ -145,8 +136,7 @@ std::vector<std::u16string> ProfileLibrary::Names() const {
 }
 
 bool ProfileLibrary::Exists(std::u16string_view name) const {
-  std::error_code error;
-  return RefusedProfileName(name).empty() && fs::is_regular_file(PathOf(name), error);
+  return RefusedProfileName(name).empty() && files_.Exists(PathOf(name));
 }
 
 std::variant<Profile, std::string> ProfileLibrary::Load(std::u16string_view name) const {
@@ -176,9 +166,9 @@ std::optional<std::string> ProfileLibrary::Rename(std::u16string_view from, std:
   if (const std::string refused = RefusedProfileName(to); !refused.empty()) return refused;
   if (!Exists(from)) return "the profile " + QuotedName(from) + " does not exist";
   if (Exists(to) && !SameIgnoringCase(from, to)) return "a profile named " + QuotedName(to) + " already exists";
-  std::error_code error;
-  fs::rename(PathOf(from), PathOf(to), error);
-  if (error) return "cannot rename " + QuotedName(from) + ": " + error.message();
+  if (!files_.Rename(PathOf(from), PathOf(to))) {
+    return "cannot rename " + QuotedName(from) + ": " + ToUtf8(files_.LastErrorText());
+  }
   ProfileSettings s = Settings();
   if (s.defaultProfile == from) s.defaultProfile = to;
   for (ProfileBinding& b : s.bindings) {
@@ -189,29 +179,28 @@ std::optional<std::string> ProfileLibrary::Rename(std::u16string_view from, std:
 
 std::optional<std::string> ProfileLibrary::Delete(std::u16string_view name) {
   if (!Exists(name)) return "the profile " + QuotedName(name) + " does not exist";
-  std::error_code error;
-  if (!fs::remove(PathOf(name), error)) return "cannot delete " + QuotedName(name) + ": " + error.message();
+  if (!files_.Remove(PathOf(name))) return "cannot delete " + QuotedName(name) + ": " + ToUtf8(files_.LastErrorText());
   ProfileSettings s = Settings();
   if (s.defaultProfile == name) s.defaultProfile.clear();
   std::erase_if(s.bindings, [&](const ProfileBinding& b) { return b.profile == name; });
   return SaveSettings(s);
 }
 
-std::optional<std::string> ProfileLibrary::Import(const fs::path& file, std::u16string_view name) {
+std::optional<std::string> ProfileLibrary::Import(std::u16string_view file, std::u16string_view name) {
   std::u16string chosen(name);
-  if (chosen.empty()) chosen = file.stem().u16string();
+  if (chosen.empty()) chosen = StemOf(FileNameOf(file));
   if (const std::string refused = RefusedProfileName(chosen); !refused.empty()) return refused;
   std::string text;
-  if (const auto error = ReadText(file, text)) return ToUtf8(file.u16string()) + " " + *error;
+  if (const auto error = ReadText(file, text)) return ToUtf8(file) + " " + *error;
   auto parsed = ParseProfile(text);
   if (const auto* wrong = std::get_if<std::string>(&parsed)) {
-    return ToUtf8(file.u16string()) + " is not a sound profile (" + *wrong + "); nothing was imported";
+    return ToUtf8(file) + " is not a sound profile (" + *wrong + "); nothing was imported";
   }
   if (Exists(chosen)) return "a profile named " + QuotedName(chosen) + " already exists";
   return Save(chosen, std::get<Profile>(parsed));
 }
 
-std::optional<std::string> ProfileLibrary::Export(std::u16string_view name, const fs::path& file) const {
+std::optional<std::string> ProfileLibrary::Export(std::u16string_view name, std::u16string_view file) const {
   auto loaded = Load(name);
   if (const auto* wrong = std::get_if<std::string>(&loaded)) return *wrong;
   return WriteText(file, ProfileFileText(std::get<Profile>(loaded)));
@@ -219,12 +208,12 @@ std::optional<std::string> ProfileLibrary::Export(std::u16string_view name, cons
 
 ProfileSettings ProfileLibrary::Settings() const {
   std::string text;
-  if (ReadText(folder_ / fs::path(kProfileSettingsFile), text)) return {};
+  if (ReadText(Joined(folder_, kProfileSettingsFile), text)) return {};
   return ParseProfileSettings(text);
 }
 
 std::optional<std::string> ProfileLibrary::SaveSettings(const ProfileSettings& settings) {
-  return WriteText(folder_ / fs::path(kProfileSettingsFile), ProfileSettingsText(settings));
+  return WriteText(Joined(folder_, kProfileSettingsFile), ProfileSettingsText(settings));
 }
 
 }  // namespace qv

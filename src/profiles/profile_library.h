@@ -3,13 +3,13 @@
 // small file of the profiles' settings (which program wants which profile, the default,
 // automatic switching, the hot key). config.bin and str.ini are not touched.
 #include <cstdint>
-#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <variant>
 #include <vector>
 
+#include "config/local_files.h"
 #include "profiles/profile.h"
 
 namespace qv {
@@ -49,9 +49,9 @@ std::string RefusedProfileName(std::u16string_view name);
 
 class ProfileLibrary {
  public:
-  explicit ProfileLibrary(std::filesystem::path folder) : folder_(std::move(folder)) {}
+  ProfileLibrary(FileSystem& files, std::u16string folder) : files_(files), folder_(std::move(folder)) {}
 
-  const std::filesystem::path& Folder() const { return folder_; }
+  const std::u16string& Folder() const { return folder_; }
   // Sorted without regard to letter case.
   std::vector<std::u16string> Names() const;
   bool Exists(std::u16string_view name) const;
@@ -65,16 +65,19 @@ class ProfileLibrary {
   std::optional<std::string> Delete(std::u16string_view name);
   // A profile file from anywhere, checked whole before it is copied in; its name is the
   // file's own unless one is given.
-  std::optional<std::string> Import(const std::filesystem::path& file, std::u16string_view name);
-  std::optional<std::string> Export(std::u16string_view name, const std::filesystem::path& file) const;
+  std::optional<std::string> Import(std::u16string_view file, std::u16string_view name);
+  std::optional<std::string> Export(std::u16string_view name, std::u16string_view file) const;
 
   ProfileSettings Settings() const;
   std::optional<std::string> SaveSettings(const ProfileSettings& settings);
 
  private:
-  std::filesystem::path PathOf(std::u16string_view name) const;
+  std::u16string PathOf(std::u16string_view name) const;
+  std::optional<std::string> ReadText(std::u16string_view file, std::string& text) const;
+  std::optional<std::string> WriteText(std::u16string_view file, const std::string& text) const;
 
-  std::filesystem::path folder_;
+  FileSystem& files_;
+  std::u16string folder_;
 };
 
 // "\"Work\"" in the messages.

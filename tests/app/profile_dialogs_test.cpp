@@ -7,6 +7,7 @@
 
 #include "../keyassign/dialog_fakes.h"
 #include "app/profile_dialogs.h"
+#include "cli/std_services.h"
 #include "config/defaults.h"
 #include "ui/layout.h"
 
@@ -88,12 +89,13 @@ class ManageProfiles : public ::testing::Test {
  protected:
   ManageProfiles()
       : folder_(fs::temp_directory_path() / ("qv318-manage-" + std::to_string(std::random_device{}()))),
-        library_(folder_) {
+        library_(files_, folder_.u16string()) {
     for (const char16_t* name : {u"Desk", u"Games"}) library_.Save(name, ProfileOf(DefaultRecord(), {}));
   }
   ~ManageProfiles() override { fs::remove_all(folder_); }
 
   fs::path folder_;
+  cli::StdFileSystem files_;
   ProfileLibrary library_;
   test::DialogLog controls_;
   FakeAsker asker_;

@@ -14,6 +14,7 @@
 
 #include "cli/backup_file.h"
 #include "cli/commands.h"
+#include "common/paths.h"
 #include "config/defaults.h"
 #include "config/local_files.h"
 #include "device/device_fakes.h"
@@ -43,6 +44,21 @@ struct MemoryFiles final : FileSystem {
     files.erase(std::u16string(path));
     return true;
   }
+  std::optional<std::vector<std::u16string>> FileNames(std::u16string_view folder) override {
+    std::vector<std::u16string> names;
+    for (const auto& [path, content] : files) {
+      if (DirectoryOf(path) == folder) names.emplace_back(FileNameOf(path));
+    }
+    return names;
+  }
+  bool Rename(std::u16string_view from, std::u16string_view to) override {
+    auto found = files.extract(std::u16string(from));
+    if (found.empty()) return false;
+    found.key() = to;
+    files.insert_or_assign(std::u16string(to), std::move(found.mapped()));
+    return true;
+  }
+  bool MakeFolder(std::u16string_view) override { return true; }
   uint32_t LastError() override { return 0; }
 };
 

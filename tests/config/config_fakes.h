@@ -129,6 +129,9 @@ class FakeFiles : public FileSystem {
     files.erase(std::u16string(path));
     return true;
   }
+  std::optional<std::vector<std::u16string>> FileNames(std::u16string_view) override { return std::nullopt; }
+  bool Rename(std::u16string_view, std::u16string_view) override { return false; }
+  bool MakeFolder(std::u16string_view) override { return false; }
   uint32_t LastError() override { return error; }
 
   std::map<std::u16string, std::vector<uint8_t>> files;

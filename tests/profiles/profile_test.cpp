@@ -9,6 +9,7 @@
 #include "model/dpi_tables.h"
 #include "profiles/auto_switch.h"
 #include "profiles/profile.h"
+#include "cli/std_services.h"
 #include "profiles/profile_library.h"
 
 namespace qv {
@@ -125,10 +126,11 @@ class ProfileFolder : public ::testing::Test {
   }
   void TearDown() override { fs::remove_all(root_); }
   fs::path root_;
+  cli::StdFileSystem files_;
 };
 
 TEST_F(ProfileFolder, OperationsKeepTheSettingsTrueAndRefuseDamage) {
-  ProfileLibrary library(root_ / "Profiles");
+  ProfileLibrary library(files_, (root_ / "Profiles").u16string());
   EXPECT_TRUE(library.Names().empty());
   ASSERT_EQ(library.Save(u"work", Fixture()), std::nullopt);
   ASSERT_EQ(library.Save(u"Game", Profile{}), std::nullopt);
@@ -151,8 +153,8 @@ TEST_F(ProfileFolder, OperationsKeepTheSettingsTrueAndRefuseDamage) {
   ASSERT_TRUE(std::holds_alternative<Profile>(library.Load(u"Office 2")));
   EXPECT_TRUE(ProfileFieldsEqual(std::get<Profile>(library.Load(u"Office 2")), Fixture().record));
 
-  ASSERT_EQ(library.Export(u"Office", root_ / "shared.qvprofile"), std::nullopt);
-  ASSERT_EQ(library.Import(root_ / "shared.qvprofile", u""), std::nullopt);
+  ASSERT_EQ(library.Export(u"Office", (root_ / "shared.qvprofile").u16string()), std::nullopt);
+  ASSERT_EQ(library.Import((root_ / "shared.qvprofile").u16string(), u""), std::nullopt);
   EXPECT_TRUE(library.Exists(u"shared"));
   ASSERT_EQ(library.Delete(u"Office"), std::nullopt);
   EXPECT_TRUE(library.Settings().defaultProfile.empty());
@@ -162,7 +164,7 @@ TEST_F(ProfileFolder, OperationsKeepTheSettingsTrueAndRefuseDamage) {
   const auto damaged = library.Load(u"Game");
   ASSERT_TRUE(std::holds_alternative<std::string>(damaged));
   EXPECT_NE(std::get<std::string>(damaged).find("\"Game\" is damaged"), std::string::npos);
-  EXPECT_NE(library.Import(root_ / "Profiles" / "Game.qvprofile", u"copy"), std::nullopt);
+  EXPECT_NE(library.Import((root_ / "Profiles" / "Game.qvprofile").u16string(), u"copy"), std::nullopt);
   EXPECT_FALSE(library.Exists(u"copy"));
 }
 

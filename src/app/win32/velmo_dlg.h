@@ -178,7 +178,7 @@ class CVelmoDlg : public Dialog<CVelmoDlg>, public ShellActions, private Accessi
   void OpenGuide();
   void ChooseStageColour(int stage);
   // Profiles (velmo_dlg_profiles.cpp).
-  ProfileLibrary Profiles() const;
+  ProfileLibrary Profiles();
   void AppendProfileItems(HMENU menu);
   MessageResult OnProfileCommand(UINT id);
   // Sends a profile through the Apply pipeline; false when the mouse did not take it.

@@ -21,10 +21,10 @@ struct SilentMessageBoxes final : MessageBoxes {
 
 }  // namespace
 
-ProfileLibrary CVelmoDlg::Profiles() const {
+ProfileLibrary CVelmoDlg::Profiles() {
   const std::u16string base = local_.paths.configFile.empty() ? local_.paths.skinBase
                                                               : std::u16string(DirectoryOf(local_.paths.configFile));
-  return ProfileLibrary(std::filesystem::path(base) / std::filesystem::path(kProfilesFolder));
+  return ProfileLibrary(files_, base + (base.empty() || base.back() == u'\\' ? u"" : u"\\") + std::u16string(kProfilesFolder));
 }
 
 void CVelmoDlg::AppendProfileItems(HMENU menu) {

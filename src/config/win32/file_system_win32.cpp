@@ -2,6 +2,7 @@
 
 #include <shlwapi.h>
 
+#include "common/paths.h"
 #include "common/win32/handles.h"
 #include "common/win32/wide.h"
 #include "config/win32/replace_file_win32.h"
@@ -21,7 +22,7 @@ UniqueFileHandle Open(std::u16string_view path, DWORD access, DWORD disposition)
 // attribute is checked first.
 bool Writable(std::u16string_view path) {
   const DWORD attributes = GetFileAttributesW(Wide(path).c_str());
-  if (attributes == INVALID_FILE_ATTRIBUTES) return false;
+  if (attributes == INVALID_FILE_ATTRIBUTES) return GetLastError() == ERROR_FILE_NOT_FOUND;
   if (attributes & FILE_ATTRIBUTE_READONLY) {
     SetLastError(ERROR_ACCESS_DENIED);
     return false;
@@ -86,6 +87,42 @@ bool Win32FileSystem::Create(std::u16string_view path, std::span<const uint8_t> 
 bool Win32FileSystem::Remove(std::u16string_view path) {
   if (DeleteFileW(Wide(path).c_str()) || GetLastError() == ERROR_FILE_NOT_FOUND) return true;
   return Fail();
+}
+
+std::optional<std::vector<std::u16string>> Win32FileSystem::FileNames(std::u16string_view folder) {
+  WIN32_FIND_DATAW found{};
+  const UniqueFind find(FindFirstFileExW(Wide(std::u16string(folder) + u"\\*").c_str(), FindExInfoBasic, &found,
+                                         FindExSearchNameMatch, nullptr, 0));
+  if (!find) {
+    Fail();
+    return std::nullopt;
+  }
+  std::vector<std::u16string> names;
+  do {
+    if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.push_back(U16(found.cFileName));
+  } while (FindNextFileW(find.get(), &found));
+  return names;
+}
+
+bool Win32FileSystem::Rename(std::u16string_view from, std::u16string_view to) {
+  return MoveFileExW(Wide(from).c_str(), Wide(to).c_str(), MOVEFILE_REPLACE_EXISTING) || Fail();
+}
+
+bool Win32FileSystem::MakeFolder(std::u16string_view folder) {
+  if (CreateDirectoryW(Wide(folder).c_str(), nullptr)) return true;
+  const DWORD error = GetLastError();
+  if (error == ERROR_ALREADY_EXISTS) {
+    const DWORD attributes = GetFileAttributesW(Wide(folder).c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) return true;
+    SetLastError(error);
+    return Fail();
+  }
+  const std::u16string_view parent = DirectoryOf(folder);
+  if (error != ERROR_PATH_NOT_FOUND || parent.empty() || parent.size() == folder.size() || !MakeFolder(parent)) {
+    SetLastError(error);
+    return Fail();
+  }
+  return CreateDirectoryW(Wide(folder).c_str(), nullptr) || Fail();
 }
 
 }  // namespace qv::win

@@ -1,5 +1,5 @@
 #pragma once
-// config.bin on a real disk.
+// config.bin and the profiles on a real disk.
 #include "config/local_files.h"
 
 namespace qv::win {
@@ -11,6 +11,9 @@ class Win32FileSystem final : public FileSystem {
   bool Replace(std::u16string_view path, std::span<const uint8_t> content) override;
   bool Create(std::u16string_view path, std::span<const uint8_t> content) override;
   bool Remove(std::u16string_view path) override;
+  std::optional<std::vector<std::u16string>> FileNames(std::u16string_view folder) override;
+  bool Rename(std::u16string_view from, std::u16string_view to) override;
+  bool MakeFolder(std::u16string_view folder) override;
   uint32_t LastError() override { return lastError_; }
   std::u16string LastErrorText() override;
 

@@ -2,26 +2,46 @@
 
 #include <windows.h>
 
-#include <filesystem>
-#include <fstream>
+#include <cstdlib>
 #include <optional>
+#include <string>
 
+#include "common/paths.h"
 #include "common/text.h"
+#include "common/win32/handles.h"
+#include "common/win32/wide.h"
 
 namespace qv::win {
 namespace {
 
-std::filesystem::path Beside(const char* name) {
+// Straight system calls: the C++ streams would add their locale machinery to the program
+// the memory benchmark measures.
+std::u16string Beside(std::u16string_view name) {
   wchar_t module[MAX_PATH] = {};
   GetModuleFileNameW(nullptr, module, MAX_PATH);
-  return std::filesystem::path(module).parent_path() / name;
+  return std::u16string(DirectoryOf(U16(module))) + u"\\" + std::u16string(name);
+}
+
+UniqueFileHandle Open(std::u16string_view name, DWORD access, DWORD disposition) {
+  return UniqueFileHandle(CreateFileW(Wide(Beside(name)).c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                      nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr));
 }
 
 std::optional<int> HoldAt() {
-  std::ifstream file(Beside("simhold.txt"));
-  int point = 0;
-  if (file >> point) return point;
-  return std::nullopt;
+  const UniqueFileHandle file = Open(u"simhold.txt", GENERIC_READ, OPEN_EXISTING);
+  char text[32] = {};
+  DWORD read = 0;
+  if (!file || !ReadFile(file.get(), text, sizeof(text) - 1, &read, nullptr)) return std::nullopt;
+  char* end = nullptr;
+  const long point = std::strtol(text, &end, 10);
+  if (end == text) return std::nullopt;
+  return static_cast<int>(point);
+}
+
+void Put(std::u16string_view name, DWORD disposition, const std::string& line) {
+  const UniqueFileHandle file = Open(name, FILE_APPEND_DATA, disposition);
+  DWORD written = 0;
+  if (file) WriteFile(file.get(), line.data(), static_cast<DWORD>(line.size()), &written, nullptr);
 }
 
 }  // namespace
@@ -31,9 +51,10 @@ void SavePoint(std::u16string_view point) {
   static int passed = 0;
   if (!holdAt) return;  // no test asked: nothing written, nothing held
   const int number = ++passed;
-  std::ofstream(Beside("simhold.log"), std::ios::app) << number << ' ' << ToUtf8(point) << '\n';
+  const std::string line = std::to_string(number) + ' ' + ToUtf8(point) + '\n';
+  Put(u"simhold.log", OPEN_ALWAYS, line);
   if (holdAt != number) return;
-  std::ofstream(Beside("simhold.reached")) << number << ' ' << ToUtf8(point) << '\n';
+  Put(u"simhold.reached", CREATE_ALWAYS, line);
   for (;;) Sleep(INFINITE);  // until the test kills the process
 }
 

@@ -13,6 +13,7 @@
 #include "common/text.h"
 #include "common/win32/handles.h"
 #include "common/win32/wide.h"
+#include "config/win32/file_system_win32.h"
 #include "keyassign/fire_key_dialog.h"
 #include "keyassign/frame_looks.h"
 #include "keyassign/key_codes.h"
@@ -95,7 +96,8 @@ void AddDialogs(Texts& texts) {
                                     &ProfileNameDialog::Frame(NamePurpose::Duplicate)}) {
     texts.Add({"dialog title", layout::dialog::kTitle, TextFormat::Centred, 0, FontRole::Title}, frame->title[language]);
   }
-  ProfileLibrary unread{std::filesystem::path()};  // the labels are made without the folder
+  Win32FileSystem files;
+  ProfileLibrary unread{files, u""};  // the labels are made without the folder
   texts.AddLabels("profiles dialog", ManageProfilesDialog(unread, language, {}).Labels());
   texts.AddLabels("profile name dialog", ProfileNameDialog(language, NamePurpose::Save, u"").Labels());
   texts.Add({"running programs", layout::profiles_dialog::kRunningDisplay, TextFormat::Centred, kFramed},

@@ -94,5 +94,24 @@ TEST(Win32FileSystem, ReadRefusesAFileLongerThanAsked) {
   EXPECT_EQ(files.LastError(), static_cast<uint32_t>(ERROR_FILE_NOT_FOUND));
 }
 
+// The profiles' folder is made on the first save, with its parents, and files come and go in it.
+TEST(Win32FileSystem, MakesAFolderWithItsParentsAndListsRenamesAndReplacesItsFiles) {
+  TempDir dir;
+  Win32FileSystem files;
+  const std::u16string outer = dir.File(u"a"), folder = outer + u"\\Profiles";
+  EXPECT_FALSE(files.FileNames(folder));
+  ASSERT_TRUE(files.MakeFolder(folder));
+  EXPECT_TRUE(files.MakeFolder(folder));
+  ASSERT_TRUE(files.Replace(folder + u"\\Desk.qvprofile", std::vector<uint8_t>{1, 2}));
+  ASSERT_TRUE(files.MakeFolder(folder + u"\\Old"));
+  EXPECT_THAT(*files.FileNames(folder), ElementsAre(u"Desk.qvprofile"));
+  ASSERT_TRUE(files.Rename(folder + u"\\Desk.qvprofile", folder + u"\\Work.qvprofile"));
+  EXPECT_THAT(*files.FileNames(folder), ElementsAre(u"Work.qvprofile"));
+  EXPECT_EQ(files.Read(folder + u"\\Work.qvprofile", 2), (std::vector<uint8_t>{1, 2}));
+  EXPECT_FALSE(files.MakeFolder(folder + u"\\Work.qvprofile")) << "a file is not a folder";
+  EXPECT_TRUE(files.Remove(folder + u"\\Work.qvprofile"));
+  for (const std::u16string& made : {folder + u"\\Old", folder, outer}) EXPECT_TRUE(RemoveDirectoryW(W(made)));
+}
+
 }  // namespace
 }  // namespace qv::win
