@@ -108,20 +108,17 @@ bool Win32FileSystem::Rename(std::u16string_view from, std::u16string_view to) {
   return MoveFileExW(Wide(from).c_str(), Wide(to).c_str(), MOVEFILE_REPLACE_EXISTING) || Fail();
 }
 
+// A folder that is there already is taken as it is, even where it may not be made (a drive's
+// root); otherwise its parents are made first.
 bool Win32FileSystem::MakeFolder(std::u16string_view folder) {
-  if (CreateDirectoryW(Wide(folder).c_str(), nullptr)) return true;
-  const DWORD error = GetLastError();
-  if (error == ERROR_ALREADY_EXISTS) {
-    const DWORD attributes = GetFileAttributesW(Wide(folder).c_str());
-    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) return true;
-    SetLastError(error);
+  const DWORD attributes = GetFileAttributesW(Wide(folder).c_str());
+  if (attributes != INVALID_FILE_ATTRIBUTES) {
+    if (attributes & FILE_ATTRIBUTE_DIRECTORY) return true;
+    SetLastError(ERROR_ALREADY_EXISTS);
     return Fail();
   }
   const std::u16string_view parent = DirectoryOf(folder);
-  if (error != ERROR_PATH_NOT_FOUND || parent.empty() || parent.size() == folder.size() || !MakeFolder(parent)) {
-    SetLastError(error);
-    return Fail();
-  }
+  if (!parent.empty() && parent.size() < folder.size() && !MakeFolder(parent)) return false;
   return CreateDirectoryW(Wide(folder).c_str(), nullptr) || Fail();
 }
 
