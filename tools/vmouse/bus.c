@@ -6,9 +6,13 @@
 
 DEFINE_GUID(VMOUSE_CONTROL_GUID, 0x5A8C7D1E, 0x3B4F, 0x4C62, 0x9E, 0x17, 0x0D, 0x2B, 0x6A, 0x9F, 0x4E, 0x31);
 
-void vm_lock(struct vm_bus* bus) { KeWaitForSingleObject(&bus->lock, Executive, KernelMode, FALSE, NULL); }
+void vm_lock(struct vm_bus* bus) {
+  KIRQL irql;
+  KeAcquireSpinLock(&bus->lock, &irql);
+  bus->lock_irql = irql;
+}
 
-void vm_unlock(struct vm_bus* bus) { KeReleaseMutex(&bus->lock, FALSE); }
+void vm_unlock(struct vm_bus* bus) { KeReleaseSpinLock(&bus->lock, bus->lock_irql); }
 
 static NTSTATUS complete(IRP* irp, NTSTATUS status) {
   irp->IoStatus.Status = status;
@@ -150,7 +154,7 @@ static NTSTATUS WINAPI add_device(DRIVER_OBJECT* driver, DEVICE_OBJECT* root) {
   bus = self->DeviceExtension;
   RtlZeroMemory(bus, sizeof *bus);
   bus->self = self;
-  KeInitializeMutex(&bus->lock, 0);
+  KeInitializeSpinLock(&bus->lock);
   status = IoRegisterDeviceInterface(root, &VMOUSE_CONTROL_GUID, NULL, &bus->control_link);
   if (!NT_SUCCESS(status)) {
     IoDeleteDevice(self);

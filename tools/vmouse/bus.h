@@ -29,7 +29,12 @@ struct vm_bus {
   DEVICE_OBJECT* self;
   DEVICE_OBJECT* lower; /* the root device's PDO, which this bus sits on */
   UNICODE_STRING control_link;
-  KMUTEX lock; /* the slots and the simulated mice */
+  /* The slots and the simulated mice. A spin lock, not a KMUTEX: Wine's KeReleaseMutex never
+     releases the system mutex a waiting thread created, so a second thread that waits (the
+     plug and play manager's, asking for the children while a transfer holds the lock) waits
+     for good. Never taken twice by one thread. */
+  KSPIN_LOCK lock;
+  KIRQL lock_irql;
   struct vm_slot slots[VMOUSE_UNITS];
 };
 
