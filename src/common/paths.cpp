@@ -26,6 +26,15 @@ std::u16string_view FileNameOf(std::u16string_view path) {
   return separator == std::u16string_view::npos ? path : path.substr(separator + 1);
 }
 
+std::u16string JoinPath(std::u16string_view folder, std::u16string_view name) {
+  if (folder.empty()) return std::u16string(name);
+  std::u16string path(folder);
+  if (kSeparators.find(path.back()) == std::u16string_view::npos) {
+    path += folder.find(u'\\') != std::u16string_view::npos ? u'\\' : u'/';
+  }
+  return path + std::u16string(name);
+}
+
 std::u16string_view StemOf(std::u16string_view fileName) {
   const size_t dot = fileName.find_last_of(u'.');
   return dot == std::u16string_view::npos ? fileName : fileName.substr(0, dot);

@@ -18,15 +18,6 @@ bool SameIgnoringCase(std::u16string_view a, std::u16string_view b) {
 // stops short of a file that is plainly something else.
 constexpr size_t kReadMax = 16 * kProfileFileMax;
 
-// In the folder, with the separator the folder's path already uses.
-std::u16string Joined(std::u16string_view folder, std::u16string_view name) {
-  if (folder.empty()) return std::u16string(name);
-  const char16_t separator = folder.find(u'\\') != std::u16string_view::npos ? u'\\' : u'/';
-  std::u16string path(folder);
-  if (path.back() != u'\\' && path.back() != u'/') path += separator;
-  return path + std::u16string(name);
-}
-
 std::string_view Trim(std::string_view text) {
   while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
   while (!text.empty() && (text.back() == ' ' || text.back() == '\t' || text.back() == '\r')) text.remove_suffix(1);
@@ -102,7 +93,7 @@ std::string RefusedProfileName(std::u16string_view name) {
 }
 
 std::u16string ProfileLibrary::PathOf(std::u16string_view name) const {
-  return Joined(folder_, std::u16string(name) + std::u16string(kProfileExtension));
+  return JoinPath(folder_, std::u16string(name) + std::u16string(kProfileExtension));
 }
 
 std::optional<std::string> ProfileLibrary::ReadText(std::u16string_view file, std::string& text) const {
@@ -208,12 +199,12 @@ std::optional<std::string> ProfileLibrary::Export(std::u16string_view name, std:
 
 ProfileSettings ProfileLibrary::Settings() const {
   std::string text;
-  if (ReadText(Joined(folder_, kProfileSettingsFile), text)) return {};
+  if (ReadText(JoinPath(folder_, kProfileSettingsFile), text)) return {};
   return ParseProfileSettings(text);
 }
 
 std::optional<std::string> ProfileLibrary::SaveSettings(const ProfileSettings& settings) {
-  return WriteText(Joined(folder_, kProfileSettingsFile), ProfileSettingsText(settings));
+  return WriteText(JoinPath(folder_, kProfileSettingsFile), ProfileSettingsText(settings));
 }
 
 }  // namespace qv

@@ -54,7 +54,6 @@ struct MemoryFiles final : FileSystem {
   bool Rename(std::u16string_view from, std::u16string_view to) override {
     auto found = files.extract(std::u16string(from));
     if (found.empty()) return false;
-    found.key() = to;
     files.insert_or_assign(std::u16string(to), std::move(found.mapped()));
     return true;
   }

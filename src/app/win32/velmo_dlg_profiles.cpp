@@ -24,7 +24,7 @@ struct SilentMessageBoxes final : MessageBoxes {
 ProfileLibrary CVelmoDlg::Profiles() {
   const std::u16string base = local_.paths.configFile.empty() ? local_.paths.skinBase
                                                               : std::u16string(DirectoryOf(local_.paths.configFile));
-  return ProfileLibrary(files_, base + (base.empty() || base.back() == u'\\' ? u"" : u"\\") + std::u16string(kProfilesFolder));
+  return ProfileLibrary(files_, JoinPath(base, kProfilesFolder));
 }
 
 void CVelmoDlg::AppendProfileItems(HMENU menu) {
