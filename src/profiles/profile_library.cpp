@@ -92,6 +92,14 @@ std::string RefusedProfileName(std::u16string_view name) {
   return {};
 }
 
+// The system's words end in a full stop (and on Windows a line break); the sentences here get
+// theirs from whoever shows them.
+std::string ProfileLibrary::Reason() const {
+  std::string text = ToUtf8(files_.LastErrorText());
+  while (!text.empty() && std::string_view(". \r\n").find(text.back()) != std::string_view::npos) text.pop_back();
+  return text;
+}
+
 std::u16string ProfileLibrary::PathOf(std::u16string_view name) const {
   return JoinPath(folder_, std::u16string(name) + std::u16string(kProfileExtension));
 }
@@ -110,7 +118,7 @@ std::optional<std::string> ProfileLibrary::WriteText(std::u16string_view file, c
   if ((folder.empty() || files_.MakeFolder(folder)) && files_.Replace(file, std::span(bytes, text.size()))) {
     return std::nullopt;
   }
-  return "cannot write " + ToUtf8(file) + ": " + ToUtf8(files_.LastErrorText());
+  return "cannot write " + ToUtf8(file) + ": " + Reason();
 }
 
 std::vector<std::u16string> ProfileLibrary::Names() const {
@@ -158,7 +166,7 @@ std::optional<std::string> ProfileLibrary::Rename(std::u16string_view from, std:
   if (!Exists(from)) return "the profile " + QuotedName(from) + " does not exist";
   if (Exists(to) && !SameIgnoringCase(from, to)) return "a profile named " + QuotedName(to) + " already exists";
   if (!files_.Rename(PathOf(from), PathOf(to))) {
-    return "cannot rename " + QuotedName(from) + ": " + ToUtf8(files_.LastErrorText());
+    return "cannot rename " + QuotedName(from) + ": " + Reason();
   }
   ProfileSettings s = Settings();
   if (s.defaultProfile == from) s.defaultProfile = to;
@@ -170,7 +178,7 @@ std::optional<std::string> ProfileLibrary::Rename(std::u16string_view from, std:
 
 std::optional<std::string> ProfileLibrary::Delete(std::u16string_view name) {
   if (!Exists(name)) return "the profile " + QuotedName(name) + " does not exist";
-  if (!files_.Remove(PathOf(name))) return "cannot delete " + QuotedName(name) + ": " + ToUtf8(files_.LastErrorText());
+  if (!files_.Remove(PathOf(name))) return "cannot delete " + QuotedName(name) + ": " + Reason();
   ProfileSettings s = Settings();
   if (s.defaultProfile == name) s.defaultProfile.clear();
   std::erase_if(s.bindings, [&](const ProfileBinding& b) { return b.profile == name; });

@@ -73,6 +73,7 @@ class ProfileLibrary {
 
  private:
   std::u16string PathOf(std::u16string_view name) const;
+  std::string Reason() const;  // why the last file operation failed, as part of a sentence
   std::optional<std::string> ReadText(std::u16string_view file, std::string& text) const;
   std::optional<std::string> WriteText(std::u16string_view file, const std::string& text) const;
 

@@ -10,6 +10,7 @@
 #include "profiles/auto_switch.h"
 #include "profiles/profile.h"
 #include "cli/std_services.h"
+#include "config/config_fakes.h"
 #include "profiles/profile_library.h"
 
 namespace qv {
@@ -211,6 +212,15 @@ TEST(AutoSwitchRules, SettleSpacingBlockingOneFailureNoticeAndRetryWhenTheMouseI
   EXPECT_EQ(tick(85000), u"Desk");  // or a minute later
   s.switchAutomatically = false;
   EXPECT_EQ(tick(90000), std::nullopt);
+}
+
+// Windows words its reasons as sentences; the caller adds the one full stop.
+TEST(ProfileLibraryFailures, SayTheSystemsReasonWithoutItsFullStop) {
+  struct DeniedFiles : fakes::FakeFiles {
+    std::u16string LastErrorText() override { return u"Access is denied.\r\n"; }
+  } files;
+  ProfileLibrary library(files, u"C:\\Profiles");
+  EXPECT_EQ(library.Save(u"Desk", Fixture()), "cannot write C:\\Profiles\\Desk.qvprofile: Access is denied");
 }
 
 }  // namespace
